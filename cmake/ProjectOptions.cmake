@@ -1,0 +1,16 @@
+# Compiler settings shared by every target of the project.
+add_library(quellorn_options INTERFACE)
+target_compile_options(quellorn_options INTERFACE -Wall -Wextra -Werror)
+target_include_directories(quellorn_options INTERFACE ${PROJECT_SOURCE_DIR}/src)
+
+if(WIN32)
+  # One self-contained .exe that runs on a bare Windows or under Wine.
+  target_compile_definitions(quellorn_options INTERFACE UNICODE _UNICODE)
+  target_link_options(quellorn_options INTERFACE -static -static-libgcc -static-libstdc++)
+endif()
+
+if(QUELLORN_SANITIZE)
+  target_compile_options(quellorn_options INTERFACE
+    -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_link_options(quellorn_options INTERFACE -fsanitize=address,undefined)
+endif()

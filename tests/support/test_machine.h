@@ -1,0 +1,44 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/platform.h"
+
+namespace quellorn::testing {
+
+// The machine one test works on. Natively it is a fresh portable machine folder in a
+// temporary folder; in the Windows build it is the real system (under Wine) with a fresh
+// scratch folder. Scenario tests are written once against it and run on both back ends.
+// It leaves nothing behind: files, folders and the registry changes made through it are
+// undone when it goes.
+class TestMachine {
+ public:
+  TestMachine();
+  ~TestMachine();
+  TestMachine(const TestMachine&) = delete;
+  TestMachine& operator=(const TestMachine&) = delete;
+
+  platform::Platform& platform();
+
+  // Windows path of an empty folder of this test alone, without trailing backslash
+  // (for example C:\qtest\17).
+  const std::string& root() const;
+
+  // File helpers through the machine's file system; folders are created as needed.
+  void WriteFile(std::string_view path, std::string_view content);
+  std::string ReadFile(std::string_view path);
+  void MakeFolder(std::string_view path);
+
+  // Loads a .reg text ("Windows Registry Editor Version 5.00" or "REGEDIT4") into the
+  // machine's registry; "$ROOT" in the text stands for root(). What it changes is put
+  // back when the machine goes.
+  void LoadReg(std::string_view regText);
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace quellorn::testing
