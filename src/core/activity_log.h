@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quellorn {
+
+struct Context;
+
+std::string LogPath(const Context& ctx);
+
+// Appends one line to syslog.txt ("Test Mode: " in front unless the run erases); nothing
+// with logging turned off. A file that cannot be written loses the line silently: the run
+// must go on.
+void WriteLog(Context& ctx, std::string_view line);
+// Empties the log (creating it when missing).
+void ClearLog(Context& ctx);
+// Opens the log in the platform's text editor.
+void ViewLog(Context& ctx);
+
+// The local date and time in the user's general date format.
+std::string NowText(Context& ctx);
+
+}  // namespace quellorn

@@ -1,0 +1,39 @@
+#include "core/report.h"
+
+#include "core/activity_log.h"
+#include "core/context.h"
+#include "core/locale_text.h"
+
+namespace quellorn {
+
+void DispList(Context& ctx, std::string_view line) {
+  std::string text = ctx.erasing() ? "" : "Test Mode: ";
+  text += line;
+  ctx.view.AddProgressLine(text);
+  ctx.view.ScrollProgressDown();
+}
+
+std::string DisplayedSpace(Context& ctx) {
+  const float megabytes = ctx.totals.releasedKilobytes / 1000.0f;
+  return FormatDecimal2(megabytes, ctx.os.system.Locale().decimal) + " MB";
+}
+
+void DispStatus(Context& ctx) {
+  const std::string keys = std::to_string(ctx.totals.registryKeys);
+  const std::string files = std::to_string(ctx.totals.files);
+  if (ctx.erasing()) {
+    ctx.view.SetStatus("Erased Registry Keys: " + keys + "  Files: " + files +
+                       "   Released HD Space: " + DisplayedSpace(ctx));
+  } else {
+    ctx.view.SetStatus("Test: Scanned Registry Keys: " + keys + "  Files: " + files +
+                       "   HD Space: " + DisplayedSpace(ctx));
+  }
+}
+
+void ReportLine(Context& ctx, std::string_view line) {
+  DispList(ctx, line);
+  ctx.view.Yield();
+  WriteLog(ctx, line);
+}
+
+}  // namespace quellorn

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "core/track.h"
+
+namespace quellorn {
+
+class clsIniFile;
+
+// The options of settings.dat in memory. Flags use 0 for "on" (a feature active, a track item
+// selected); a value missing from the file or not a number stays 0.
+struct Settings {
+  std::int16_t autoRun = 0;
+  std::int16_t homepageprotect = 0;
+  std::int16_t bosskey = 0;
+  std::int16_t antirecover = 0;
+  std::int16_t OverWriteTimes = 0;
+  std::int16_t stealth = 0;
+  std::int16_t Autoerase = 0;  // bit set: 1 Windows start-up, 2 shutdown, 4 browser shutdown
+  std::int16_t EraseTime = 0;  // 1..7, "15 Minutes" to "Monthly"
+  std::int16_t ErasePerTime = 0;
+  std::int32_t sound = 0;
+  std::string sndpath;
+  std::int32_t Resultwin = 0;
+  std::int16_t clearlog = 0;  // 0 manual, 1 at exit, 2 at Windows shutdown, 3 logging off
+  std::array<std::int16_t, kTrackCount> trackFlags{};
+
+  std::int16_t& flag(Track track) { return trackFlags[static_cast<std::size_t>(track)]; }
+  std::int16_t flag(Track track) const { return trackFlags[static_cast<std::size_t>(track)]; }
+  bool selected(Track track) const { return flag(track) == 0; }
+};
+
+// One key of settings.dat: the names it is read and written by (the program has always used
+// different letter cases for some of them; the file compares names without case), and how it
+// converts.
+struct SettingKey {
+  enum class Kind { kNumber16, kLeading16, kNumber32, kText };
+  std::string_view readSection;
+  std::string_view readName;
+  std::string_view writeSection;
+  std::string_view writeName;
+  Kind kind;
+  // Exactly one of these names the in-memory value.
+  std::int16_t Settings::*number16 = nullptr;
+  std::int32_t Settings::*number32 = nullptr;
+  std::string Settings::*text = nullptr;
+  Track track{};
+  bool isTrack = false;
+};
+
+// Every key read at start-up, in reading order.
+std::span<const SettingKey> SettingKeys();
+const SettingKey& TrackSettingKey(Track track);
+
+// Reads every key into `settings`; values that are missing or do not convert keep what
+// `settings` held. An empty "sndpath" becomes programFolder + "\gunshot.wav".
+void ReadSettings(const clsIniFile& file, const std::string& programFolder, Settings& settings);
+// Writes one value back under its write name.
+void SaveSetting(clsIniFile& file, const Settings& settings, const SettingKey& key);
+
+}  // namespace quellorn

@@ -1,0 +1,19 @@
+#include "core/startup.h"
+
+#include "core/context.h"
+#include "core/os_api.h"
+#include "core/text_util.h"
+
+namespace quellorn {
+
+std::string StartArgument(std::string_view commandLine) {
+  return Trim(commandLine) == "min" ? "min" : "";
+}
+
+void StartUp(Context& ctx, std::string_view commandLine) {
+  ctx.startArgument = StartArgument(commandLine);
+  ReadSettings(ctx.settingsFile, ctx.programFolder, ctx.settings);
+  ctx.windowsVersion = GetWindowsVersion(ctx.os.system.Version());
+}
+
+}  // namespace quellorn

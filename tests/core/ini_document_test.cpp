@@ -1,0 +1,60 @@
+#include "core/ini_document.h"
+
+#include <gtest/gtest.h>
+
+namespace quellorn {
+namespace {
+
+TEST(IniDocument, FindsKeysAsTheProfileFunctionsDo) {
+  const IniDocument ini(
+      "orphan=before any section\r\n"
+      "[general]\r\n"
+      "  AntiRecover  =  1  \r\n"
+      "Empty=\r\n"
+      "NoEquals\r\n"
+      "dup=first\r\n"
+      "dup=second\r\n"
+      "; note=comment\r\n"
+      "[IE]\n"
+      "Cache=0\n");
+  EXPECT_EQ(ini.Find("General", "antirecover"), "1");
+  EXPECT_EQ(ini.Find("GENERAL", "empty"), "");
+  EXPECT_EQ(ini.Find("General", "NoEquals"), std::nullopt);
+  EXPECT_EQ(ini.Find("General", "dup"), "first");
+  EXPECT_EQ(ini.Find("General", "Cache"), std::nullopt);
+  EXPECT_EQ(ini.Find("ie", "cache"), "0");
+  EXPECT_EQ(ini.Find("General", "orphan"), std::nullopt);
+  EXPECT_EQ(ini.Find("Missing", "Cache"), std::nullopt);
+}
+
+TEST(IniDocument, FirstOfEqualSectionsWins) {
+  const IniDocument ini("[A]\r\nx=1\r\n[B]\r\n[a]\r\nx=2\r\ny=3\r\n");
+  EXPECT_EQ(ini.Find("A", "x"), "1");
+  EXPECT_EQ(ini.Find("A", "y"), std::nullopt);
+}
+
+TEST(IniDocument, SetChangesOnlyTheLinesConcerned) {
+  IniDocument ini("; settings\r\n[General]\r\nStealth = 1\r\nSound=0\r\n\r\n[IE]\r\nCache=0\r\n");
+  ini.Set("general", "stealth", "0");
+  ini.Set("General", "clearlog", "3");
+  ini.Set("Opera", "URL", "1");
+  EXPECT_EQ(ini.Text(),
+            "; settings\r\n[General]\r\nStealth=0\r\nSound=0\r\nclearlog=3\r\n\r\n"
+            "[IE]\r\nCache=0\r\n[Opera]\r\nURL=1\r\n");
+}
+
+TEST(IniDocument, StartsAFileFromNothing) {
+  IniDocument ini;
+  ini.Set("Info", "Selected", "0");
+  EXPECT_EQ(ini.Text(), "[Info]\r\nSelected=0\r\n");
+}
+
+TEST(IniDocument, RemoveSectionTakesEveryCopyWithItsKeys) {
+  IniDocument ini("[A]\r\nx=1\r\n[B]\r\ny=2\r\n[a]\r\nz=3\r\n");
+  ini.RemoveSection("A");
+  EXPECT_EQ(ini.Text(), "[B]\r\ny=2\r\n");
+  EXPECT_EQ(ini.Find("A", "x"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace quellorn

@@ -1,0 +1,49 @@
+#include "core/locale_text.h"
+
+#include <gtest/gtest.h>
+
+namespace quellorn {
+namespace {
+
+platform::LocalTime At(int hour, int minute, int second) {
+  // Thursday, 7 March 2024.
+  return {2024, 3, 7, 4, hour, minute, second};
+}
+
+TEST(FormatGeneralDate, UsesTheUsersShortDateAndLongTime) {
+  const platform::LocaleFormats us;  // M/d/yyyy h:mm:ss tt
+  EXPECT_EQ(FormatGeneralDate(At(13, 5, 9), us), "3/7/2024 1:05:09 PM");
+  EXPECT_EQ(FormatGeneralDate(At(0, 0, 1), us), "3/7/2024 12:00:01 AM");
+
+  const platform::LocaleFormats german{"dd.MM.yyyy", "HH:mm:ss", ","};
+  EXPECT_EQ(FormatGeneralDate(At(9, 5, 0), german), "07.03.2024 09:05:00");
+}
+
+TEST(FormatGeneralDate, LeavesTheTimeOutAtExactlyMidnight) {
+  EXPECT_EQ(FormatGeneralDate(At(0, 0, 0), {}), "3/7/2024");
+}
+
+TEST(FormatPicture, RendersNamesQuotesAndShortForms) {
+  EXPECT_EQ(FormatPicture("dddd, MMMM d, yyyy", At(8, 0, 0)), "Thursday, March 7, 2024");
+  EXPECT_EQ(FormatPicture("ddd MMM yy", At(8, 0, 0)), "Thu Mar 24");
+  EXPECT_EQ(FormatPicture("HH'h'mm t", At(8, 4, 0)), "08h04 A");
+  EXPECT_EQ(FormatPicture("h 'o''clock'", At(12, 0, 0)), "12 o'clock");
+}
+
+TEST(FormatDecimal2, FollowsTheTwoDecimalPattern) {
+  const struct {
+    double value;
+    const char* separator;
+    const char* expected;
+  } cases[] = {
+      {0, ".", "0."},         {2, ".", "2."},          {2.5, ".", "2.5"},
+      {2.5, ",", "2,5"},      {1234.567, ".", "1234.57"}, {0.004, ".", "0."},
+      {0.005, ".", "0.01"},   {99999.999, ".", "100000."}, {0.1, ".", "0.1"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FormatDecimal2(c.value, c.separator), c.expected) << c.value;
+  }
+}
+
+}  // namespace
+}  // namespace quellorn
