@@ -1,0 +1,84 @@
+#include "core/activity_log.h"
+
+#include <gtest/gtest.h>
+
+#include "core/report.h"
+#include "support/context_fixture.h"
+
+namespace quellorn {
+namespace {
+
+class ActivityLogTest : public testing::ContextTest {
+ protected:
+  std::string log = ProgramFile("syslog.txt");
+};
+
+TEST_F(ActivityLogTest, PrefixesEveryLineUnlessTheRunErases) {
+  WriteLog(ctx, "no run yet");
+  ctx.eraseMode = "test";
+  WriteLog(ctx, "testing");
+  ctx.eraseMode = "erase";
+  WriteLog(ctx, "erasing");
+  ctx.eraseMode = "Erase";
+  WriteLog(ctx, "almost");
+  EXPECT_EQ(machine.ReadFile(log),
+            "Test Mode: no run yet\r\nTest Mode: testing\r\nerasing\r\nTest Mode: almost\r\n");
+}
+
+TEST_F(ActivityLogTest, LoggingOffLeavesTheFileUntouched) {
+  machine.WriteFile(log, "earlier line\n");
+  ctx.settings.clearlog = 3;
+  ctx.eraseMode = "erase";
+  WriteLog(ctx, "dropped");
+  EXPECT_EQ(machine.ReadFile(log), "earlier line\n");
+  ClearLog(ctx);
+  EXPECT_EQ(machine.ReadFile(log), "");
+}
+
+TEST_F(ActivityLogTest, ClearLogCreatesAnEmptyFile) {
+  ClearLog(ctx);
+  EXPECT_TRUE(os.files.Exists(log));
+  EXPECT_EQ(machine.ReadFile(log), "");
+}
+
+TEST_F(ActivityLogTest, UnwritableLogDropsTheLineAndGoesOn) {
+  machine.WriteFile(log, "kept\r\n");
+  ASSERT_EQ(os.files.SetAttributes(log, platform::attr::kReadOnly), platform::kSuccess);
+  ctx.eraseMode = "erase";
+  WriteLog(ctx, "lost");
+  os.files.SetAttributes(log, platform::attr::kNormal);
+  EXPECT_EQ(machine.ReadFile(log), "kept\r\n");
+}
+
+TEST_F(ActivityLogTest, TimeStampsUseTheGeneralDateFormat) {
+  EXPECT_EQ(NowText(ctx), "3/7/2024 1:05:09 PM");
+  system.now = platform::LocalTime{2024, 12, 31, 2, 0, 0, 0};
+  system.locale = platform::LocaleFormats{"dd.MM.yyyy", "HH:mm:ss", ","};
+  EXPECT_EQ(NowText(ctx), "31.12.2024");
+}
+
+TEST_F(ActivityLogTest, CountersUseTheLocaleSeparator) {
+  ctx.eraseMode = "erase";
+  ctx.totals = {3, 2, 2000};
+  DispStatus(ctx);
+  EXPECT_EQ(view.status, "Erased Registry Keys: 3  Files: 2   Released HD Space: 2. MB");
+  system.locale = platform::LocaleFormats{"d.M.yyyy", "H:mm:ss", ","};
+  ctx.eraseMode = "test";
+  ctx.totals = {0, 0, 0};
+  DispStatus(ctx);
+  EXPECT_EQ(view.status, "Test: Scanned Registry Keys: 0  Files: 0   HD Space: 0, MB");
+  ctx.totals.releasedKilobytes = 2500;
+  EXPECT_EQ(DisplayedSpace(ctx), "2,5 MB");
+}
+
+TEST_F(ActivityLogTest, ReportLineShowsYieldsThenLogs) {
+  ctx.eraseMode = "test";
+  view.onYield = [&] { EXPECT_FALSE(os.files.Exists(log)) << "logged before the yield"; };
+  ReportLine(ctx, "Erasing C:\\a.txt <OK>");
+  EXPECT_EQ(view.progress, std::vector<std::string>{"Test Mode: Erasing C:\\a.txt <OK>"});
+  EXPECT_EQ(view.yields, 1);
+  EXPECT_EQ(machine.ReadFile(log), "Test Mode: Erasing C:\\a.txt <OK>\r\n");
+}
+
+}  // namespace
+}  // namespace quellorn

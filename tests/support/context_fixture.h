@@ -1,0 +1,36 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/context.h"
+#include "support/recording_run_view.h"
+#include "support/system_info_override.h"
+#include "support/test_machine.h"
+
+namespace quellorn::testing {
+
+// A Context on a fresh test machine: the program folder is root()\Quellorn, the clock stands
+// at 7 March 2024 13:05:09 and the locale is U.S. English, whatever machine runs the test.
+class ContextTest : public ::testing::Test {
+ protected:
+  ContextTest() {
+    system.now = platform::LocalTime{2024, 3, 7, 4, 13, 5, 9};
+    system.locale = platform::LocaleFormats{};
+    machine.MakeFolder(ctx.programFolder);
+  }
+
+  std::string ProgramFile(std::string_view name) const {
+    return ctx.programFolder + "\\" + std::string(name);
+  }
+
+  TestMachine machine;
+  SystemInfoOverride system{machine.platform().system};
+  platform::Platform os{machine.platform().registry, machine.platform().files,
+                        machine.platform().shell, system};
+  RecordingRunView view;
+  Context ctx{os, view, machine.root() + "\\Quellorn"};
+};
+
+}  // namespace quellorn::testing
