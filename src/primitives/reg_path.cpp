@@ -1,0 +1,47 @@
+#include "primitives/reg_path.h"
+
+#include "primitives/string_api.h"
+
+namespace quellorn {
+namespace {
+
+struct RootName {
+  std::string_view name;
+  platform::RegHandle key;
+};
+
+// HKEY_USERS is not among the names the program has ever accepted.
+constexpr RootName kRoots[] = {
+    {"HKEY_CURRENT_USER", platform::kCurrentUser},
+    {"HKEY_CLASSES_ROOT", platform::kClassesRoot},
+    {"HKEY_LOCAL_MACHINE", platform::kLocalMachine},
+    {"HKEY_CURRENT_CONFIG", platform::kCurrentConfig},
+    {"HKEY_DYN_DATA", platform::kDynData},
+    {"HKEY_PERFORMANCE_DATA", platform::kPerformanceData},
+};
+
+}  // namespace
+
+platform::RegHandle GetRootKey(std::string_view path) {
+  const std::size_t slash = path.find('\\');
+  if (slash == std::string_view::npos) return 0;
+  for (const RootName& root : kRoots) {
+    if (path.substr(0, slash) == root.name) return root.key;
+  }
+  return 0;
+}
+
+std::string GetSubkeyPath(std::string_view path) {
+  const std::size_t slash = path.find('\\');
+  return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+std::string GetFolderPart(std::string_view path) {
+  return std::string(path.substr(0, FindLast(path, "\\")));
+}
+
+std::string GetLastPart(std::string_view path) {
+  return std::string(path.substr(FindLast(path, "\\")));
+}
+
+}  // namespace quellorn

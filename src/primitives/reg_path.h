@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/registry.h"
+
+namespace quellorn {
+
+// A registry path is a root name, "\", and a key path, for example
+// HKEY_CURRENT_USER\Software\Microsoft\Internet Explorer\TypedURLs.
+
+// The root key named before the first "\" (letter case significant); 0 for any other name
+// or a path without "\", on which every operation fails.
+platform::RegHandle GetRootKey(std::string_view path);
+// The text after the first "\" (the whole text when there is none).
+std::string GetSubkeyPath(std::string_view path);
+// The text up to and including the last "\" ("" when there is none).
+std::string GetFolderPart(std::string_view path);
+// The text after the last "\" (the whole text when there is none).
+std::string GetLastPart(std::string_view path);
+
+}  // namespace quellorn
