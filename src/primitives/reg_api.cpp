@@ -1,0 +1,244 @@
+#include "primitives/reg_api.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "core/activity_log.h"
+#include "core/context.h"
+#include "core/number_text.h"
+#include "core/report.h"
+#include "core/text_util.h"
+#include "platform/text_encoding.h"
+#include "primitives/string_api.h"
+
+namespace quellorn {
+
+using platform::RegKey;
+using platform::RegValue;
+namespace reg_type = platform::reg_type;
+
+namespace {
+
+std::u16string Utf16Units(const std::vector<std::uint8_t>& data) {
+  std::u16string units(data.size() / 2, u'\0');
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    units[i] = static_cast<char16_t>(data[2 * i] | (data[2 * i + 1] << 8));
+  }
+  return units;
+}
+
+std::optional<RegValue> ReadRaw(Context& ctx, platform::RegHandle root, std::string_view subKey,
+                                std::string_view name) {
+  RegKey key;
+  if (RegKey::Open(ctx.os.registry, root, subKey, key) != platform::kSuccess) return std::nullopt;
+  RegValue value;
+  if (ctx.os.registry.QueryValue(key.get(), name, value) != platform::kSuccess) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+// Text of a REG_SZ or REG_DWORD value, as the program has always read values.
+std::optional<std::string> TextOf(const RegValue& value) {
+  if (value.type == reg_type::kSz && value.data.size() >= 2) {
+    std::u16string text = Utf16Units(value.data);
+    if (text.ends_with(u'\0')) text.pop_back();
+    return platform::Utf16ToUtf8(text);
+  }
+  if (value.type == reg_type::kDword && value.data.size() >= 4) {
+    const std::uint32_t bits = value.data[0] | (value.data[1] << 8) | (value.data[2] << 16) |
+                               (static_cast<std::uint32_t>(value.data[3]) << 24);
+    return std::to_string(static_cast<std::int32_t>(bits));
+  }
+  return std::nullopt;
+}
+
+// What a report shows of any value: its text, or for other data (MRU lists kept as
+// REG_BINARY, for instance) the UTF-16 strings it holds joined by a blank, or else its name.
+std::string DisplayText(const RegValue& value, std::string_view name) {
+  if (auto text = TextOf(value)) return *text;
+  std::string shown;
+  for (const std::string& piece : SplitText(platform::Utf16ToUtf8(Utf16Units(value.data)),
+                                            std::string_view("\0", 1))) {
+    const bool printable = !piece.empty() && std::all_of(piece.begin(), piece.end(), [](char c) {
+      return static_cast<unsigned char>(c) >= 0x20;
+    });
+    if (!printable) continue;
+    if (!shown.empty()) shown += ' ';
+    shown += piece;
+  }
+  return shown.empty() ? std::string(name) : shown;
+}
+
+std::vector<std::string> ValueNames(Context& ctx, platform::RegHandle root,
+                                    std::string_view subKey) {
+  const std::string list = EnumValues(ctx, root, subKey);
+  std::vector<std::string> names;
+  if (list == kReadFailed) return names;
+  for (std::string& piece : SplitText(list, ",")) {
+    if (!Trim(piece).empty()) names.push_back(std::move(piece));
+  }
+  return names;
+}
+
+void ListForEditor(Context& ctx, const std::string& line) {
+  if (ctx.editorList != nullptr) ctx.editorList->AddLine(line);
+  ++ctx.editorTestCount;
+}
+
+// Removes a key with everything below it, deepest keys first.
+void DeleteTree(platform::Registry& registry, platform::RegHandle root, const std::string& path) {
+  RegKey key;
+  if (RegKey::Open(registry, root, path, key) == platform::kSuccess) {
+    std::string child;
+    std::vector<std::string> children;
+    for (std::uint32_t i = 0; registry.EnumKey(key.get(), i, child) == platform::kSuccess; ++i) {
+      children.push_back(child);
+    }
+    for (const std::string& name : children) DeleteTree(registry, root, path + "\\" + name);
+  }
+  registry.DeleteKey(root, path);
+}
+
+}  // namespace
+
+platform::Status SetValueEx(platform::Registry& registry, platform::RegHandle key,
+                            std::string_view name, std::uint32_t type, std::string_view value) {
+  RegValue data{type, {}};
+  if (type == reg_type::kSz) {
+    for (char16_t unit : platform::Utf8ToUtf16(value) + u'\0') {
+      data.data.push_back(static_cast<std::uint8_t>(unit & 0xFF));
+      data.data.push_back(static_cast<std::uint8_t>(unit >> 8));
+    }
+  } else if (type == reg_type::kDword) {
+    const auto number = ParseWholeNumber(value, INT32_MIN, INT32_MAX);
+    if (!number) return platform::kInvalidParameter;
+    const auto bits = static_cast<std::uint32_t>(*number);
+    data.data = {static_cast<std::uint8_t>(bits), static_cast<std::uint8_t>(bits >> 8),
+                 static_cast<std::uint8_t>(bits >> 16), static_cast<std::uint8_t>(bits >> 24)};
+  } else {
+    return platform::kInvalidParameter;
+  }
+  return registry.SetValue(key, name, data);
+}
+
+void DeleteKey(Context& ctx, platform::RegHandle root, std::string_view subKey) {
+  // The program has always reported a deleted key with everything below it, so it deletes
+  // the whole tree, where RegDeleteKey alone would refuse a key that has subkeys.
+  if (ctx.erasing() && !subKey.empty()) DeleteTree(ctx.os.registry, root, std::string(subKey));
+}
+
+void DeleteValue(Context& ctx, platform::RegHandle root, std::string_view subKey,
+                 std::string_view name) {
+  RegKey key;
+  if (RegKey::Open(ctx.os.registry, root, subKey, key) != platform::kSuccess) return;
+  if (ctx.erasing()) ctx.os.registry.DeleteValue(key.get(), name);
+}
+
+void SetValue(Context& ctx, platform::RegHandle root, std::string_view subKey,
+              std::string_view name, std::string_view value, std::uint32_t type) {
+  RegKey key;
+  if (RegKey::Open(ctx.os.registry, root, subKey, key) != platform::kSuccess) return;
+  if (ctx.erasing()) SetValueEx(ctx.os.registry, key.get(), name, type, value);
+}
+
+platform::Status CreateKey(Context& ctx, platform::RegHandle root, std::string_view subKey) {
+  RegKey key;
+  return RegKey::Create(ctx.os.registry, root, subKey, key);
+}
+
+std::string QueryValue(Context& ctx, platform::RegHandle root, std::string_view subKey,
+                       std::string_view name) {
+  const auto value = ReadRaw(ctx, root, subKey, name);
+  if (!value) return std::string(kReadFailed);
+  return TextOf(*value).value_or(std::string(kReadFailed));
+}
+
+std::string EnumValues(Context& ctx, platform::RegHandle root, std::string_view subKey) {
+  RegKey key;
+  if (RegKey::Open(ctx.os.registry, root, subKey, key) != platform::kSuccess) {
+    return std::string(kReadFailed);
+  }
+  std::string list;
+  std::string name;
+  for (std::uint32_t i = 0; ctx.os.registry.EnumValue(key.get(), i, name) == platform::kSuccess;
+       ++i) {
+    list += name;
+    list += ',';
+  }
+  return list;
+}
+
+std::string EnumKeys(Context& ctx, platform::RegHandle root, std::string_view subKey) {
+  RegKey key;
+  if (RegKey::Open(ctx.os.registry, root, subKey, key) != platform::kSuccess) {
+    return std::string(kReadFailed);
+  }
+  std::string list;
+  std::string name;
+  for (std::uint32_t i = 0; ctx.os.registry.EnumKey(key.get(), i, name) == platform::kSuccess;
+       ++i) {
+    if (i > 0) list += ',';
+    list += name;
+  }
+  return list.empty() ? std::string(kReadFailed) : list;
+}
+
+void ClearKeyValues(Context& ctx, platform::RegHandle root, std::string_view subKey) {
+  for (const std::string& name : ValueNames(ctx, root, subKey)) {
+    const auto value = ReadRaw(ctx, root, subKey, name);
+    if (!value) continue;
+    DeleteValue(ctx, root, subKey, name);
+    ++ctx.totals.registryKeys;
+    const std::string line = "Erasing Registry Key Value: " + DisplayText(*value, name) + " <OK>";
+    WriteLog(ctx, line);
+    DispList(ctx, line);
+  }
+}
+
+void DeleteMatchingValues(Context& ctx, platform::RegHandle root, std::string_view subKey,
+                          std::string_view filter) {
+  for (const std::string& name : ValueNames(ctx, root, subKey)) {
+    if (filter != "all" && !ContainsIgnoreCase(name, filter)) continue;
+    const auto value = ReadRaw(ctx, root, subKey, name);
+    if (!value) continue;
+    const std::string line = "Erasing Registry Key Value: " + DisplayText(*value, name) + " <OK>";
+    if (ctx.editorTest) {
+      ListForEditor(ctx, line);
+      continue;
+    }
+    DeleteValue(ctx, root, subKey, name);
+    ++ctx.totals.registryKeys;
+    WriteLog(ctx, line);
+    DispStatus(ctx);
+    DispList(ctx, line);
+  }
+}
+
+void DeleteMatchingSubkeys(Context& ctx, platform::RegHandle root, std::string_view subKey,
+                           std::string_view filter) {
+  RegKey key;
+  if (RegKey::Open(ctx.os.registry, root, subKey, key) != platform::kSuccess) return;
+  std::vector<std::string> paths;
+  std::string name;
+  for (std::uint32_t i = 0; ctx.os.registry.EnumKey(key.get(), i, name) == platform::kSuccess;
+       ++i) {
+    if (name.find(filter) != std::string::npos) paths.push_back(std::string(subKey) + "\\" + name);
+  }
+  for (const std::string& path : paths) {
+    if (ctx.editorTest) {
+      ListForEditor(ctx, "Erasing Registry Key : " + path + " <OK>");
+      continue;
+    }
+    DeleteKey(ctx, root, path);
+    ++ctx.totals.registryKeys;
+    const std::string line = "Erasing Registry Key: " + path + " <OK>";
+    WriteLog(ctx, line);
+    DispStatus(ctx);
+    DispList(ctx, line);
+  }
+}
+
+}  // namespace quellorn
