@@ -29,11 +29,13 @@ struct DirEntry {
 };
 
 // One folder listing, in the order the file system returns the entries ("." and ".." are
-// never returned). Next answers false at the end, or when the listing fails midway.
+// never returned). Next answers false at the end, or when the listing fails midway; status()
+// then tells which (kNoMoreItems at the end).
 class DirListing {
  public:
   virtual ~DirListing() = default;
   virtual bool Next(DirEntry& entry) = 0;
+  virtual Status status() const = 0;
 };
 
 // An open file. Positions and sizes are 64-bit.
