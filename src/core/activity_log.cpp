@@ -10,7 +10,9 @@ namespace {
 constexpr std::int16_t kLoggingOff = 3;
 }
 
-std::string LogPath(const Context& ctx) { return ctx.programFolder + "\\syslog.txt"; }
+std::string LogPath(const Context& ctx) {
+  return ctx.programFolder + "\\syslog.txt";
+}
 
 void WriteLog(Context& ctx, std::string_view line) {
   if (ctx.settings.clearlog == kLoggingOff) return;
@@ -20,7 +22,9 @@ void WriteLog(Context& ctx, std::string_view line) {
   AppendToFile(ctx.os.files, LogPath(ctx), text);
 }
 
-void ClearLog(Context& ctx) { WriteWholeFile(ctx.os.files, LogPath(ctx), ""); }
+void ClearLog(Context& ctx) {
+  WriteWholeFile(ctx.os.files, LogPath(ctx), "");
+}
 
 void ViewLog(Context& ctx) {
   ctx.os.shell.Start("notepad " + LogPath(ctx), platform::ShowStyle::kNormal);

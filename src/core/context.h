@@ -29,9 +29,9 @@ struct Context {
   platform::Platform& os;
   RunView& view;
 
-  std::string programFolder;  // without trailing backslash
-  std::string startArgument;  // "min" when Windows started the program
-  std::string homePage;       // the Internet Explorer home page the user accepted
+  std::string programFolder;   // without trailing backslash
+  std::string startArgument;   // "min" when Windows started the program
+  std::string homePage;        // the Internet Explorer home page the user accepted
   std::string windowsVersion;  // "95", "98", "2000", "xp", ... (see GetWindowsVersion)
 
   clsIniFile settingsFile;

@@ -26,7 +26,7 @@ std::optional<std::string> ReadWholeFile(platform::FileSystem& files, std::strin
 namespace {
 
 Status WriteWith(platform::FileSystem& files, std::string_view path, OpenMode mode,
-                        std::string_view bytes) {
+                 std::string_view bytes) {
   std::unique_ptr<File> file;
   const Status status = files.Open(path, mode, file);
   if (status != platform::kSuccess) return status;
@@ -35,8 +35,7 @@ Status WriteWith(platform::FileSystem& files, std::string_view path, OpenMode mo
 
 }  // namespace
 
-Status WriteWholeFile(platform::FileSystem& files, std::string_view path,
-                      std::string_view bytes) {
+Status WriteWholeFile(platform::FileSystem& files, std::string_view path, std::string_view bytes) {
   return WriteWith(files, path, OpenMode::kCreateAlways, bytes);
 }
 

@@ -6,11 +6,15 @@ namespace quellorn {
 namespace {
 
 // The profile functions treat Ctrl-Z (an old end-of-file mark) as a blank.
-bool IsProfileBlank(char c) { return c == ' ' || c == '\t' || c == '\x1a' || c == '\v' || c == '\f'; }
+bool IsProfileBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\x1a' || c == '\v' || c == '\f';
+}
 
 std::string_view TrimProfileBlanks(std::string_view text) {
-  while (!text.empty() && IsProfileBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsProfileBlank(text.back())) text.remove_suffix(1);
+  while (!text.empty() && IsProfileBlank(text.front()))
+    text.remove_prefix(1);
+  while (!text.empty() && IsProfileBlank(text.back()))
+    text.remove_suffix(1);
   return text;
 }
 
@@ -57,12 +61,12 @@ std::size_t IniDocument::FindSection(std::string_view section) const {
 
 std::size_t IniDocument::SectionEnd(std::size_t header) const {
   std::size_t end = header + 1;
-  while (end < lines_.size() && !lines_[end].isSection) ++end;
+  while (end < lines_.size() && !lines_[end].isSection)
+    ++end;
   return end;
 }
 
-std::optional<std::string> IniDocument::Find(std::string_view section,
-                                             std::string_view key) const {
+std::optional<std::string> IniDocument::Find(std::string_view section, std::string_view key) const {
   const std::size_t header = FindSection(section);
   if (header == std::string::npos) return std::nullopt;
   key = TrimProfileBlanks(key);

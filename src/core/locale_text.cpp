@@ -9,9 +9,9 @@
 namespace quellorn {
 namespace {
 
-constexpr std::array<const char*, 12> kMonths = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
+constexpr std::array<const char*, 12> kMonths = {"January",   "February", "March",    "April",
+                                                 "May",       "June",     "July",     "August",
+                                                 "September", "October",  "November", "December"};
 constexpr std::array<const char*, 7> kDays = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                               "Thursday", "Friday", "Saturday"};
 
@@ -21,7 +21,9 @@ std::string Number(int value, int width) {
   return text;
 }
 
-int Hour12(int hour) { return hour % 12 == 0 ? 12 : hour % 12; }
+int Hour12(int hour) {
+  return hour % 12 == 0 ? 12 : hour % 12;
+}
 
 // One run of the same picture letter, `count` long.
 std::string Field(char letter, std::size_t count, const platform::LocalTime& t) {
@@ -86,7 +88,8 @@ std::string FormatPicture(std::string_view picture, const platform::LocalTime& t
       i = CopyQuoted(picture, i + 1, out);
     } else if (IsPictureLetter(c)) {
       std::size_t run = 1;
-      while (i + run < picture.size() && picture[i + run] == c) ++run;
+      while (i + run < picture.size() && picture[i + run] == c)
+        ++run;
       out += Field(c, run, time);
       i += run;
     } else {

@@ -7,11 +7,15 @@
 namespace quellorn {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  while (!text.empty() && IsBlank(text.front()))
+    text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back()))
+    text.remove_suffix(1);
   return text;
 }
 
@@ -40,7 +44,9 @@ std::size_t ScanDecimal(std::string_view text, double& value) {
   return pos;
 }
 
-double RoundHalfEven(double value) { return std::nearbyint(value); }
+double RoundHalfEven(double value) {
+  return std::nearbyint(value);
+}
 
 }  // namespace
 
@@ -55,7 +61,8 @@ std::optional<std::int32_t> ParseWholeNumber(std::string_view text, std::int32_t
 }
 
 double LeadingNumber(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.front()))
+    text.remove_prefix(1);
   double value = 0;
   return ScanDecimal(text, value) > 0 ? value : 0;
 }

@@ -15,8 +15,7 @@ class RunView {
   virtual std::string ConfirmErase() = 0;
   // The result message window, modeless. With autoClose (a triggered run) it closes by
   // itself after three seconds while events keep being processed.
-  virtual void ShowResult(const std::string& title, const std::string& message,
-                          bool autoClose) = 0;
+  virtual void ShowResult(const std::string& title, const std::string& message, bool autoClose) = 0;
 
   virtual void EnableErase(bool enabled) = 0;     // the Erase Now button
   virtual void EnableTrayExit(bool enabled) = 0;  // the tray menu's Exit entry

@@ -17,10 +17,9 @@ constexpr SettingKey Number16(std::string_view section, std::string_view read,
 }
 
 constexpr SettingKey TrackKey(std::string_view readSection, std::string_view read,
-                              std::string_view writeSection, std::string_view write,
-                              Track track) {
-  return {readSection, read, writeSection, write, Kind::kNumber16, nullptr, nullptr, nullptr,
-          track, true};
+                              std::string_view writeSection, std::string_view write, Track track) {
+  return {readSection, read,    writeSection, write, Kind::kNumber16,
+          nullptr,     nullptr, nullptr,      track, true};
 }
 
 const SettingKey kKeys[] = {
@@ -35,8 +34,7 @@ const SettingKey kKeys[] = {
     Number16("General", "EraseTime", "erasetime", &Settings::EraseTime),
     Number16("General", "ErasePerTime", "erasepertime", &Settings::ErasePerTime),
     {"General", "sound", "General", "sound", Kind::kNumber32, nullptr, &Settings::sound},
-    {"General", "sndpath", "General", "sndpath", Kind::kText, nullptr, nullptr,
-     &Settings::sndpath},
+    {"General", "sndpath", "General", "sndpath", Kind::kText, nullptr, nullptr, &Settings::sndpath},
     {"General", "Resultwin", "General", "resultwin", Kind::kNumber32, nullptr,
      &Settings::Resultwin},
     Number16("General", "clearlog", "clearlog", &Settings::clearlog),
@@ -98,7 +96,9 @@ void ReadKey(const clsIniFile& file, const std::string& programFolder, const Set
 
 }  // namespace
 
-std::span<const SettingKey> SettingKeys() { return kKeys; }
+std::span<const SettingKey> SettingKeys() {
+  return kKeys;
+}
 
 const SettingKey& TrackSettingKey(Track track) {
   return *std::find_if(std::begin(kKeys), std::end(kKeys), [track](const SettingKey& key) {
@@ -107,7 +107,8 @@ const SettingKey& TrackSettingKey(Track track) {
 }
 
 void ReadSettings(const clsIniFile& file, const std::string& programFolder, Settings& settings) {
-  for (const SettingKey& key : kKeys) ReadKey(file, programFolder, key, settings);
+  for (const SettingKey& key : kKeys)
+    ReadKey(file, programFolder, key, settings);
 }
 
 void SaveSetting(clsIniFile& file, const Settings& settings, const SettingKey& key) {

@@ -4,7 +4,9 @@
 
 namespace quellorn {
 
-char FoldCase(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char FoldCase(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 std::string ToLower(std::string_view text) {
   std::string lower(text);
@@ -13,19 +15,18 @@ std::string ToLower(std::string_view text) {
 }
 
 bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(),
-                    [](char x, char y) { return FoldCase(x) == FoldCase(y); });
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return FoldCase(x) == FoldCase(y);
+         });
 }
 
 std::size_t FindIgnoreCase(std::string_view text, std::string_view needle, std::size_t from) {
   if (from > text.size()) return std::string_view::npos;
-  const auto found = std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(),
-                                 needle.begin(), needle.end(),
-                                 [](char x, char y) { return FoldCase(x) == FoldCase(y); });
-  return found == text.end() && !needle.empty()
-             ? std::string_view::npos
-             : static_cast<std::size_t>(found - text.begin());
+  const auto found =
+      std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(), needle.begin(),
+                  needle.end(), [](char x, char y) { return FoldCase(x) == FoldCase(y); });
+  return found == text.end() && !needle.empty() ? std::string_view::npos
+                                                : static_cast<std::size_t>(found - text.begin());
 }
 
 bool ContainsIgnoreCase(std::string_view text, std::string_view needle) {
@@ -34,8 +35,10 @@ bool ContainsIgnoreCase(std::string_view text, std::string_view needle) {
 
 std::string_view Trim(std::string_view text) {
   const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  while (!text.empty() && blank(text.front()))
+    text.remove_prefix(1);
+  while (!text.empty() && blank(text.back()))
+    text.remove_suffix(1);
   return text;
 }
 
@@ -43,7 +46,8 @@ std::string_view FirstCharacters(std::string_view text, std::size_t count) {
   std::size_t pos = 0;
   for (std::size_t chars = 0; pos < text.size() && chars < count; ++chars) {
     ++pos;
-    while (pos < text.size() && (static_cast<unsigned char>(text[pos]) & 0xC0) == 0x80) ++pos;
+    while (pos < text.size() && (static_cast<unsigned char>(text[pos]) & 0xC0) == 0x80)
+      ++pos;
   }
   return text.substr(0, pos);
 }

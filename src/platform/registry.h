@@ -93,8 +93,7 @@ class RegKey {
     if (status == kSuccess) key = RegKey(registry, handle);
     return status;
   }
-  static Status Create(Registry& registry, RegHandle parent, std::string_view subKey,
-                       RegKey& key) {
+  static Status Create(Registry& registry, RegHandle parent, std::string_view subKey, RegKey& key) {
     RegHandle handle = 0;
     Status status = registry.CreateKey(parent, subKey, handle);
     if (status == kSuccess) key = RegKey(registry, handle);

@@ -88,7 +88,8 @@ bool IsValidUtf8(std::string_view text) {
 std::string Windows1252ToUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (char c : text) AppendUtf8(out, Windows1252CodePoint(static_cast<unsigned char>(c)));
+  for (char c : text)
+    AppendUtf8(out, Windows1252CodePoint(static_cast<unsigned char>(c)));
   return out;
 }
 

@@ -60,8 +60,8 @@ std::optional<std::string> TextOf(const RegValue& value) {
 std::string DisplayText(const RegValue& value, std::string_view name) {
   if (auto text = TextOf(value)) return *text;
   std::string shown;
-  for (const std::string& piece : SplitText(platform::Utf16ToUtf8(Utf16Units(value.data)),
-                                            std::string_view("\0", 1))) {
+  for (const std::string& piece :
+       SplitText(platform::Utf16ToUtf8(Utf16Units(value.data)), std::string_view("\0", 1))) {
     const bool printable = !piece.empty() && std::all_of(piece.begin(), piece.end(), [](char c) {
       return static_cast<unsigned char>(c) >= 0x20;
     });
@@ -97,7 +97,8 @@ void DeleteTree(platform::Registry& registry, platform::RegHandle root, const st
     for (std::uint32_t i = 0; registry.EnumKey(key.get(), i, child) == platform::kSuccess; ++i) {
       children.push_back(child);
     }
-    for (const std::string& name : children) DeleteTree(registry, root, path + "\\" + name);
+    for (const std::string& name : children)
+      DeleteTree(registry, root, path + "\\" + name);
   }
   registry.DeleteKey(root, path);
 }

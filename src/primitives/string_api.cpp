@@ -12,7 +12,9 @@ std::size_t Find(std::string_view text, std::string_view sought, std::size_t fro
 
 }  // namespace
 
-std::string ReverseString(std::string_view text) { return std::string(text.rbegin(), text.rend()); }
+std::string ReverseString(std::string_view text) {
+  return std::string(text.rbegin(), text.rend());
+}
 
 std::size_t FindLast(std::string_view text, std::string_view sought, std::size_t start,
                      Compare compare) {

@@ -9,7 +9,8 @@ namespace {
 // Length in bytes of the UTF-8 character at text[pos].
 std::size_t CharLength(std::string_view text, std::size_t pos) {
   std::size_t end = pos + 1;
-  while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+  while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+    ++end;
   return end - pos;
 }
 
@@ -41,7 +42,8 @@ bool WildcardMatch(std::string_view name, std::string_view pattern) {
       return false;
     }
   }
-  while (p < pattern.size() && pattern[p] == '*') ++p;
+  while (p < pattern.size() && pattern[p] == '*')
+    ++p;
   return p == pattern.size();
 }
 

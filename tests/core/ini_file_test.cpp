@@ -27,8 +27,11 @@ TEST_F(IniFileTest, ReadsValuesAsTheProfileFunctionsAnswer) {
                     "Single='c'\r\n"
                     "Lone=\"\r\n"
                     "Mixed=\"d'\r\n"
-                    "Long=" + longValue + "\r\n"
-                    "LongQuoted=\"" + longValue + "\"\r\n");
+                    "Long=" +
+                        longValue +
+                        "\r\n"
+                        "LongQuoted=\"" +
+                        longValue + "\"\r\n");
   EXPECT_EQ(ini.GetSetting("General", "Empty"), "");
   EXPECT_EQ(ini.GetSetting("General", "Quoted"), "a b");
   EXPECT_EQ(ini.GetSetting("General", "Single"), "c");

@@ -23,7 +23,8 @@ TEST_F(SettingsTest, MissingFileSwitchesEverythingOn) {
   EXPECT_EQ(settings.antirecover, 0);
   EXPECT_EQ(settings.stealth, 0);
   EXPECT_EQ(settings.Resultwin, 0);
-  for (std::size_t i = 0; i < kTrackCount; ++i) EXPECT_EQ(settings.trackFlags[i], 0) << i;
+  for (std::size_t i = 0; i < kTrackCount; ++i)
+    EXPECT_EQ(settings.trackFlags[i], 0) << i;
   EXPECT_EQ(settings.sndpath, "unknown value");
 }
 

@@ -15,7 +15,7 @@ TEST(TextEncoding, RoundTripsUtf16IncludingSurrogatePairs) {
 TEST(TextEncoding, ReplacesBrokenSequences) {
   EXPECT_EQ(Utf8ToUtf16("a\xC3"), u"a\uFFFD");
   EXPECT_EQ(Utf16ToUtf8(u"\xD800x"), "\xEF\xBF\xBDx");
-  EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));  // overlong '/'
+  EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));      // overlong '/'
   EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));  // encoded surrogate
 }
 

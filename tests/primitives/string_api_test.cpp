@@ -65,15 +65,24 @@ TEST(WildcardMatch, MatchesWholeNamesIgnoringCase) {
     const char* pattern;
     bool expected;
   } cases[] = {
-      {"a.tmp", "*.tmp", true},          {"A.TMP", "*.tmp", true},
-      {"a.tmp.bak", "*.tmp", false},     {"bar.txt", "bar.txt", true},
-      {"foobar.txt", "bar.txt", false},  {"bar.txt.old", "bar.txt", false},
-      {"README", "*.*", true},           {"README", "", true},
-      {"x.log", "?.log", true},          {"xy.log", "?.log", false},
-      {"\xC3\xA9.log", "?.log", true},   {"abcabd", "*abd", true},
-      {"abc", "a*b*c*", true},           {"abc", "a*d", false},
-      {"~WRL0001.tmp", "~*.tmp", true},  {"", "*", true},
-      {"a", "", true},                   {"name", "*", true},
+      {"a.tmp", "*.tmp", true},
+      {"A.TMP", "*.tmp", true},
+      {"a.tmp.bak", "*.tmp", false},
+      {"bar.txt", "bar.txt", true},
+      {"foobar.txt", "bar.txt", false},
+      {"bar.txt.old", "bar.txt", false},
+      {"README", "*.*", true},
+      {"README", "", true},
+      {"x.log", "?.log", true},
+      {"xy.log", "?.log", false},
+      {"\xC3\xA9.log", "?.log", true},
+      {"abcabd", "*abd", true},
+      {"abc", "a*b*c*", true},
+      {"abc", "a*d", false},
+      {"~WRL0001.tmp", "~*.tmp", true},
+      {"", "*", true},
+      {"a", "", true},
+      {"name", "*", true},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(WildcardMatch(c.name, c.pattern), c.expected) << c.name << " / " << c.pattern;
@@ -86,7 +95,7 @@ TEST(MatchPattern, FindsPiecesInOrderAnywhere) {
   EXPECT_EQ(MatchPattern("C:\\Temp\\a.log", "C:\\Temp\\*.txt"), 0u);
   EXPECT_EQ(MatchPattern("C:\\Temp\\x", "Temp"), 4u);
   EXPECT_EQ(MatchPattern("anything", "*.*"), 1u);
-  EXPECT_EQ(MatchPattern("aXb", "a*x*b"), 1u);   // the next piece is sought where one was found
+  EXPECT_EQ(MatchPattern("aXb", "a*x*b"), 1u);  // the next piece is sought where one was found
   EXPECT_EQ(MatchPattern("ab", "b*a"), 0u);
   EXPECT_EQ(MatchPattern("ABC", "abc", 1, false), 0u);
 }

@@ -42,8 +42,7 @@ class RecordingRunView : public RunView {
     ++confirmations;
     return confirmAnswer;
   }
-  void ShowResult(const std::string& title, const std::string& message,
-                  bool autoClose) override {
+  void ShowResult(const std::string& title, const std::string& message, bool autoClose) override {
     results.push_back({title, message, autoClose});
   }
   void EnableErase(bool enabled) override { eraseEnabled = enabled; }

@@ -1,0 +1,167 @@
+// Compares clsIniFile with the Windows profile functions on the same files: every read must
+// answer what GetPrivateProfileString answers, and a sequence of writes made through each
+// must leave files that read back alike.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/ini_file.h"
+#include "platform/text_encoding.h"
+#include "platform/win32/windows_api.h"
+#include "support/context_fixture.h"
+
+namespace quellorn {
+namespace {
+
+std::wstring Wide(std::string_view text) {
+  const std::u16string wide = platform::Utf8ToUtf16(text);
+  return std::wstring(wide.begin(), wide.end());
+}
+
+std::string Narrow(const wchar_t* text, std::size_t size) {
+  return platform::Utf16ToUtf8(std::u16string(text, text + size));
+}
+
+std::string ProfileGet(const std::string& path, const std::string& section,
+                       const std::string& key) {
+  wchar_t buffer[255];
+  const DWORD n = GetPrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(),
+                                           L"unknown value", buffer, 255, Wide(path).c_str());
+  return n >= 1 ? Narrow(buffer, n) : "";
+}
+
+bool ProfileSet(const std::string& path, const std::string& section, const std::string* key,
+                const std::string& value) {
+  return WritePrivateProfileStringW(Wide(section).c_str(), key ? Wide(*key).c_str() : nullptr,
+                                    key ? Wide(value).c_str() : nullptr, Wide(path).c_str());
+}
+
+struct Corpus {
+  const char* name;
+  std::string content;
+  std::vector<std::string> sections;
+  std::vector<std::string> keys;
+};
+
+std::vector<Corpus> ReadCorpus() {
+  const std::string longValue(300, 'v');
+  return {
+      {"case",
+       "[General]\r\nAntiRecover=1\r\n[ie]\r\nCache=0\r\n",
+       {"General", "general", "GENERAL", "IE", "ie", "Missing"},
+       {"AntiRecover", "antirecover", "Cache", "cache", "missing"}},
+      {"blanks",
+       "[S]\r\n  a  =  b  \r\n\tc\t=\td\t\r\n e = f g \r\n",
+       {"S", " S ", "s"},
+       {"a", "c", "e", " a ", "a  "}},
+      {"quotes",
+       "[S]\r\nq1=\"x\"\r\nq2=\"\r\nq3='y'\r\nq4=\"z'\r\nq5=\"\"\r\nq6=  \"w\"  \r\n"
+       "q7=\"a\"b\"\r\nq8=''\r\n",
+       {"S"},
+       {"q1", "q2", "q3", "q4", "q5", "q6", "q7", "q8"}},
+      {"comments",
+       "; top\r\n[S]\r\n;k=v\r\nk=1\r\n# h=2\r\n;x\r\n",
+       {"S"},
+       {";k", "k", "# h", "#h", ";x", "x", "; top"}},
+      {"duplicates",
+       "[S]\r\nk=1\r\nk=2\r\n[T]\r\nm=0\r\n[s]\r\nk=3\r\nj=4\r\n",
+       {"S", "s", "T"},
+       {"k", "j", "m"}},
+      {"before-section", "k=0\r\n[S]\r\nj=1\r\n", {"S", ""}, {"k", "j"}},
+      {"empty", "[S]\r\ne=\r\nnoeq\r\n=novalue\r\n  \r\n", {"S"}, {"e", "noeq", "", "x"}},
+      {"long",
+       "[S]\r\nl300=" + longValue + "\r\nl254=" + longValue.substr(0, 254) +
+           "\r\nl255=" + longValue.substr(0, 255) + "\r\nq300=\"" + longValue + "\"\r\nq253=\"" +
+           longValue.substr(0, 253) + "\"\r\n",
+       {"S"},
+       {"l300", "l254", "l255", "q300", "q253"}},
+      {"lf", "[S]\nk=1\nj=2\n[T]\nm=3", {"S", "T"}, {"k", "j", "m"}},
+      {"headers",
+       "[ S ]\r\nk=1\r\n[T]x\r\nj=1\r\n[U\r\nm=1\r\n[V]]\r\nn=1\r\n",
+       {"S", " S ", "T", "U", "[U", "V", "V]"},
+       {"k", "j", "m", "n"}},
+      {"ctrl-z", "[S]\r\nk=1\x1a\r\n\tj\t=\t2\r\n\x1a", {"S"}, {"k", "j"}},
+  };
+}
+
+class IniProfileDiffTest : public testing::ContextTest {};
+
+TEST_F(IniProfileDiffTest, ReadsAnswerAsTheProfileFunctions) {
+  for (const Corpus& corpus : ReadCorpus()) {
+    const std::string path = ProgramFile(std::string(corpus.name) + ".ini");
+    machine.WriteFile(path, corpus.content);
+    const clsIniFile ini(os.files, path);
+    for (const std::string& section : corpus.sections) {
+      for (const std::string& key : corpus.keys) {
+        EXPECT_EQ(ini.GetSetting(section, key), ProfileGet(path, section, key))
+            << corpus.name << ": [" << section << "] " << key;
+      }
+    }
+  }
+}
+
+TEST_F(IniProfileDiffTest, MissingFileAnswersAsTheProfileFunctions) {
+  const std::string path = ProgramFile("absent.ini");
+  EXPECT_EQ(clsIniFile(os.files, path).GetSetting("S", "k"), ProfileGet(path, "S", "k"));
+}
+
+struct Write {
+  std::string section;
+  std::optional<std::string> key;  // none: remove the section
+  std::string value;
+};
+
+TEST_F(IniProfileDiffTest, WritesLeaveFilesThatReadAlike) {
+  const std::string start =
+      "; settings\r\n[General]\r\nStealth = 1\r\nSound=0\r\n\r\n[IE]\r\nCache=0\r\n"
+      "[Old]\r\nx=1\r\n[old]\r\ny=2\r\n";
+  const std::vector<Write> writes = {
+      {"general", "stealth", "0"},   {"General", "clearlog", "3"}, {"Opera", "URL", "1"},
+      {"IE", "Cache", "  spaced  "}, {"IE", "Empty", ""},          {"Old", std::nullopt, ""},
+      {"New", "k", "\"quoted\""},    {"general", "SOUND", "7"},
+  };
+  const std::string ours = ProgramFile("ours.ini");
+  const std::string theirs = ProgramFile("theirs.ini");
+  machine.WriteFile(ours, start);
+  machine.WriteFile(theirs, start);
+  clsIniFile ini(os.files, ours);
+  for (const Write& write : writes) {
+    if (write.key) {
+      EXPECT_NE(ini.SaveSetting(write.section, *write.key, write.value), 0);
+    } else {
+      ini.EraseSection(write.section);
+    }
+    ASSERT_TRUE(ProfileSet(theirs, write.section, write.key ? &*write.key : nullptr, write.value));
+  }
+  for (const char* section : {"General", "IE", "Opera", "Old", "New"}) {
+    for (const char* key :
+         {"Stealth", "Sound", "clearlog", "URL", "Cache", "Empty", "x", "y", "k"}) {
+      EXPECT_EQ(ProfileGet(ours, section, key), ProfileGet(theirs, section, key))
+          << "[" << section << "] " << key << "\nours:\n"
+          << machine.ReadFile(ours) << "\ntheirs:\n"
+          << machine.ReadFile(theirs);
+    }
+  }
+}
+
+TEST_F(IniProfileDiffTest, WritingToAMissingFileCreatesIt) {
+  const std::string ours = ProgramFile("new-ours.ini");
+  const std::string theirs = ProgramFile("new-theirs.ini");
+  const std::string key = "Selected";
+  clsIniFile(os.files, ours).SaveSetting("Info", key, "0");
+  ASSERT_TRUE(ProfileSet(theirs, "Info", &key, "0"));
+  EXPECT_EQ(ProfileGet(ours, "info", "selected"), ProfileGet(theirs, "info", "selected"));
+}
+
+TEST_F(IniProfileDiffTest, NonAsciiTextRoundTrips) {
+  const std::string path = ProgramFile("text.ini");
+  clsIniFile ini(os.files, path);
+  const std::string title = "Caf\xC3\xA9 \xD0\x9F\xD1\x80\xD0\xB8 \xE6\x97\xA5\xE6\x9C\xAC";
+  ini.SaveSetting("Info", "Title", title);
+  EXPECT_EQ(ini.GetSetting("info", "TITLE"), title);
+}
+
+}  // namespace
+}  // namespace quellorn
