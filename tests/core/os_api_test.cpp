@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/startup.h"
 #include "support/context_fixture.h"
 
 namespace quellorn {
@@ -33,14 +32,6 @@ TEST(GetWindowsVersion, NamesTheSystemsTheErasersKnow) {
   }
 }
 
-TEST(StartArgument, AcceptsOnlyMinAlone) {
-  EXPECT_EQ(StartArgument("min"), "min");
-  EXPECT_EQ(StartArgument("  min \t"), "min");
-  EXPECT_EQ(StartArgument("MIN"), "");
-  EXPECT_EQ(StartArgument("min now"), "");
-  EXPECT_EQ(StartArgument(""), "");
-}
-
 class OsApiTest : public testing::ContextTest {};
 
 TEST_F(OsApiTest, WindowsFolderEndsInExactlyOneBackslash) {
@@ -62,15 +53,6 @@ TEST_F(OsApiTest, LoginNameLosesNulCharacters) {
   system.userName = std::string("jo\0e\0", 5);
   EXPECT_EQ(GetLoginName(system), "joe");
   EXPECT_FALSE(GetLoginName(machine.platform().system).empty());
-}
-
-TEST_F(OsApiTest, StartUpReadsSettingsAndVersion) {
-  machine.WriteFile(ProgramFile("settings.dat"), "[General]\r\nStealth=1\r\n");
-  system.version = platform::WindowsVersion{2, 5, 1};
-  StartUp(ctx, " min ");
-  EXPECT_EQ(ctx.startArgument, "min");
-  EXPECT_EQ(ctx.settings.stealth, 1);
-  EXPECT_EQ(ctx.windowsVersion, "xp");
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
-#include "core/startup.h"
+#include "run/startup.h"
 
 #include "core/context.h"
 #include "core/os_api.h"
 #include "core/text_util.h"
+#include "primitives/reg_api.h"
 
 namespace quellorn {
 
@@ -12,6 +13,9 @@ std::string StartArgument(std::string_view commandLine) {
 
 void StartUp(Context& ctx, std::string_view commandLine) {
   ctx.startArgument = StartArgument(commandLine);
+  const std::string homePage = QueryValue(
+      ctx, platform::kCurrentUser, "Software\\Microsoft\\Internet Explorer\\Main", "Start Page");
+  ctx.homePage = homePage == kReadFailed ? "" : homePage;
   ReadSettings(ctx.settingsFile, ctx.programFolder, ctx.settings);
   ctx.windowsVersion = GetWindowsVersion(ctx.os.system.Version());
 }

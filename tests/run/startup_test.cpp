@@ -1,0 +1,45 @@
+#include "run/startup.h"
+
+#include <gtest/gtest.h>
+
+#include "support/context_fixture.h"
+
+namespace quellorn {
+namespace {
+
+TEST(StartArgument, AcceptsOnlyMinAlone) {
+  EXPECT_EQ(StartArgument("min"), "min");
+  EXPECT_EQ(StartArgument("  min \t"), "min");
+  EXPECT_EQ(StartArgument("MIN"), "");
+  EXPECT_EQ(StartArgument("min now"), "");
+  EXPECT_EQ(StartArgument(""), "");
+}
+
+class StartUpTest : public testing::ContextTest {};
+
+TEST_F(StartUpTest, ReadsSettingsAndVersion) {
+  machine.WriteFile(ProgramFile("settings.dat"), "[General]\r\nStealth=1\r\n");
+  system.version = platform::WindowsVersion{2, 5, 1};
+  StartUp(ctx, " min ");
+  EXPECT_EQ(ctx.startArgument, "min");
+  EXPECT_EQ(ctx.settings.stealth, 1);
+  EXPECT_EQ(ctx.windowsVersion, "xp");
+}
+
+TEST_F(StartUpTest, RemembersTheHomePageOrNothing) {
+  machine.LoadReg(
+      "Windows Registry Editor Version 5.00\r\n\r\n"
+      "[HKEY_CURRENT_USER\\Software\\Microsoft\\Internet Explorer\\Main]\r\n"
+      "\"Start Page\"=-\r\n");
+  StartUp(ctx, "");
+  EXPECT_EQ(ctx.homePage, "");
+  machine.LoadReg(
+      "Windows Registry Editor Version 5.00\r\n\r\n"
+      "[HKEY_CURRENT_USER\\Software\\Microsoft\\Internet Explorer\\Main]\r\n"
+      "\"Start Page\"=\"http://example.org/\"\r\n");
+  StartUp(ctx, "");
+  EXPECT_EQ(ctx.homePage, "http://example.org/");
+}
+
+}  // namespace
+}  // namespace quellorn
