@@ -42,6 +42,7 @@ struct Context {
   EraseTotals totals;
   bool triggeredRun = false;
   bool runActive = false;
+  std::int16_t taskCount = 0;  // rows of the task list since it was last built
 
   // While a custom item editor tests its item, the primitives list what they would erase in
   // the editor's test list instead of touching anything.

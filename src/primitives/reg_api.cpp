@@ -55,19 +55,25 @@ std::optional<std::string> TextOf(const RegValue& value) {
   return std::nullopt;
 }
 
+bool IsPrintable(char16_t unit) {
+  return unit >= 0x20 && !(unit >= 0x7F && unit <= 0x9F) && unit < 0xFFFD;
+}
+
 // What a report shows of any value: its text, or for other data (MRU lists kept as
 // REG_BINARY, for instance) the UTF-16 strings it holds joined by a blank, or else its name.
 std::string DisplayText(const RegValue& value, std::string_view name) {
   if (auto text = TextOf(value)) return *text;
   std::string shown;
-  for (const std::string& piece :
-       SplitText(platform::Utf16ToUtf8(Utf16Units(value.data)), std::string_view("\0", 1))) {
-    const bool printable = !piece.empty() && std::all_of(piece.begin(), piece.end(), [](char c) {
-      return static_cast<unsigned char>(c) >= 0x20;
-    });
-    if (!printable) continue;
-    if (!shown.empty()) shown += ' ';
-    shown += piece;
+  const std::u16string units = Utf16Units(value.data);
+  for (std::size_t start = 0; start < units.size();) {
+    std::size_t end = units.find(u'\0', start);
+    if (end == std::u16string::npos) end = units.size();
+    const std::u16string_view piece(units.data() + start, end - start);
+    if (!piece.empty() && std::all_of(piece.begin(), piece.end(), IsPrintable)) {
+      if (!shown.empty()) shown += ' ';
+      shown += platform::Utf16ToUtf8(piece);
+    }
+    start = end + 1;
   }
   return shown.empty() ? std::string(name) : shown;
 }

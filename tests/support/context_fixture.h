@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/context.h"
+#include "support/faults.h"
 #include "support/recording_run_view.h"
 #include "support/system_info_override.h"
 #include "support/test_machine.h"
@@ -13,6 +14,8 @@ namespace quellorn::testing {
 
 // A Context on a fresh test machine: the program folder is root()\Quellorn, the clock stands
 // at 7 March 2024 13:05:09 and the locale is U.S. English, whatever machine runs the test.
+// The file system, shell and registry pass through fault injection, idle until a test adds
+// to `faults`.
 class ContextTest : public ::testing::Test {
  protected:
   ContextTest() {
@@ -26,9 +29,12 @@ class ContextTest : public ::testing::Test {
   }
 
   TestMachine machine;
+  FaultPlan faults;
+  FaultyRegistry registry{machine.platform().registry, faults};
+  FaultyFileSystem files{machine.platform().files, faults};
+  FaultyShell shell{machine.platform().shell, faults};
   SystemInfoOverride system{machine.platform().system};
-  platform::Platform os{machine.platform().registry, machine.platform().files,
-                        machine.platform().shell, system};
+  platform::Platform os{registry, files, shell, system};
   RecordingRunView view;
   Context ctx{os, view, machine.root() + "\\Quellorn"};
 };

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quellorn {
+
+struct Context;
+class clsIniFile;
+
+inline constexpr std::string_view kPluginsFolder = "plugins";
+inline constexpr std::string_view kCustomFolder = "Custom";
+
+// Program folder + "\" + folder + "\" (the plugins or custom item folder).
+std::string ItemFolderPath(const Context& ctx, std::string_view folder);
+
+// The names of a folder's "*.qk" entries (hidden, system and folder entries included), in the
+// one order that the task list and the run share: by name, ignoring letter case.
+std::vector<std::string> ListItemFiles(Context& ctx, std::string_view folder);
+
+// The item's "selected" value as a number (its leading numeric part; 0 when there is none, so
+// a missing key or an unreadable file selects the item). 0 means the item runs.
+std::int16_t SelectedValue(const clsIniFile& item);
+
+// The name the task list shows: the file name without its extension's three characters.
+std::string ItemDisplayName(std::string_view fileName);
+
+}  // namespace quellorn

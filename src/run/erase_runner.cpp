@@ -1,0 +1,142 @@
+#include "run/erase_runner.h"
+
+#include "core/activity_log.h"
+#include "core/context.h"
+#include "core/number_text.h"
+#include "core/report.h"
+#include "run/catalogue.h"
+
+namespace quellorn {
+namespace {
+
+// Marks the run active for its lifetime, so that a trigger or a click served while the run
+// yields cannot start a second run inside it.
+class RunGuard {
+ public:
+  explicit RunGuard(Context& ctx) : ctx_(ctx), owner_(!ctx.runActive) { ctx.runActive = true; }
+  ~RunGuard() {
+    if (owner_) ctx_.runActive = false;
+  }
+  bool owner() const { return owner_; }
+
+ private:
+  Context& ctx_;
+  bool owner_;
+};
+
+std::string Counters(Context& ctx, std::string_view keys, std::string_view files,
+                     std::string_view space) {
+  return std::string(keys) + std::to_string(ctx.totals.registryKeys) + std::string(files) +
+         std::to_string(ctx.totals.files) + std::string(space) + DisplayedSpace(ctx);
+}
+
+std::string ErasedCounters(Context& ctx) {
+  return Counters(ctx, "Registry Keys Erased: ", ", Files Erased: ", " ,Released HD Space: ");
+}
+
+std::string ScannedCounters(Context& ctx) {
+  return Counters(ctx, "Registry Keys Scanned: ", ", Files : ", " , HD Space: ");
+}
+
+// The words of the result window stand centred between 21 and 19 blanks.
+std::string ResultMessage(std::string_view words, const std::string& counters) {
+  return std::string(21, ' ') + std::string(words) + std::string(19, ' ') + "\r\n\r\n" + counters;
+}
+
+void RunErase(Context& ctx) {
+  ctx.view.ClearProgress();
+  ctx.view.ShowProgressBar(true);
+  ctx.totals = {};
+  ctx.view.EnableErase(false);
+  WriteLog(ctx, "-----------Start to Erase------------------------at " + NowText(ctx));
+  DispList(ctx, "Start to Erase------------------------------------at " + NowText(ctx));
+  StartTask(ctx);
+  WriteLog(ctx, ErasedCounters(ctx));
+  WriteLog(ctx, "-----------Task Completed Successfully-----------at " + NowText(ctx));
+  DispList(ctx, "Task Completed Successfully-----------at " + NowText(ctx));
+  ctx.settingsFile.SaveSetting("General", "LastErased", NowText(ctx));
+  ctx.view.SetEraseCaption("Erase Now");
+  ctx.view.ScrollProgressDown();
+  ctx.view.ShowProgressBar(false);
+  DispStatus(ctx);
+  ctx.view.EnableTrayExit(true);
+  if (ctx.settings.stealth != 0 && ctx.settings.Resultwin != 0) {
+    ctx.view.ShowResult("Task Completed",
+                        ResultMessage("Task Completed Successfully!", ErasedCounters(ctx)),
+                        ctx.triggeredRun);
+  }
+  ctx.view.EnableErase(true);
+}
+
+void RunTest(Context& ctx) {
+  ctx.view.EnableTrayExit(false);
+  ctx.view.ShowProgressBar(true);
+  ctx.eraseMode = "test";
+  ctx.totals = {};
+  ctx.view.ClearProgress();
+  WriteLog(ctx, "Test Start --------------------at " + NowText(ctx));
+  DispList(ctx, "Test start---------------------at " + NowText(ctx));
+  StartTask(ctx);
+  WriteLog(ctx, "--Test Completed ----" + ScannedCounters(ctx) + "-------at " + NowText(ctx));
+  DispList(ctx, "Test Completed ----" + ScannedCounters(ctx) + "-------at " + NowText(ctx));
+  ctx.view.ScrollProgressDown();
+  ctx.view.SetProgress(100);
+  ctx.view.ShowResult("Test Completed",
+                      ResultMessage("Test Completed Successfully!", ScannedCounters(ctx)), false);
+  ctx.view.ShowProgressBar(false);
+  DispStatus(ctx);
+  ctx.triggeredRun = false;
+  ctx.view.EnableTrayExit(true);
+}
+
+std::string ConfirmedMode(Context& ctx) {
+  if (ctx.triggeredRun) return ctx.eraseMode;
+  const auto warning =
+      ParseWholeNumber(ctx.settingsFile.GetSetting("General", "Warning"), INT32_MIN, INT32_MAX);
+  if (warning.value_or(0) == 1) return "erase";
+  return ctx.view.ConfirmErase();
+}
+
+}  // namespace
+
+void EraseNow(Context& ctx) {
+  RunGuard guard(ctx);
+  if (!guard.owner()) return;
+  ctx.view.EnableTrayExit(false);
+  ctx.eraseMode = ConfirmedMode(ctx);
+  if (ctx.eraseMode == "erase") {
+    RunErase(ctx);
+  } else if (ctx.eraseMode == "test") {
+    RunTest(ctx);
+  } else {
+    ctx.view.EnableTrayExit(true);
+  }
+}
+
+void TestNow(Context& ctx) {
+  RunGuard guard(ctx);
+  if (guard.owner()) RunTest(ctx);
+}
+
+void StartTask(Context& ctx) {
+  int position = 0;
+  const auto catalogue = Catalogue();
+  for (std::size_t index = 0; index < catalogue.size(); ++index) {
+    const CatalogueItem& item = catalogue[index];
+    if (!ctx.settings.selected(item.track)) continue;
+    ++position;
+    ctx.view.SetTaskState(position, "Erasing", "working");
+    DispList(ctx, item.progressLine);
+    for (Eraser eraser : item.erasers) {
+      if (eraser != nullptr) eraser(ctx);
+    }
+    ctx.view.SetTaskState(position, "Done", "done");
+    if (index >= 2) ctx.view.ScrollTasksDown();
+    if (ctx.taskCount > 0) {
+      ctx.view.SetProgress(static_cast<int>(static_cast<float>(position) /
+                                            static_cast<float>(ctx.taskCount) * 100.0f));
+    }
+  }
+}
+
+}  // namespace quellorn

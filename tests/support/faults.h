@@ -1,0 +1,131 @@
+#pragma once
+
+#include <memory>
+#include <set>
+#include <string>
+#include <string_view>
+
+#include "core/text_util.h"
+#include "platform/platform.h"
+
+namespace quellorn::testing {
+
+// Fault injection over a real back end: the named paths or keys fail as a locked file, a
+// denied key or a broken listing would; everything else goes through unchanged.
+struct FaultPlan {
+  std::set<std::string> undeletable;    // Shell::Delete and FileSystem::Delete fail
+  std::set<std::string> unrenamable;    // Shell::Rename and FileSystem::Rename fail
+  std::set<std::string> unopenable;     // FileSystem::Open fails
+  std::set<std::string> unopenableKeys; // Registry::OpenKey fails (subkey path)
+  std::string brokenListing;            // this folder's listing breaks off ...
+  int listingBreaksAfter = 0;           // ... after so many entries
+
+  static bool Holds(const std::set<std::string>& paths, std::string_view path) {
+    for (const std::string& p : paths) {
+      if (EqualsIgnoreCase(p, path)) return true;
+    }
+    return false;
+  }
+};
+
+class FaultyFileSystem : public platform::FileSystem {
+ public:
+  FaultyFileSystem(platform::FileSystem& real, const FaultPlan& plan) : real_(real), plan_(plan) {}
+
+  std::unique_ptr<platform::DirListing> List(std::string_view folder) override;
+  std::uint32_t GetAttributes(std::string_view path) override { return real_.GetAttributes(path); }
+  platform::Status SetAttributes(std::string_view path, std::uint32_t attributes) override {
+    return real_.SetAttributes(path, attributes);
+  }
+  platform::Status Open(std::string_view path, platform::OpenMode mode,
+                        std::unique_ptr<platform::File>& file) override {
+    if (FaultPlan::Holds(plan_.unopenable, path)) return platform::kSharingViolation;
+    return real_.Open(path, mode, file);
+  }
+  platform::Status Copy(std::string_view from, std::string_view to) override {
+    return real_.Copy(from, to);
+  }
+  platform::Status Rename(std::string_view from, std::string_view to) override {
+    if (FaultPlan::Holds(plan_.unrenamable, from)) return platform::kSharingViolation;
+    return real_.Rename(from, to);
+  }
+  platform::Status Delete(std::string_view path) override {
+    if (FaultPlan::Holds(plan_.undeletable, path)) return platform::kSharingViolation;
+    return real_.Delete(path);
+  }
+  platform::Status CreateFolder(std::string_view path) override { return real_.CreateFolder(path); }
+  platform::Status RemoveFolder(std::string_view path) override { return real_.RemoveFolder(path); }
+
+ private:
+  platform::FileSystem& real_;
+  const FaultPlan& plan_;
+};
+
+class FaultyShell : public platform::Shell {
+ public:
+  FaultyShell(platform::Shell& real, const FaultPlan& plan) : real_(real), plan_(plan) {}
+
+  platform::Status Delete(std::string_view path) override {
+    if (FaultPlan::Holds(plan_.undeletable, path)) return platform::kSharingViolation;
+    return real_.Delete(path);
+  }
+  platform::Status Rename(std::string_view from, std::string_view to) override {
+    if (FaultPlan::Holds(plan_.unrenamable, from)) return platform::kSharingViolation;
+    return real_.Rename(from, to);
+  }
+  platform::Status EmptyRecycleBin() override { return real_.EmptyRecycleBin(); }
+  platform::Status Start(std::string_view commandLine, platform::ShowStyle style) override {
+    return real_.Start(commandLine, style);
+  }
+  platform::Status Open(std::string_view target, platform::ShowStyle style) override {
+    return real_.Open(target, style);
+  }
+
+ private:
+  platform::Shell& real_;
+  const FaultPlan& plan_;
+};
+
+class FaultyRegistry : public platform::Registry {
+ public:
+  FaultyRegistry(platform::Registry& real, const FaultPlan& plan) : real_(real), plan_(plan) {}
+
+  platform::Status OpenKey(platform::RegHandle parent, std::string_view subKey,
+                           platform::RegHandle& key) override {
+    if (FaultPlan::Holds(plan_.unopenableKeys, subKey)) return platform::kAccessDenied;
+    return real_.OpenKey(parent, subKey, key);
+  }
+  platform::Status CreateKey(platform::RegHandle parent, std::string_view subKey,
+                             platform::RegHandle& key) override {
+    return real_.CreateKey(parent, subKey, key);
+  }
+  platform::Status CloseKey(platform::RegHandle key) override { return real_.CloseKey(key); }
+  platform::Status QueryValue(platform::RegHandle key, std::string_view name,
+                              platform::RegValue& value) override {
+    return real_.QueryValue(key, name, value);
+  }
+  platform::Status SetValue(platform::RegHandle key, std::string_view name,
+                            const platform::RegValue& value) override {
+    return real_.SetValue(key, name, value);
+  }
+  platform::Status DeleteValue(platform::RegHandle key, std::string_view name) override {
+    return real_.DeleteValue(key, name);
+  }
+  platform::Status DeleteKey(platform::RegHandle parent, std::string_view subKey) override {
+    return real_.DeleteKey(parent, subKey);
+  }
+  platform::Status EnumValue(platform::RegHandle key, std::uint32_t index,
+                             std::string& name) override {
+    return real_.EnumValue(key, index, name);
+  }
+  platform::Status EnumKey(platform::RegHandle key, std::uint32_t index,
+                           std::string& name) override {
+    return real_.EnumKey(key, index, name);
+  }
+
+ private:
+  platform::Registry& real_;
+  const FaultPlan& plan_;
+};
+
+}  // namespace quellorn::testing
