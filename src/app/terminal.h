@@ -1,0 +1,8 @@
+#pragma once
+
+namespace quellorn::app {
+
+bool StdinIsTerminal();
+bool StdoutIsTerminal();
+
+}  // namespace quellorn::app
