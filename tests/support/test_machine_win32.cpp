@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/win32/win32_platform.h"
+#include "platform/win32/windows_api.h"
 #include "test_machine.h"
 #include "undoing_registry.h"
 
@@ -58,18 +59,21 @@ struct TestMachine::Impl {
 
   platform::FileSystem& files() { return platform.files; }
 
+  // Test programs run side by side in one prefix. Each takes its folders from a range of its
+  // own (its process id times 1000 onwards), so none touches another's; a folder belongs to
+  // whoever creates it.
   void ClaimRoot() {
-    for (int n = 1; n < 100000; ++n) {
-      Status status = files().CreateFolder(kScratch);
-      if (status != kSuccess && status != kAlreadyExists) Fail("create", kScratch, status);
+    const unsigned long first = GetCurrentProcessId() * 1000ul;
+    unsigned long n = first;
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+      files().CreateFolder(kScratch);
       root = std::string(kScratch) + "\\" + std::to_string(n);
-      // Test programs run side by side: the folder belongs to whoever creates it.
-      status = files().CreateFolder(root);
+      const Status status = files().CreateFolder(root);
       if (status == kSuccess) return;
-      if (status != kAlreadyExists && status != platform::kPathNotFound)
-        Fail("create", root, status);
+      if (status == kAlreadyExists) ++n;
     }
-    throw std::runtime_error("no free scratch folder below C:\\qtest");
+    Fail("no free scratch folder from", std::string(kScratch) + "\\" + std::to_string(first),
+         platform::kAlreadyExists);
   }
 
   bool Outside(std::string_view path) const { return !IsBelow(path, root); }
@@ -112,10 +116,9 @@ TestMachine::~TestMachine() {
   for (const std::string& problem : impl_->registry.Undo())
     ADD_FAILURE() << "registry not restored: " << problem;
   impl_->RestoreFiles();
+  // C:\qtest itself stays: other test programs may be about to create their folders in it.
   if (Status status = impl_->platform.shell.Delete(impl_->root); status != kSuccess)
     ADD_FAILURE() << "cannot remove " << impl_->root << ": status " << status;
-  // Fails while other test programs still use it, which is as it should be.
-  impl_->files().RemoveFolder(kScratch);
 }
 
 platform::Platform& TestMachine::platform() {

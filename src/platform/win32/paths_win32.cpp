@@ -13,6 +13,19 @@ bool IsDriveRoot(std::wstring_view path) {
   return (path.size() == 2 || (path.size() == 3 && IsSeparator(path[2]))) && path[1] == L':';
 }
 
+// The length of the part of a path that names no entry of a folder: "C:\", "C:", "\",
+// "\\server\share\" (also "\\?\C:\").
+std::size_t RootLength(std::wstring_view path) {
+  if (path.size() >= 2 && path[1] == L':') return path.size() >= 3 && IsSeparator(path[2]) ? 3 : 2;
+  if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) {
+    const std::size_t server = path.find_first_of(L"\\/", 2);
+    if (server == std::wstring_view::npos) return path.size();
+    const std::size_t share = path.find_first_of(L"\\/", server + 1);
+    return share == std::wstring_view::npos ? path.size() : share + 1;
+  }
+  return !path.empty() && IsSeparator(path[0]) ? 1 : 0;
+}
+
 }  // namespace
 
 bool IsSeparator(wchar_t c) {
@@ -27,14 +40,10 @@ std::wstring_view TrimTrailingSeparators(std::wstring_view path) {
 
 bool SplitLast(std::wstring_view path, std::wstring& folder, std::wstring& name) {
   path = TrimTrailingSeparators(path);
-  if (IsDriveRoot(path)) return false;
+  const std::size_t root = RootLength(path);
   const std::size_t last = path.find_last_of(L"\\/");
-  if (last == std::wstring_view::npos || last + 1 == path.size()) return false;
-  std::wstring_view parent = path.substr(0, last);
-  // A UNC share root ("\\server\share") has no folder a name could be removed from.
-  if (parent.find_first_not_of(L"\\/") == std::wstring_view::npos) return false;
-  if (parent.size() == 2 && parent[1] == L':') parent = path.substr(0, last + 1);
-  folder.assign(parent);
+  if (root >= path.size() || last == std::wstring_view::npos || last + 1 < root) return false;
+  folder.assign(path.substr(0, last + 1 <= root ? root : last));
   name.assign(path.substr(last + 1));
   return true;
 }
