@@ -10,7 +10,7 @@
 
 namespace quellorn::testing {
 
-// The symbolic links that tests/wine/make-links.sh puts below C:\qlinks before the tests run.
+// The symbolic links that tests/wine/make-fixtures.sh puts below C:\qlinks before the tests run.
 inline constexpr std::string_view kLinks = "C:\\qlinks";
 
 inline std::string LinkPath(std::string_view relative) {
@@ -18,7 +18,7 @@ inline std::string LinkPath(std::string_view relative) {
 }
 
 inline constexpr const char* kNoLinkFixture =
-    "needs the links that tests/wine/make-links.sh makes below C:\\qlinks";
+    "needs the links that tests/wine/make-fixtures.sh makes below C:\\qlinks";
 
 inline bool HasLinkFixture(platform::FileSystem& files) {
   return files.Exists(LinkPath("targets\\dir\\a.txt"));

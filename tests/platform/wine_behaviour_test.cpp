@@ -158,6 +158,47 @@ TEST_F(WineTest, CreateAlwaysOverwritesAHiddenFile) {
   EXPECT_EQ(GetFileAttributesW(path.c_str()), 0x22u);
 }
 
+struct UnixAttributeCase {
+  const char* name;
+  DWORD reported;
+};
+
+// How Wine reads attributes that tests/wine/make-fixtures.sh set the Unix way: read-only when no
+// write permission bit is set at all (for folders too, although SetFileAttributes cannot make a
+// folder read-only), hidden and system from user.DOSATTRIB written as lower-case "0x" hex only.
+TEST_F(WineTest, AttributesReadFromUnixPermissionsAndDosAttrib) {
+  const UnixAttributeCase cases[] = {
+      {"plain.txt", 0x20},          {"no_write.txt", 0x21},
+      {"no_owner_write.txt", 0x20}, {"owner_write_only.txt", 0x20},
+      {"hidden.txt", 0x22},         {"system.txt", 0x24},
+      {"hidden_system.txt", 0x26},  {"hidden_archive.txt", 0x22},
+      {"read_only_bit.txt", 0x20},  {"upper_x.txt", 0x20},
+      {"decimal.txt", 0x20},        {"garbage.txt", 0x20},
+      {"hidden_dir", 0x12},         {"no_write_dir", 0x11},
+  };
+  if (!machine.platform().files.Exists("C:\\qattrs\\hidden.txt"))
+    GTEST_SKIP() << "needs the files that tests/wine/make-fixtures.sh makes below C:\\qattrs";
+  for (const UnixAttributeCase& test : cases) {
+    const std::string path = std::string("C:\\qattrs\\") + test.name;
+    EXPECT_EQ(GetFileAttributesW(Wide(path).c_str()), test.reported) << test.name;
+    EXPECT_EQ(FoundAttributes(Wide(path)), test.reported) << test.name;
+  }
+}
+
+// Wine leaves writing to the Unix permission bits, which do not stop root; Windows refuses
+// write access to a read-only file whoever asks.
+TEST_F(WineTest, ReadOnlyFileOpensForWritingOnlyForRoot) {
+  machine.WriteFile(At("ro.txt"), "x");
+  const std::wstring path = Wide(At("ro.txt"));
+  ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
+  win32::UniqueHandle handle(
+      CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  const DWORD error = GetLastError();
+  EXPECT_EQ(static_cast<bool>(handle), machine.platform().system.UserName() == "root") << error;
+  handle.reset();
+  SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
 // Windows lists values in the order they were written.
 TEST_F(WineTest, ValuesEnumerateSortedByName) {
   ScratchKey scratch(machine);
