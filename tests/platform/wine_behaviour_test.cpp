@@ -220,6 +220,9 @@ TEST_F(WineTest, DynamicAndPerformanceDataRoots) {
   std::string name;
   EXPECT_EQ(registry.EnumKey(kPerformanceData, 0, name), kInvalidHandle);
   EXPECT_EQ(registry.EnumValue(kDynData, 0, name), kNoMoreItems);
+  RegValue global;
+  EXPECT_EQ(registry.QueryValue(kPerformanceData, "Global", global), kSuccess);
+  EXPECT_GT(global.data.size(), 0u);
 }
 
 }  // namespace
