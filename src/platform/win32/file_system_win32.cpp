@@ -1,0 +1,139 @@
+#include "platform/win32/file_system_win32.h"
+
+#include "platform/win32/file_win32.h"
+#include "platform/win32/find_win32.h"
+#include "platform/win32/link_safe_win32.h"
+#include "platform/win32/windows_api.h"
+
+namespace quellorn::platform {
+
+namespace {
+
+using win32::ToWide;
+
+class Win32DirListing final : public DirListing {
+ public:
+  Status Open(std::string_view folder) {
+    std::wstring wide;
+    if (!ToWide(folder, wide)) return kInvalidParameter;
+    return scan_.Open(wide);
+  }
+
+  bool Next(DirEntry& entry) override {
+    win32::FoundEntry found;
+    if (!scan_.Next(found)) return false;
+    entry.name = win32::ToUtf8(found.name);
+    entry.attributes = found.attributes;
+    entry.size = found.size;
+    return true;
+  }
+
+ private:
+  win32::FolderScan scan_;
+};
+
+struct OpenRequest {
+  DWORD access;
+  DWORD disposition;
+};
+
+OpenRequest RequestFor(OpenMode mode) {
+  switch (mode) {
+    case OpenMode::kRead:
+      return {GENERIC_READ, OPEN_EXISTING};
+    case OpenMode::kReadWrite:
+      return {GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING};
+    case OpenMode::kTruncateExisting:
+      return {GENERIC_WRITE, TRUNCATE_EXISTING};
+    case OpenMode::kCreateAlways:
+      return {GENERIC_WRITE, CREATE_ALWAYS};
+    case OpenMode::kAppend:
+      return {GENERIC_WRITE, OPEN_ALWAYS};
+  }
+  return {GENERIC_READ, OPEN_EXISTING};
+}
+
+// Windows never lets a read-only file be opened for writing. Wine leaves that to the Unix
+// permission bits, which do not stop root, so the rule is checked here before anything opens
+// (a truncating open would otherwise cut the file first).
+bool IsReadOnlyFile(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+         (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
+Status OpenFile(const std::wstring& path, OpenMode mode, std::unique_ptr<File>& file) {
+  const OpenRequest request = RequestFor(mode);
+  if ((request.access & GENERIC_WRITE) != 0 && IsReadOnlyFile(path)) return kAccessDenied;
+  win32::UniqueHandle handle(CreateFileW(
+      path.c_str(), request.access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+      request.disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!handle) return win32::LastStatus();
+  if (mode == OpenMode::kAppend) {
+    LARGE_INTEGER none{};
+    if (!SetFilePointerEx(handle.get(), none, nullptr, FILE_END)) return win32::LastStatus();
+  }
+  file = std::make_unique<win32::Win32File>(std::move(handle));
+  return kSuccess;
+}
+
+}  // namespace
+
+std::unique_ptr<DirListing> Win32FileSystem::List(std::string_view folder) {
+  auto listing = std::make_unique<Win32DirListing>();
+  if (listing->Open(folder) != kSuccess) return nullptr;
+  return listing;
+}
+
+std::uint32_t Win32FileSystem::GetAttributes(std::string_view path) {
+  std::wstring wide;
+  if (!ToWide(path, wide)) return attr::kInvalid;
+  return GetFileAttributesW(wide.c_str());
+}
+
+Status Win32FileSystem::SetAttributes(std::string_view path, std::uint32_t attributes) {
+  std::wstring wide;
+  if (!ToWide(path, wide)) return kInvalidParameter;
+  return win32::StatusOf(SetFileAttributesW(wide.c_str(), attributes));
+}
+
+Status Win32FileSystem::Open(std::string_view path, OpenMode mode, std::unique_ptr<File>& file) {
+  std::wstring wide;
+  if (!ToWide(path, wide)) return kInvalidParameter;
+  return OpenFile(wide, mode, file);
+}
+
+Status Win32FileSystem::Copy(std::string_view from, std::string_view to) {
+  std::wstring source;
+  std::wstring target;
+  if (!ToWide(from, source) || !ToWide(to, target)) return kInvalidParameter;
+  if (IsReadOnlyFile(target)) return kAccessDenied;
+  return win32::StatusOf(CopyFileW(source.c_str(), target.c_str(), FALSE));
+}
+
+Status Win32FileSystem::Rename(std::string_view from, std::string_view to) {
+  std::wstring source;
+  std::wstring target;
+  if (!ToWide(from, source) || !ToWide(to, target)) return kInvalidParameter;
+  return win32::RenamePath(source, target);
+}
+
+Status Win32FileSystem::Delete(std::string_view path) {
+  std::wstring wide;
+  if (!ToWide(path, wide)) return kInvalidParameter;
+  return win32::RemovePath(wide, win32::EntryKind::kFile, false);
+}
+
+Status Win32FileSystem::CreateFolder(std::string_view path) {
+  std::wstring wide;
+  if (!ToWide(path, wide)) return kInvalidParameter;
+  return win32::StatusOf(CreateDirectoryW(wide.c_str(), nullptr));
+}
+
+Status Win32FileSystem::RemoveFolder(std::string_view path) {
+  std::wstring wide;
+  if (!ToWide(path, wide)) return kInvalidParameter;
+  return win32::RemovePath(wide, win32::EntryKind::kFolder, false);
+}
+
+}  // namespace quellorn::platform

@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/win32/win32_platform.h"
+#include "registry_values.h"
+#include "support/test_machine.h"
+
+namespace quellorn::testing {
+namespace {
+
+using namespace platform;
+
+// The machine changes the real registry and file system of the test prefix; these tests look at
+// both through a back end of their own after the machine is gone.
+class TestMachineTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(RegKey::Create(registry, kCurrentUser, kKey, key), kSuccess);
+    ASSERT_EQ(RegKey::Create(registry, kCurrentUser, std::string(kKey) + "\\leaf", leaf), kSuccess);
+    ASSERT_EQ(registry.SetValue(key.get(), "kept", DwordValue(1)), kSuccess);
+    ASSERT_EQ(registry.SetValue(key.get(), "changed", DwordValue(2)), kSuccess);
+    ASSERT_EQ(registry.SetValue(key.get(), "deleted", DwordValue(3)), kSuccess);
+    ASSERT_EQ(registry.SetValue(leaf.get(), "in leaf", DwordValue(4)), kSuccess);
+  }
+
+  void TearDown() override {
+    leaf = RegKey();
+    key = RegKey();
+    registry.DeleteKey(kCurrentUser, std::string(kKey) + "\\leaf");
+    registry.DeleteKey(kCurrentUser, kKey);
+  }
+
+  static constexpr const char* kKey = "Software\\QuellornTestMachine";
+  Win32Platform real;
+  Registry& registry = real.platform().registry;
+  RegKey key;
+  RegKey leaf;
+};
+
+TEST_F(TestMachineTest, RegistryChangesAreUndone) {
+  {
+    TestMachine machine;
+    Registry& changed = machine.platform().registry;
+    RegKey own;
+    ASSERT_EQ(RegKey::Open(changed, kCurrentUser, kKey, own), kSuccess);
+    EXPECT_EQ(changed.SetValue(own.get(), "changed", DwordValue(20)), kSuccess);
+    EXPECT_EQ(changed.SetValue(own.get(), "changed", DwordValue(21)), kSuccess);
+    EXPECT_EQ(changed.SetValue(own.get(), "added", DwordValue(5)), kSuccess);
+    EXPECT_EQ(changed.DeleteValue(own.get(), "deleted"), kSuccess);
+    EXPECT_EQ(changed.DeleteKey(own.get(), "leaf"), kSuccess);
+    RegKey created;
+    ASSERT_EQ(RegKey::Create(changed, own.get(), "new\\deeper", created), kSuccess);
+    EXPECT_EQ(changed.SetValue(created.get(), "v", DwordValue(6)), kSuccess);
+    // What the code under test puts into a key the machine created goes with the key.
+    RegKey beyond;
+    ASSERT_EQ(
+        RegKey::Create(registry, kCurrentUser, std::string(kKey) + "\\new\\unrecorded", beyond),
+        kSuccess);
+  }
+  EXPECT_EQ(ValueNames(registry, key.get()),
+            (std::vector<std::string>{"changed", "deleted", "kept"}));
+  RegValue value;
+  EXPECT_EQ(registry.QueryValue(key.get(), "changed", value), kSuccess);
+  EXPECT_EQ(value, DwordValue(2));
+  EXPECT_EQ(registry.QueryValue(key.get(), "deleted", value), kSuccess);
+  EXPECT_EQ(value, DwordValue(3));
+  EXPECT_EQ(SubkeyNames(registry, key.get()), std::vector<std::string>{"leaf"});
+  RegKey restored;
+  ASSERT_EQ(RegKey::Open(registry, key.get(), "leaf", restored), kSuccess);
+  EXPECT_EQ(registry.QueryValue(restored.get(), "in leaf", value), kSuccess);
+  EXPECT_EQ(value, DwordValue(4));
+}
+
+TEST_F(TestMachineTest, FilesAreRemovedOrPutBack) {
+  const std::string outside = "C:\\qtest-outside";
+  std::string root;
+  real.platform().files.CreateFolder(outside);
+  {
+    std::unique_ptr<File> file;
+    ASSERT_EQ(real.platform().files.Open(outside + "\\existing.txt", OpenMode::kCreateAlways, file),
+              kSuccess);
+    ASSERT_EQ(file->Write("before", 6), kSuccess);
+  }
+  {
+    TestMachine machine;
+    TestMachine other;
+    root = machine.root();
+    EXPECT_NE(other.root(), root);
+    EXPECT_TRUE(root.starts_with("C:\\qtest\\"));
+    machine.WriteFile(root + "\\deep\\er\\file.txt", "inside");
+    EXPECT_EQ(machine.ReadFile(root + "\\deep\\er\\file.txt"), "inside");
+    machine.WriteFile(outside + "\\existing.txt", "after");
+    machine.WriteFile(outside + "\\new\\made.txt", "made");
+    EXPECT_EQ(machine.ReadFile(outside + "\\existing.txt"), "after");
+  }
+  FileSystem& files = real.platform().files;
+  EXPECT_FALSE(files.Exists(root));
+  EXPECT_FALSE(files.Exists(outside + "\\new"));
+  TestMachine reader;
+  EXPECT_EQ(reader.ReadFile(outside + "\\existing.txt"), "before");
+  EXPECT_EQ(files.Delete(outside + "\\existing.txt"), kSuccess);
+  EXPECT_EQ(files.RemoveFolder(outside), kSuccess);
+}
+
+}  // namespace
+}  // namespace quellorn::testing

@@ -1,0 +1,229 @@
+// What Wine 8 does where it differs from Windows or where Windows leaves room, established on
+// the real calls. The portable back end copies these answers so that both test environments
+// agree; the Win32 back end works around the ones that would harm data. On Windows itself the
+// tests are skipped.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "link_fixture.h"
+#include "platform/win32/windows_api.h"
+#include "registry_values.h"
+#include "scratch_key.h"
+#include "support/test_machine.h"
+
+namespace quellorn::testing {
+namespace {
+
+using namespace platform;
+
+bool RunsUnderWine() {
+  return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+std::wstring Wide(std::string_view text) {
+  std::wstring wide;
+  EXPECT_TRUE(win32::ToWide(text, wide));
+  return wide;
+}
+
+std::wstring Fact(std::string_view name) {
+  return Wide(LinkPath("facts\\" + std::string(name)));
+}
+
+DWORD FoundAttributes(const std::wstring& path) {
+  WIN32_FIND_DATAW data{};
+  win32::UniqueFind find(FindFirstFileW(path.c_str(), &data));
+  return find ? data.dwFileAttributes : INVALID_FILE_ATTRIBUTES;
+}
+
+class WineTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!RunsUnderWine()) GTEST_SKIP() << "records what Wine does";
+  }
+
+  TestMachine machine;
+  std::string At(std::string_view name) const { return machine.root() + "\\" + std::string(name); }
+};
+
+class WineLinkTest : public WineTest {
+ protected:
+  void SetUp() override {
+    WineTest::SetUp();
+    if (!IsSkipped() && !HasLinkFixture(machine.platform().files)) GTEST_SKIP() << kNoLinkFixture;
+  }
+};
+
+TEST_F(WineLinkTest, LinkToAFolderIsAFolderWithTheReparseBit) {
+  EXPECT_EQ(GetFileAttributesW(Fact("full_link").c_str()), 0x410u);
+  EXPECT_EQ(FoundAttributes(Fact("full_link")), 0x410u);
+}
+
+TEST_F(WineLinkTest, LinkToAFileLooksLikeThePlainFile) {
+  EXPECT_EQ(GetFileAttributesW(Fact("victim_link").c_str()), 0x20u);
+  EXPECT_EQ(FoundAttributes(Fact("victim_link")), 0x20u);
+}
+
+TEST_F(WineLinkTest, DanglingLinkIsInvisible) {
+  EXPECT_EQ(GetFileAttributesW(Fact("dangling_link").c_str()), INVALID_FILE_ATTRIBUTES);
+  std::vector<std::string> names;
+  std::unique_ptr<DirListing> listing = machine.platform().files.List(LinkPath("facts"));
+  DirEntry entry;
+  while (listing && listing->Next(entry))
+    names.push_back(entry.name);
+  EXPECT_EQ(std::count(names.begin(), names.end(), "dangling_link"), 0);
+  EXPECT_EQ(std::count(names.begin(), names.end(), "full_link"), 1);
+}
+
+// Even a handle opened with FILE_FLAG_OPEN_REPARSE_POINT is the target's.
+TEST_F(WineLinkTest, LinkOpensAsItsTarget) {
+  win32::UniqueHandle handle(
+      CreateFileW(Fact("full_link").c_str(), FILE_READ_ATTRIBUTES, 7, nullptr, OPEN_EXISTING,
+                  FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  ASSERT_TRUE(handle);
+  wchar_t final[MAX_PATH] = {};
+  ASSERT_GT(GetFinalPathNameByHandleW(handle.get(), final, MAX_PATH, 0), 0u);
+  EXPECT_EQ(std::wstring(final), L"\\\\?\\C:\\qlinks\\facts\\full");
+  FILE_ATTRIBUTE_TAG_INFO tag{};
+  ASSERT_TRUE(GetFileInformationByHandleEx(handle.get(), FileAttributeTagInfo, &tag, sizeof tag));
+  EXPECT_EQ(tag.FileAttributes, static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
+  EXPECT_EQ(tag.ReparseTag, 0u);
+}
+
+// The calls that should remove a link act on what it points to.
+TEST_F(WineLinkTest, RemovingALinkRemovesItsTarget) {
+  EXPECT_FALSE(RemoveDirectoryW(Fact("full_link").c_str()));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_DIR_NOT_EMPTY));
+  EXPECT_TRUE(machine.platform().files.Exists(LinkPath("facts\\full\\f.txt")));
+
+  EXPECT_TRUE(RemoveDirectoryW(Fact("empty_link").c_str()));
+  EXPECT_FALSE(machine.platform().files.Exists(LinkPath("facts\\empty")));
+
+  EXPECT_TRUE(DeleteFileW(Fact("victim_link").c_str()));
+  EXPECT_FALSE(machine.platform().files.Exists(LinkPath("facts\\victim.txt")));
+
+  EXPECT_TRUE(MoveFileW(Fact("move_link").c_str(), Fact("moved").c_str()));
+  EXPECT_FALSE(machine.platform().files.Exists(LinkPath("facts\\move_me")));
+  EXPECT_NE(GetFileAttributesW(Fact("moved").c_str()) & FILE_ATTRIBUTE_REPARSE_POINT, 0x400u);
+}
+
+struct RawAttributeCase {
+  bool folder;
+  DWORD set;
+  DWORD reported;
+};
+
+// Files always carry the archive bit; folders never keep read-only.
+TEST_F(WineTest, AttributesAsWineKeepsThem) {
+  const RawAttributeCase cases[] = {
+      {false, FILE_ATTRIBUTE_NORMAL, 0x20},
+      {false, FILE_ATTRIBUTE_READONLY, 0x21},
+      {false, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, 0x26},
+      {false, 0x27, 0x27},
+      {true, FILE_ATTRIBUTE_NORMAL, 0x10},
+      {true, FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN, 0x12},
+  };
+  machine.WriteFile(At("f.txt"), "x");
+  machine.MakeFolder(At("d"));
+  for (const RawAttributeCase& test : cases) {
+    const std::wstring path = Wide(At(test.folder ? "d" : "f.txt"));
+    ASSERT_TRUE(SetFileAttributesW(path.c_str(), test.set));
+    EXPECT_EQ(GetFileAttributesW(path.c_str()), test.reported) << test.set;
+  }
+  SetFileAttributesW(Wide(At("f.txt")).c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(WineTest, FileCallsAnswerAsWindows) {
+  machine.WriteFile(At("a.txt"), "a");
+  machine.WriteFile(At("b.txt"), "b");
+  EXPECT_FALSE(MoveFileW(Wide(At("a.txt")).c_str(), Wide(At("b.txt")).c_str()));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
+  ASSERT_TRUE(SetFileAttributesW(Wide(At("a.txt")).c_str(), FILE_ATTRIBUTE_READONLY));
+  EXPECT_FALSE(DeleteFileW(Wide(At("a.txt")).c_str()));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+  SetFileAttributesW(Wide(At("a.txt")).c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// Windows refuses to overwrite a hidden file with CREATE_ALWAYS and FILE_ATTRIBUTE_NORMAL.
+TEST_F(WineTest, CreateAlwaysOverwritesAHiddenFile) {
+  machine.WriteFile(At("hidden.txt"), "old");
+  const std::wstring path = Wide(At("hidden.txt"));
+  ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_HIDDEN));
+  win32::UniqueHandle handle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                         FILE_ATTRIBUTE_NORMAL, nullptr));
+  EXPECT_TRUE(handle);
+  handle.reset();
+  EXPECT_EQ(GetFileAttributesW(path.c_str()), 0x22u);
+}
+
+struct UnixAttributeCase {
+  const char* name;
+  DWORD reported;
+};
+
+// How Wine reads attributes that tests/wine/make-fixtures.sh set the Unix way: read-only when no
+// write permission bit is set at all (for folders too, although SetFileAttributes cannot make a
+// folder read-only), hidden and system from user.DOSATTRIB written as lower-case "0x" hex only.
+TEST_F(WineTest, AttributesReadFromUnixPermissionsAndDosAttrib) {
+  const UnixAttributeCase cases[] = {
+      {"plain.txt", 0x20},          {"no_write.txt", 0x21},
+      {"no_owner_write.txt", 0x20}, {"owner_write_only.txt", 0x20},
+      {"hidden.txt", 0x22},         {"system.txt", 0x24},
+      {"hidden_system.txt", 0x26},  {"hidden_archive.txt", 0x22},
+      {"read_only_bit.txt", 0x20},  {"upper_x.txt", 0x20},
+      {"decimal.txt", 0x20},        {"garbage.txt", 0x20},
+      {"hidden_dir", 0x12},         {"no_write_dir", 0x11},
+  };
+  if (!machine.platform().files.Exists("C:\\qattrs\\hidden.txt"))
+    GTEST_SKIP() << "needs the files that tests/wine/make-fixtures.sh makes below C:\\qattrs";
+  for (const UnixAttributeCase& test : cases) {
+    const std::string path = std::string("C:\\qattrs\\") + test.name;
+    EXPECT_EQ(GetFileAttributesW(Wide(path).c_str()), test.reported) << test.name;
+    EXPECT_EQ(FoundAttributes(Wide(path)), test.reported) << test.name;
+  }
+}
+
+// Wine leaves writing to the Unix permission bits, which do not stop root; Windows refuses
+// write access to a read-only file whoever asks.
+TEST_F(WineTest, ReadOnlyFileOpensForWritingOnlyForRoot) {
+  machine.WriteFile(At("ro.txt"), "x");
+  const std::wstring path = Wide(At("ro.txt"));
+  ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
+  win32::UniqueHandle handle(
+      CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  const DWORD error = GetLastError();
+  EXPECT_EQ(static_cast<bool>(handle), machine.platform().system.UserName() == "root") << error;
+  handle.reset();
+  SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// Windows lists values in the order they were written.
+TEST_F(WineTest, ValuesEnumerateSortedByName) {
+  ScratchKey scratch(machine);
+  Registry& registry = machine.platform().registry;
+  for (const char* name : {"zeta", "Alpha", "mid", "", "beta"})
+    ASSERT_EQ(registry.SetValue(scratch.get(), name, DwordValue(1)), kSuccess);
+  EXPECT_EQ(ValueNames(registry, scratch.get()),
+            (std::vector<std::string>{"", "Alpha", "beta", "mid", "zeta"}));
+}
+
+TEST_F(WineTest, DynamicAndPerformanceDataRoots) {
+  Registry& registry = machine.platform().registry;
+  RegKey key;
+  EXPECT_EQ(RegKey::Open(registry, kDynData, "", key), kSuccess);
+  EXPECT_EQ(RegKey::Open(registry, kPerformanceData, "", key), kSuccess);
+  EXPECT_EQ(RegKey::Open(registry, kPerformanceData, "Global", key), kInvalidHandle);
+  RegHandle created = 0;
+  EXPECT_EQ(registry.CreateKey(kPerformanceData, "QuellornTest", created), kInvalidHandle);
+  std::string name;
+  EXPECT_EQ(registry.EnumKey(kPerformanceData, 0, name), kInvalidHandle);
+  EXPECT_EQ(registry.EnumValue(kDynData, 0, name), kNoMoreItems);
+  RegValue global;
+  EXPECT_EQ(registry.QueryValue(kPerformanceData, "Global", global), kSuccess);
+  EXPECT_GT(global.data.size(), 0u);
+}
+
+}  // namespace
+}  // namespace quellorn::testing

@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/win32/win32_platform.h"
+#include "platform/win32/windows_api.h"
+#include "test_machine.h"
+#include "undoing_registry.h"
+
+namespace quellorn::testing {
+
+namespace {
+
+using platform::kAlreadyExists;
+using platform::kSuccess;
+using platform::Status;
+
+constexpr std::string_view kScratch = "C:\\qtest";
+
+[[noreturn]] void Fail(std::string_view what, std::string_view path, Status status) {
+  throw std::runtime_error(std::string(what) + " " + std::string(path) + ": status " +
+                           std::to_string(status));
+}
+
+// The folder part of a path, empty for a name at a drive root.
+std::string_view FolderOf(std::string_view path) {
+  const std::size_t last = path.find_last_of("\\/");
+  if (last == std::string_view::npos || last <= 2) return {};
+  return path.substr(0, last);
+}
+
+bool IsBelow(std::string_view path, std::string_view folder) {
+  if (path.size() <= folder.size() || (path[folder.size()] != '\\' && path[folder.size()] != '/'))
+    return false;
+  for (std::size_t i = 0; i < folder.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(path[i])) !=
+        std::tolower(static_cast<unsigned char>(folder[i])))
+      return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+// The real system under Wine. Registry changes go through an UndoingRegistry; files and folders
+// live below a scratch folder of this test alone, and what the helpers create or overwrite
+// outside it is remembered and put back.
+struct TestMachine::Impl {
+  platform::Win32Platform real;
+  UndoingRegistry registry{real.platform().registry};
+  platform::Platform platform{registry, real.platform().files, real.platform().shell,
+                              real.platform().system};
+  std::string root;
+  std::vector<std::string> created;                              // outside root, oldest first
+  std::vector<std::pair<std::string, std::string>> overwritten;  // path, old content
+
+  platform::FileSystem& files() { return platform.files; }
+
+  // Test programs run side by side in one prefix. Each takes its folders from a range of its
+  // own (its process id times 1000 onwards), so none touches another's; a folder belongs to
+  // whoever creates it.
+  void ClaimRoot() {
+    const unsigned long first = GetCurrentProcessId() * 1000ul;
+    unsigned long n = first;
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+      files().CreateFolder(kScratch);
+      root = std::string(kScratch) + "\\" + std::to_string(n);
+      const Status status = files().CreateFolder(root);
+      if (status == kSuccess) return;
+      if (status == kAlreadyExists) ++n;
+    }
+    Fail("no free scratch folder from", std::string(kScratch) + "\\" + std::to_string(first),
+         platform::kAlreadyExists);
+  }
+
+  bool Outside(std::string_view path) const { return !IsBelow(path, root); }
+
+  void RestoreFiles() {
+    for (auto file = overwritten.rbegin(); file != overwritten.rend(); ++file)
+      Write(file->first, file->second);
+    for (auto path = created.rbegin(); path != created.rend(); ++path) {
+      if (Status status = platform.shell.Delete(*path); status != kSuccess)
+        ADD_FAILURE() << "cannot remove " << *path << ": status " << status;
+    }
+  }
+
+  void Write(std::string_view path, std::string_view content) {
+    std::unique_ptr<platform::File> file;
+    Status status = files().Open(path, platform::OpenMode::kCreateAlways, file);
+    if (status == kSuccess) status = file->Write(content.data(), content.size());
+    if (status != kSuccess) Fail("write", path, status);
+  }
+
+  std::string Read(std::string_view path) {
+    std::unique_ptr<platform::File> file;
+    std::uint64_t size = 0;
+    Status status = files().Open(path, platform::OpenMode::kRead, file);
+    if (status == kSuccess) status = file->Size(size);
+    std::string content(static_cast<std::size_t>(size), '\0');
+    std::size_t done = 0;
+    if (status == kSuccess) status = file->Read(content.data(), content.size(), done);
+    if (status != kSuccess) Fail("read", path, status);
+    content.resize(done);
+    return content;
+  }
+};
+
+TestMachine::TestMachine() : impl_(std::make_unique<Impl>()) {
+  impl_->ClaimRoot();
+}
+
+TestMachine::~TestMachine() {
+  for (const std::string& problem : impl_->registry.Undo())
+    ADD_FAILURE() << "registry not restored: " << problem;
+  impl_->RestoreFiles();
+  // C:\qtest itself stays: other test programs may be about to create their folders in it.
+  if (Status status = impl_->platform.shell.Delete(impl_->root); status != kSuccess)
+    ADD_FAILURE() << "cannot remove " << impl_->root << ": status " << status;
+}
+
+platform::Platform& TestMachine::platform() {
+  return impl_->platform;
+}
+
+const std::string& TestMachine::root() const {
+  return impl_->root;
+}
+
+void TestMachine::WriteFile(std::string_view path, std::string_view content) {
+  if (std::string_view folder = FolderOf(path); !folder.empty()) MakeFolder(folder);
+  if (impl_->Outside(path)) {
+    if (impl_->files().Exists(path))
+      impl_->overwritten.emplace_back(std::string(path), impl_->Read(path));
+    else
+      impl_->created.emplace_back(path);
+  }
+  impl_->Write(path, content);
+}
+
+std::string TestMachine::ReadFile(std::string_view path) {
+  return impl_->Read(path);
+}
+
+void TestMachine::MakeFolder(std::string_view path) {
+  if (impl_->files().Exists(path)) return;
+  if (std::string_view folder = FolderOf(path); !folder.empty()) MakeFolder(folder);
+  const Status status = impl_->files().CreateFolder(path);
+  if (status != kSuccess && status != kAlreadyExists) Fail("create", path, status);
+  if (status == kSuccess && impl_->Outside(path)) impl_->created.emplace_back(path);
+}
+
+}  // namespace quellorn::testing
