@@ -28,6 +28,10 @@ class Win32DirListing final : public DirListing {
     return true;
   }
 
+  Status status() const override {
+    return scan_.status() == kSuccess ? kNoMoreItems : scan_.status();
+  }
+
  private:
   win32::FolderScan scan_;
 };
