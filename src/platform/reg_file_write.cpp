@@ -12,6 +12,7 @@ namespace {
 // The registry editor breaks hex data after the byte that takes a line to this width.
 constexpr std::size_t kHexLineWidth = 77;
 constexpr std::u16string_view kNewLine = u"\r\n";
+constexpr std::u16string_view kHexDigits = u"0123456789abcdef";
 
 std::u16string Ascii(std::string_view text) {
   return std::u16string(text.begin(), text.end());
@@ -47,7 +48,8 @@ bool IsPlainString(const RegValue& value, std::u16string& text) {
 void AppendHex(std::u16string& out, std::u16string line, const RegValue& value) {
   line += value.type == reg_type::kBinary ? u"hex:" : u"hex(" + Hex(value.type, "%x") + u"):";
   for (std::size_t i = 0; i < value.data.size(); ++i) {
-    line += Hex(value.data[i], "%02x");
+    line += kHexDigits[value.data[i] >> 4];
+    line += kHexDigits[value.data[i] & 0xF];
     if (i + 1 == value.data.size()) break;
     line += u',';
     if (line.size() >= kHexLineWidth) {
