@@ -1,4 +1,4 @@
-#include <array>
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 
@@ -76,7 +76,7 @@ std::optional<RegHandle> RootFromName(std::u16string_view name) {
 
 class Parser {
  public:
-  Parser(RegFile& file) : file_(file) {}
+  explicit Parser(RegFile& file) : file_(file) {}
 
   void Line(const LogicalLine& line) {
     std::u16string_view text = Trim(line.text);
