@@ -8,9 +8,10 @@
 
 namespace quellorn::app {
 
-// The back end an entry point works on: the portable one on `machineFolder`, or the real system
-// of the platform the program runs on when none is given. Each build supports only one of the
-// two; asked for the other it answers nullptr and says why in `error`.
+// The back end an entry point runs on: the machine folder given with --machine, or the real
+// system. Each build links the one implementation its platform supports; on failure (a
+// machine folder where none can be used, or none where one is needed) it answers nullptr and
+// says why in `error`.
 std::unique_ptr<platform::BackEnd> OpenBackEnd(const std::optional<std::string>& machineFolder,
                                                std::string& error);
 

@@ -39,7 +39,7 @@ IniDocument::Line IniDocument::ParseLine(std::string_view text) {
     const std::size_t close = content.rfind(']');
     if (close != std::string_view::npos) {
       line.isSection = true;
-      line.name = std::string(content.substr(1, close - 1));
+      line.name = std::string(TrimProfileBlanks(content.substr(1, close - 1)));
       return line;
     }
   }
@@ -53,14 +53,20 @@ IniDocument::Line IniDocument::ParseLine(std::string_view text) {
 
 std::size_t IniDocument::FindSection(std::string_view section) const {
   section = TrimProfileBlanks(section);
+  // Lines before the first header form a section without a name.
+  if (section.empty() && (lines_.empty() || !lines_.front().isSection)) return kNoName;
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     if (lines_[i].isSection && EqualsIgnoreCase(lines_[i].name, section)) return i;
   }
   return std::string::npos;
 }
 
+std::size_t IniDocument::FirstLine(std::size_t header) {
+  return header == kNoName ? 0 : header + 1;
+}
+
 std::size_t IniDocument::SectionEnd(std::size_t header) const {
-  std::size_t end = header + 1;
+  std::size_t end = header == kNoName ? 0 : header + 1;
   while (end < lines_.size() && !lines_[end].isSection)
     ++end;
   return end;
@@ -70,7 +76,7 @@ std::optional<std::string> IniDocument::Find(std::string_view section, std::stri
   const std::size_t header = FindSection(section);
   if (header == std::string::npos) return std::nullopt;
   key = TrimProfileBlanks(key);
-  for (std::size_t i = header + 1; i < SectionEnd(header); ++i) {
+  for (std::size_t i = FirstLine(header); i < SectionEnd(header); ++i) {
     if (EqualsIgnoreCase(lines_[i].name, key)) return lines_[i].value;
   }
   return std::nullopt;
@@ -86,8 +92,8 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     header = lines_.size() - 1;
   }
   const std::size_t end = SectionEnd(header);
-  std::size_t insertAt = header + 1;
-  for (std::size_t i = header + 1; i < end; ++i) {
+  std::size_t insertAt = FirstLine(header);
+  for (std::size_t i = FirstLine(header); i < end; ++i) {
     if (EqualsIgnoreCase(lines_[i].name, key)) {
       lines_[i] = ParseLine(lines_[i].name + "=" + std::string(value));
       return;
@@ -99,11 +105,11 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
 }
 
 void IniDocument::RemoveSection(std::string_view section) {
-  for (std::size_t header = FindSection(section); header != std::string::npos;
-       header = FindSection(section)) {
-    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(header),
-                 lines_.begin() + static_cast<std::ptrdiff_t>(SectionEnd(header)));
-  }
+  const std::size_t header = FindSection(section);
+  if (header == std::string::npos) return;
+  const std::size_t begin = header == kNoName ? 0 : header;
+  lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(begin),
+               lines_.begin() + static_cast<std::ptrdiff_t>(SectionEnd(header)));
 }
 
 std::string IniDocument::Text() const {

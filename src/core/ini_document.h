@@ -8,9 +8,9 @@
 namespace quellorn {
 
 // The text of an INI file as the Windows profile functions see it: "[section]" lines and
-// "key = value" lines, names compared without regard to letter case, the first of several
-// equal sections or keys winning. Edits change only the lines they concern, so the rest of
-// the file keeps its layout.
+// "key = value" lines, names compared without regard to letter case and blanks around them,
+// the first of several equal sections or keys winning. Edits change only the lines they concern, so
+// the rest of the file keeps its layout.
 class IniDocument {
  public:
   explicit IniDocument(std::string_view text = {});
@@ -21,7 +21,7 @@ class IniDocument {
   // Sets a key, adding the section (at the end) and the key (after the section's last key)
   // as needed. An existing key keeps the letter case of its name.
   void Set(std::string_view section, std::string_view key, std::string_view value);
-  // Removes every section of that name with all its lines.
+  // Removes the first section of that name with all its lines.
   void RemoveSection(std::string_view section);
 
   // The whole file, lines ended by CR LF.
@@ -36,8 +36,12 @@ class IniDocument {
   };
 
   static Line ParseLine(std::string_view text);
-  // Index of the first section of that name, or npos.
+  // The lines before the first header: a section without a name.
+  static constexpr std::size_t kNoName = static_cast<std::size_t>(-2);
+
+  // Index of the first header of that name, kNoName, or npos.
   std::size_t FindSection(std::string_view section) const;
+  static std::size_t FirstLine(std::size_t header);
   std::size_t SectionEnd(std::size_t header) const;
 
   std::vector<Line> lines_;

@@ -49,11 +49,21 @@ TEST(IniDocument, StartsAFileFromNothing) {
   EXPECT_EQ(ini.Text(), "[Info]\r\nSelected=0\r\n");
 }
 
-TEST(IniDocument, RemoveSectionTakesEveryCopyWithItsKeys) {
+TEST(IniDocument, RemoveSectionTakesTheFirstCopyWithItsKeys) {
   IniDocument ini("[A]\r\nx=1\r\n[B]\r\ny=2\r\n[a]\r\nz=3\r\n");
   ini.RemoveSection("A");
-  EXPECT_EQ(ini.Text(), "[B]\r\ny=2\r\n");
+  EXPECT_EQ(ini.Text(), "[B]\r\ny=2\r\n[a]\r\nz=3\r\n");
   EXPECT_EQ(ini.Find("A", "x"), std::nullopt);
+  EXPECT_EQ(ini.Find("A", "z"), "3");
+}
+
+TEST(IniDocument, KeysBeforeAnySectionBelongToTheUnnamedOne) {
+  IniDocument ini("k=0\r\n[ S ]\r\nj=1\r\n");
+  EXPECT_EQ(ini.Find("", "k"), "0");
+  EXPECT_EQ(ini.Find("S", "j"), "1");
+  EXPECT_EQ(ini.Find("S", "k"), std::nullopt);
+  ini.RemoveSection("");
+  EXPECT_EQ(ini.Text(), "[ S ]\r\nj=1\r\n");
 }
 
 }  // namespace

@@ -116,17 +116,17 @@ TEST_F(FileApiTest, OnlyReadOnlyArchiveAndHiddenReadOnlyAreReset) {
                {attr::kReadOnly | attr::kHidden, true},
                {attr::kReadOnly | attr::kHidden | attr::kSystem, false}};
   // The temporary name cannot be deleted, so what is left shows whether the pass could write.
-  faults.undeletable.insert(Path("t\file 0"));
+  faults.undeletable.insert(Path("t\\file 0"));
   ctx.eraseMode = "erase";
   ctx.settings.OverWriteTimes = 1;
   for (const auto& c : cases) {
-    Make("t\a.txt", "content");
-    ASSERT_EQ(os.files.SetAttributes(Path("t\a.txt"), c.attributes), platform::kSuccess);
+    Make("t\\a.txt", "content");
+    ASSERT_EQ(os.files.SetAttributes(Path("t\\a.txt"), c.attributes), platform::kSuccess);
     EraseFolderTree(ctx, Path("t"));
-    EXPECT_EQ(machine.ReadFile(Path("t\file 0")).empty(), c.reset) << c.attributes;
-    EXPECT_EQ(os.files.GetAttributes(Path("t\file 0")) & attr::kReadOnly, c.reset ? 0u : 1u);
-    os.files.SetAttributes(Path("t\file 0"), attr::kNormal);
-    ASSERT_EQ(os.files.Delete(Path("t\file 0")), platform::kSuccess);
+    EXPECT_EQ(machine.ReadFile(Path("t\\file 0")).empty(), c.reset) << c.attributes;
+    EXPECT_EQ(os.files.GetAttributes(Path("t\\file 0")) & attr::kReadOnly, c.reset ? 0u : 1u);
+    os.files.SetAttributes(Path("t\\file 0"), attr::kNormal);
+    ASSERT_EQ(machine.platform().files.Delete(Path("t\\file 0")), platform::kSuccess);
   }
   EXPECT_EQ(ctx.totals.files, 0);
 }

@@ -7,8 +7,9 @@
 
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/windows_api.h"
-#include "test_machine.h"
-#include "undoing_registry.h"
+#include "support/test_machine.h"
+#include "support/test_machine_files.h"
+#include "support/undoing_registry.h"
 
 namespace quellorn::testing {
 
@@ -150,6 +151,10 @@ void TestMachine::MakeFolder(std::string_view path) {
   const Status status = impl_->files().CreateFolder(path);
   if (status != kSuccess && status != kAlreadyExists) Fail("create", path, status);
   if (status == kSuccess && impl_->Outside(path)) impl_->created.emplace_back(path);
+}
+
+void TestMachine::LoadReg(std::string_view regText) {
+  LoadMachineReg(platform().registry, regText, root());
 }
 
 }  // namespace quellorn::testing

@@ -23,6 +23,9 @@
 // Needs <windows.h> before it.
 #include <shellapi.h>
 
+// An obsolete 16-bit call kept as a macro; it would rewrite RunView::Yield.
+#undef Yield
+
 #include <string>
 #include <string_view>
 #include <utility>

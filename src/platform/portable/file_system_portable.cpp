@@ -1,0 +1,204 @@
+#include "platform/portable/file_system_portable.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <vector>
+
+#include "platform/name_fold.h"
+#include "platform/portable/dos_attributes.h"
+#include "platform/portable/host_errors.h"
+#include "platform/portable/host_file.h"
+
+namespace quellorn::platform {
+namespace {
+
+constexpr mode_t kWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
+constexpr std::size_t kCopyBuffer = 1 << 20;
+
+Status Errno() {
+  return StatusFromErrno(errno);
+}
+
+// What a path is, links looked through only where asked.
+struct Kind {
+  bool exists = false;
+  bool link = false;
+  bool folder = false;    // a folder, or a link to one
+  bool readOnly = false;  // of the file itself or the link's target
+};
+
+Kind KindOf(const std::filesystem::path& path) {
+  Kind kind;
+  struct stat info;
+  if (::lstat(path.c_str(), &info) != 0) return kind;
+  kind.exists = true;
+  kind.link = S_ISLNK(info.st_mode);
+  if (kind.link && ::stat(path.c_str(), &info) != 0) return kind;  // a dangling link
+  kind.folder = S_ISDIR(info.st_mode);
+  kind.readOnly = (info.st_mode & kWriteBits) == 0;
+  return kind;
+}
+
+bool Targets(const std::filesystem::path& path) {
+  struct stat info;
+  return ::stat(path.c_str(), &info) == 0;
+}
+
+int OpenFlags(OpenMode mode) {
+  switch (mode) {
+    case OpenMode::kRead:
+      return O_RDONLY;
+    case OpenMode::kReadWrite:
+      return O_RDWR;
+    case OpenMode::kTruncateExisting:
+      return O_WRONLY | O_TRUNC;
+    case OpenMode::kCreateAlways:
+      return O_WRONLY | O_CREAT | O_TRUNC;
+    case OpenMode::kAppend:
+      return O_WRONLY | O_CREAT | O_APPEND;
+  }
+  return O_RDONLY;
+}
+
+Status CopyContent(int from, int to) {
+  std::vector<char> buffer(kCopyBuffer);
+  HostFile target{UniqueFd(to)};
+  for (;;) {
+    ssize_t count = ::read(from, buffer.data(), buffer.size());
+    if (count < 0 && errno == EINTR) continue;
+    if (count < 0) return Errno();
+    if (count == 0) return kSuccess;
+    if (Status status = target.Write(buffer.data(), static_cast<std::size_t>(count));
+        status != kSuccess) {
+      return status;
+    }
+  }
+}
+
+// Both paths name one entry of one folder (a change of letter case only).
+bool SameEntry(const std::filesystem::path& a, const std::filesystem::path& b) {
+  struct stat first, second;
+  return a.parent_path() == b.parent_path() && ::lstat(a.c_str(), &first) == 0 &&
+         ::lstat(b.c_str(), &second) == 0 && first.st_dev == second.st_dev &&
+         first.st_ino == second.st_ino && SameName(a.filename().string(), b.filename().string());
+}
+
+}  // namespace
+
+std::unique_ptr<DirListing> PortableFileSystem::List(std::string_view folder) {
+  HostPath host = resolver_.Resolve(folder);
+  if (host.status != kSuccess) return nullptr;
+  return HostListing::Open(host.path);
+}
+
+std::uint32_t PortableFileSystem::GetAttributes(std::string_view path) {
+  HostPath host = resolver_.Resolve(path);
+  struct stat info;
+  if (host.status != kSuccess || ::lstat(host.path.c_str(), &info) != 0) return attr::kInvalid;
+  return DosAttributes(host.path, info);
+}
+
+Status PortableFileSystem::SetAttributes(std::string_view path, std::uint32_t attributes) {
+  HostPath host = resolver_.Resolve(path);
+  if (host.status != kSuccess) return host.status;
+  return SetDosAttributes(host.path, attributes);
+}
+
+Status PortableFileSystem::Open(std::string_view path, OpenMode mode, std::unique_ptr<File>& file) {
+  HostPath host = resolver_.Resolve(path);
+  bool creates = mode == OpenMode::kCreateAlways || mode == OpenMode::kAppend;
+  if (host.status != kSuccess && !(host.status == kFileNotFound && creates)) return host.status;
+  Kind kind = KindOf(host.path);
+  if (kind.folder) return kAccessDenied;
+  if (kind.link && !Targets(host.path)) return creates ? kAccessDenied : kFileNotFound;
+  if (mode != OpenMode::kRead && kind.readOnly) return kAccessDenied;
+  UniqueFd fd(::open(host.path.c_str(), OpenFlags(mode) | O_CLOEXEC, 0666));
+  if (!fd) return Errno();
+  file = std::make_unique<HostFile>(std::move(fd));
+  return kSuccess;
+}
+
+Status PortableFileSystem::Copy(std::string_view from, std::string_view to) {
+  HostPath source = resolver_.Resolve(from);
+  if (source.status != kSuccess) return source.status;
+  if (!Targets(source.path)) return kFileNotFound;
+  if (KindOf(source.path).folder) return kAccessDenied;
+  HostPath target = resolver_.Resolve(to);
+  if (target.status != kSuccess && target.status != kFileNotFound) return target.status;
+  Kind existing = KindOf(target.path);
+  if (existing.folder || existing.readOnly) return kAccessDenied;
+  struct stat sourceInfo, targetInfo;
+  ::stat(source.path.c_str(), &sourceInfo);
+  if (existing.exists && ::stat(target.path.c_str(), &targetInfo) == 0 &&
+      sourceInfo.st_dev == targetInfo.st_dev && sourceInfo.st_ino == targetInfo.st_ino) {
+    return kSharingViolation;  // a file copied onto itself
+  }
+  UniqueFd in(::open(source.path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (!in) return Errno();
+  int out = ::open(target.path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (out < 0) return Errno();
+  if (Status status = CopyContent(in.get(), out); status != kSuccess) {
+    ::unlink(target.path.c_str());  // CopyFile leaves no partial copy behind
+    return status;
+  }
+  // The copy carries the source's read-only, hidden and system, as CopyFile's does. A file
+  // system without extended attributes keeps the copy without them.
+  std::uint32_t attributes = DosAttributes(source.path, sourceInfo);
+  SetDosAttributes(target.path, attributes & (attr::kReadOnly | attr::kHidden | attr::kSystem));
+  return kSuccess;
+}
+
+Status PortableFileSystem::Rename(std::string_view from, std::string_view to) {
+  HostPath source = resolver_.Resolve(from);
+  if (source.status != kSuccess) return source.status;
+  if (source.isRoot) return kAccessDenied;
+  HostPath target = resolver_.Resolve(to);
+  if (target.status == kSuccess) {
+    if (!SameEntry(source.path, target.path)) return kAlreadyExists;
+    // Only the letter case changes: the name as given replaces the old one.
+    target.path = target.path.parent_path() / target.name;
+    if (::rename(source.path.c_str(), target.path.c_str()) != 0) return Errno();
+    return kSuccess;
+  }
+  if (target.status != kFileNotFound) return target.status;
+  if (::renameat2(AT_FDCWD, source.path.c_str(), AT_FDCWD, target.path.c_str(), RENAME_NOREPLACE) !=
+      0) {
+    return Errno();
+  }
+  return kSuccess;
+}
+
+Status PortableFileSystem::Delete(std::string_view path) {
+  HostPath host = resolver_.Resolve(path);
+  if (host.status != kSuccess) return host.status;
+  Kind kind = KindOf(host.path);
+  if (kind.folder || (!kind.link && kind.readOnly)) return kAccessDenied;
+  if (::unlink(host.path.c_str()) != 0) return Errno();
+  return kSuccess;
+}
+
+Status PortableFileSystem::CreateFolder(std::string_view path) {
+  HostPath host = resolver_.Resolve(path);
+  if (host.status == kSuccess) return kAlreadyExists;
+  if (host.status != kFileNotFound) return host.status;
+  if (::mkdir(host.path.c_str(), 0777) != 0) return Errno();
+  return kSuccess;
+}
+
+Status PortableFileSystem::RemoveFolder(std::string_view path) {
+  HostPath host = resolver_.Resolve(path);
+  if (host.status != kSuccess) return host.status;
+  if (host.isRoot) return kAccessDenied;
+  Kind kind = KindOf(host.path);
+  if (!kind.folder) return kDirectory;
+  // A link to a folder goes by itself; what it points to stays.
+  int result = kind.link ? ::unlink(host.path.c_str()) : ::rmdir(host.path.c_str());
+  if (result != 0) return errno == EEXIST ? kDirNotEmpty : Errno();
+  return kSuccess;
+}
+
+}  // namespace quellorn::platform

@@ -1,0 +1,89 @@
+#include "platform/portable/host_file.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <limits>
+
+#include "platform/portable/dos_attributes.h"
+#include "platform/portable/host_errors.h"
+
+namespace quellorn::platform {
+
+Status HostFile::Read(void* buffer, std::size_t size, std::size_t& done) {
+  done = 0;
+  auto* bytes = static_cast<char*>(buffer);
+  while (done < size) {
+    ssize_t count = ::read(fd_.get(), bytes + done, size - done);
+    if (count < 0 && errno == EINTR) continue;
+    if (count < 0) return StatusFromErrno(errno);
+    if (count == 0) break;
+    done += static_cast<std::size_t>(count);
+  }
+  return kSuccess;
+}
+
+Status HostFile::Write(const void* data, std::size_t size) {
+  const auto* bytes = static_cast<const char*>(data);
+  for (std::size_t written = 0; written < size;) {
+    ssize_t count = ::write(fd_.get(), bytes + written, size - written);
+    if (count < 0 && errno == EINTR) continue;
+    if (count < 0) return StatusFromErrno(errno);
+    written += static_cast<std::size_t>(count);
+  }
+  return kSuccess;
+}
+
+Status HostFile::Seek(std::uint64_t offset) {
+  if (offset > static_cast<std::uint64_t>(std::numeric_limits<off_t>::max())) {
+    return kInvalidParameter;
+  }
+  if (::lseek(fd_.get(), static_cast<off_t>(offset), SEEK_SET) < 0) return StatusFromErrno(errno);
+  return kSuccess;
+}
+
+Status HostFile::Size(std::uint64_t& size) {
+  struct stat info;
+  if (::fstat(fd_.get(), &info) != 0) return StatusFromErrno(errno);
+  size = static_cast<std::uint64_t>(info.st_size);
+  return kSuccess;
+}
+
+Status HostFile::SetEnd() {
+  off_t position = ::lseek(fd_.get(), 0, SEEK_CUR);
+  if (position < 0 || ::ftruncate(fd_.get(), position) != 0) return StatusFromErrno(errno);
+  return kSuccess;
+}
+
+Status HostFile::Flush() {
+  if (::fsync(fd_.get()) != 0) return StatusFromErrno(errno);
+  return kSuccess;
+}
+
+std::unique_ptr<HostListing> HostListing::Open(const std::filesystem::path& folder) {
+  DIR* dir = ::opendir(folder.c_str());
+  if (!dir) return nullptr;
+  return std::unique_ptr<HostListing>(new HostListing(folder, dir));
+}
+
+bool HostListing::Next(DirEntry& entry) {
+  for (;;) {
+    errno = 0;
+    const dirent* found = ::readdir(dir_.get());
+    if (found == nullptr) break;
+    std::string_view name = found->d_name;
+    if (name == "." || name == "..") continue;
+    std::filesystem::path path = folder_ / name;
+    struct stat info;
+    if (::lstat(path.c_str(), &info) != 0) continue;  // gone since the folder was read
+    entry.name = name;
+    entry.attributes = DosAttributes(path, info);
+    entry.size = S_ISREG(info.st_mode) ? static_cast<std::uint64_t>(info.st_size) : 0;
+    return true;
+  }
+  status_ = errno == 0 ? kNoMoreItems : StatusFromErrno(errno);
+  return false;
+}
+
+}  // namespace quellorn::platform

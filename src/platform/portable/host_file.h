@@ -1,0 +1,48 @@
+#pragma once
+
+#include <dirent.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "platform/file_system.h"
+#include "platform/portable/host_fd.h"
+
+namespace quellorn::platform {
+
+// An open host file behind the File interface.
+class HostFile : public File {
+ public:
+  explicit HostFile(UniqueFd fd) : fd_(std::move(fd)) {}
+
+  Status Read(void* buffer, std::size_t size, std::size_t& done) override;
+  Status Write(const void* data, std::size_t size) override;
+  Status Seek(std::uint64_t offset) override;
+  Status Size(std::uint64_t& size) override;
+  Status SetEnd() override;
+  Status Flush() override;
+
+ private:
+  UniqueFd fd_;
+};
+
+// The entries of one host folder, with the attributes Windows would report. Links are
+// reported, never entered.
+class HostListing : public DirListing {
+ public:
+  // nullptr when the folder cannot be opened.
+  static std::unique_ptr<HostListing> Open(const std::filesystem::path& folder);
+
+  bool Next(DirEntry& entry) override;
+  Status status() const override { return status_; }
+
+ private:
+  HostListing(std::filesystem::path folder, DIR* dir)
+      : folder_(std::move(folder)), dir_(dir, ::closedir) {}
+
+  std::filesystem::path folder_;
+  std::unique_ptr<DIR, int (*)(DIR*)> dir_;
+  Status status_ = kSuccess;
+};
+
+}  // namespace quellorn::platform

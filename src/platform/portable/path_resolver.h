@@ -1,0 +1,44 @@
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/status.h"
+
+namespace quellorn::platform {
+
+// Where a Windows path lies on the host, and whether it is there.
+struct HostPath {
+  // kSuccess: it exists. kFileNotFound: its folder exists, it does not (path then names the
+  // missing entry in that folder). kPathNotFound: a folder on the way is missing or no folder.
+  // kInvalidName: a name Windows does not allow.
+  Status status = kPathNotFound;
+  std::filesystem::path path;
+  bool isRoot = false;  // the root folder of a drive
+  std::string name;     // the last name as the Windows path spelled it
+};
+
+// Maps Windows paths ("C:\Temp\a.txt", '/' also accepted) onto the drive folders of a
+// machine. Names are matched without regard to case, one at a time: the exact name when it
+// exists, else the first entry of the folder that matches. "." and ".." are resolved in the
+// text and never climb above the drive's root; trailing dots and blanks of the last name are
+// dropped, as Windows drops them. Links on the way are followed; the last name is not.
+class PathResolver {
+ public:
+  // drives: lower-case letter to folder (relative to machineFolder, or absolute).
+  PathResolver(const std::filesystem::path& machineFolder,
+               const std::map<char, std::string>& drives);
+
+  HostPath Resolve(std::string_view windowsPath) const;
+
+  // The letters of the drives, lower case, in order.
+  std::vector<char> DriveLetters() const;
+
+ private:
+  std::map<char, std::filesystem::path> drives_;
+};
+
+}  // namespace quellorn::platform

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "platform/reg_file.h"
+#include "platform/registry.h"
+
+namespace quellorn::platform {
+
+struct RegistryNode;
+
+// The registry kept in memory, answering every call with the status Wine gives: names without
+// regard to case (case preserved), subkeys enumerated in name order, values in the order they
+// were first set, handles to deleted keys answering kKeyDeleted. It uses no operating system
+// call, so the Windows build can hold it next to the real registry.
+class PortableRegistry : public Registry {
+ public:
+  PortableRegistry();
+  ~PortableRegistry() override;
+  PortableRegistry(const PortableRegistry&) = delete;
+  PortableRegistry& operator=(const PortableRegistry&) = delete;
+
+  // Runs after every change (the machine folder saves its registry.reg there).
+  void SetChangeHandler(std::function<void()> handler) { onChange_ = std::move(handler); }
+
+  // Every key of every root in tree order, each with its values; a root only when it has
+  // values of its own.
+  RegFile Export() const;
+
+  Status OpenKey(RegHandle parent, std::string_view subKey, RegHandle& key) override;
+  Status CreateKey(RegHandle parent, std::string_view subKey, RegHandle& key) override;
+  Status CloseKey(RegHandle key) override;
+  Status QueryValue(RegHandle key, std::string_view name, RegValue& value) override;
+  Status SetValue(RegHandle key, std::string_view name, const RegValue& value) override;
+  Status DeleteValue(RegHandle key, std::string_view name) override;
+  Status DeleteKey(RegHandle parent, std::string_view subKey) override;
+  Status EnumValue(RegHandle key, std::uint32_t index, std::string& name) override;
+  Status EnumKey(RegHandle key, std::uint32_t index, std::string& name) override;
+
+ private:
+  Status Resolve(RegHandle handle, std::shared_ptr<RegistryNode>& node) const;
+  RegHandle NewHandle(std::shared_ptr<RegistryNode> node);
+  void Changed() const;
+
+  // Indexed by the root handle's low bits; the performance data slot stays empty.
+  std::array<std::shared_ptr<RegistryNode>, 7> roots_;
+  std::map<RegHandle, std::shared_ptr<RegistryNode>> handles_;
+  RegHandle nextHandle_ = 0x100;
+  std::function<void()> onChange_;
+};
+
+}  // namespace quellorn::platform

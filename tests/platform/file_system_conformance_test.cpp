@@ -1,0 +1,243 @@
+// The file system as every back end must answer it, written against TestMachine alone.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+
+#include "platform/file_system.h"
+#include "support/test_machine.h"
+
+namespace quellorn::platform {
+namespace {
+
+constexpr std::uint32_t kFile = attr::kArchive;
+constexpr std::uint32_t kFolder = attr::kDirectory;
+
+class FileSystemConformance : public ::testing::Test {
+ protected:
+  FileSystem& files() { return machine_.platform().files; }
+  std::string Path(std::string_view name) const {
+    return machine_.root() + "\\" + std::string(name);
+  }
+
+  Status OpenStatus(std::string_view name, OpenMode mode) {
+    std::unique_ptr<File> file;
+    return files().Open(Path(name), mode, file);
+  }
+
+  std::unique_ptr<File> OpenFile(std::string_view name, OpenMode mode) {
+    std::unique_ptr<File> file;
+    EXPECT_EQ(files().Open(Path(name), mode, file), kSuccess) << name;
+    return file;
+  }
+
+  // name -> (attributes, size) of a folder's listing.
+  std::map<std::string, std::pair<std::uint32_t, std::uint64_t>> Listing(std::string_view name) {
+    std::map<std::string, std::pair<std::uint32_t, std::uint64_t>> entries;
+    std::unique_ptr<DirListing> listing = files().List(Path(name));
+    EXPECT_NE(listing, nullptr) << name;
+    DirEntry entry;
+    while (listing && listing->Next(entry))
+      entries[entry.name] = {entry.attributes, entry.size};
+    return entries;
+  }
+
+  testing::TestMachine machine_;
+};
+
+TEST_F(FileSystemConformance, ReportsAttributesAsWindowsNumbersThem) {
+  machine_.WriteFile(Path("f.txt"), "12345");
+  machine_.MakeFolder(Path("d"));
+  EXPECT_EQ(files().GetAttributes(Path("f.txt")), kFile);
+  EXPECT_EQ(files().GetAttributes(Path("d")), kFolder);
+
+  struct Case {
+    std::uint32_t set;
+    std::uint32_t file;
+    std::uint32_t folder;
+  };
+  // Read-only is ignored on folders; kNormal clears everything.
+  for (const Case& c : {Case{attr::kHidden, kFile | attr::kHidden, kFolder | attr::kHidden},
+                        Case{attr::kHidden | attr::kSystem, kFile | attr::kHidden | attr::kSystem,
+                             kFolder | attr::kHidden | attr::kSystem},
+                        Case{attr::kReadOnly, kFile | attr::kReadOnly, kFolder},
+                        Case{attr::kReadOnly | attr::kHidden | attr::kArchive,
+                             kFile | attr::kReadOnly | attr::kHidden, kFolder | attr::kHidden},
+                        Case{attr::kNormal, kFile, kFolder}, Case{0, kFile, kFolder}}) {
+    ASSERT_EQ(files().SetAttributes(Path("f.txt"), c.set), kSuccess);
+    ASSERT_EQ(files().SetAttributes(Path("d"), c.set), kSuccess);
+    EXPECT_EQ(files().GetAttributes(Path("f.txt")), c.file) << "set " << c.set;
+    EXPECT_EQ(files().GetAttributes(Path("d")), c.folder) << "set " << c.set;
+  }
+}
+
+TEST_F(FileSystemConformance, MissingPathsAnswerFileOrPathNotFound) {
+  EXPECT_EQ(files().GetAttributes(Path("missing")), attr::kInvalid);
+  EXPECT_EQ(files().SetAttributes(Path("missing"), attr::kHidden), kFileNotFound);
+  EXPECT_EQ(files().SetAttributes(Path("missing\\x"), attr::kHidden), kPathNotFound);
+  EXPECT_EQ(files().Delete(Path("missing")), kFileNotFound);
+  EXPECT_EQ(files().Delete(Path("missing\\x")), kPathNotFound);
+  EXPECT_EQ(files().RemoveFolder(Path("missing")), kFileNotFound);
+  EXPECT_EQ(files().CreateFolder(Path("missing\\x")), kPathNotFound);
+  EXPECT_EQ(OpenStatus("missing", OpenMode::kRead), kFileNotFound);
+  EXPECT_EQ(OpenStatus("missing", OpenMode::kTruncateExisting), kFileNotFound);
+  EXPECT_EQ(OpenStatus("missing\\x", OpenMode::kCreateAlways), kPathNotFound);
+  EXPECT_EQ(files().List(Path("missing")), nullptr);
+}
+
+TEST_F(FileSystemConformance, AFileIsNoFolderOnThePath) {
+  machine_.WriteFile(Path("f.txt"), "x");
+  EXPECT_EQ(files().GetAttributes(Path("f.txt\\")), attr::kInvalid);
+  EXPECT_EQ(files().GetAttributes(Path("f.txt\\x")), attr::kInvalid);
+  EXPECT_EQ(OpenStatus("f.txt\\x", OpenMode::kCreateAlways), kPathNotFound);
+  EXPECT_EQ(files().List(Path("f.txt")), nullptr);
+}
+
+TEST_F(FileSystemConformance, ReadOnlyFilesCannotBeDeletedOrWritten) {
+  machine_.WriteFile(Path("ro.txt"), "keep");
+  ASSERT_EQ(files().SetAttributes(Path("ro.txt"), attr::kReadOnly), kSuccess);
+  EXPECT_EQ(files().Delete(Path("ro.txt")), kAccessDenied);
+  for (OpenMode mode : {OpenMode::kReadWrite, OpenMode::kTruncateExisting, OpenMode::kCreateAlways,
+                        OpenMode::kAppend}) {
+    EXPECT_EQ(OpenStatus("ro.txt", mode), kAccessDenied) << static_cast<int>(mode);
+  }
+  machine_.WriteFile(Path("other.txt"), "other");
+  EXPECT_EQ(files().Copy(Path("other.txt"), Path("ro.txt")), kAccessDenied);
+  EXPECT_EQ(machine_.ReadFile(Path("ro.txt")), "keep");
+
+  EXPECT_EQ(files().Rename(Path("ro.txt"), Path("moved.txt")), kSuccess);
+  ASSERT_EQ(files().SetAttributes(Path("moved.txt"), attr::kNormal), kSuccess);
+  EXPECT_EQ(files().Delete(Path("moved.txt")), kSuccess);
+}
+
+TEST_F(FileSystemConformance, FoldersFollowDirectoryRules) {
+  machine_.WriteFile(Path("d\\f.txt"), "x");
+  EXPECT_EQ(files().Delete(Path("d")), kAccessDenied);
+  EXPECT_EQ(files().RemoveFolder(Path("d")), kDirNotEmpty);
+  EXPECT_EQ(files().RemoveFolder(Path("d\\f.txt")), kDirectory);
+  EXPECT_EQ(files().CreateFolder(Path("d")), kAlreadyExists);
+  EXPECT_EQ(files().CreateFolder(Path("d\\f.txt")), kAlreadyExists);
+  EXPECT_EQ(OpenStatus("d", OpenMode::kRead), kAccessDenied);
+  EXPECT_EQ(OpenStatus("d", OpenMode::kCreateAlways), kAccessDenied);
+  ASSERT_EQ(files().Delete(Path("d\\f.txt")), kSuccess);
+  EXPECT_EQ(files().RemoveFolder(Path("d")), kSuccess);
+  EXPECT_EQ(files().GetAttributes(Path("d")), attr::kInvalid);
+  EXPECT_EQ(files().CreateFolder(Path("new\\")), kSuccess);
+  EXPECT_EQ(files().GetAttributes(Path("new")), kFolder);
+}
+
+TEST_F(FileSystemConformance, RenameNeverReplaces) {
+  machine_.WriteFile(Path("a.txt"), "a");
+  machine_.WriteFile(Path("b.txt"), "b");
+  machine_.MakeFolder(Path("d"));
+  EXPECT_EQ(files().Rename(Path("a.txt"), Path("b.txt")), kAlreadyExists);
+  EXPECT_EQ(files().Rename(Path("a.txt"), Path("B.TXT")), kAlreadyExists);
+  EXPECT_EQ(files().Rename(Path("a.txt"), Path("d")), kAlreadyExists);
+  EXPECT_EQ(machine_.ReadFile(Path("a.txt")), "a");
+  EXPECT_EQ(machine_.ReadFile(Path("b.txt")), "b");
+  EXPECT_EQ(files().Rename(Path("a.txt"), Path("missing\\a.txt")), kPathNotFound);
+  EXPECT_EQ(files().Rename(Path("missing.txt"), Path("c.txt")), kFileNotFound);
+  EXPECT_EQ(files().Rename(Path("d"), Path("d\\inside")), kInvalidParameter);
+
+  EXPECT_EQ(files().Rename(Path("a.txt"), Path("d\\c.txt")), kSuccess);
+  EXPECT_EQ(machine_.ReadFile(Path("d\\c.txt")), "a");
+  EXPECT_EQ(files().Rename(Path("d"), Path("e")), kSuccess);
+  EXPECT_EQ(machine_.ReadFile(Path("e\\c.txt")), "a");
+  EXPECT_EQ(files().Rename(Path("b.txt"), Path("B.txt")), kSuccess);
+  EXPECT_EQ(machine_.ReadFile(Path("b.txt")), "b");
+}
+
+TEST_F(FileSystemConformance, CopyReplacesTheTargetAndKeepsAttributes) {
+  machine_.WriteFile(Path("a.txt"), "new content");
+  machine_.WriteFile(Path("b.txt"), "old");
+  EXPECT_EQ(files().Copy(Path("a.txt"), Path("b.txt")), kSuccess);
+  EXPECT_EQ(machine_.ReadFile(Path("b.txt")), "new content");
+
+  ASSERT_EQ(files().SetAttributes(Path("a.txt"), attr::kReadOnly | attr::kHidden), kSuccess);
+  EXPECT_EQ(files().Copy(Path("a.txt"), Path("c.txt")), kSuccess);
+  EXPECT_EQ(files().GetAttributes(Path("c.txt")), kFile | attr::kReadOnly | attr::kHidden);
+
+  machine_.MakeFolder(Path("d"));
+  EXPECT_EQ(files().Copy(Path("missing"), Path("x")), kFileNotFound);
+  EXPECT_EQ(files().Copy(Path("d"), Path("x")), kAccessDenied);
+  EXPECT_EQ(files().Copy(Path("b.txt"), Path("d")), kAccessDenied);
+  EXPECT_EQ(files().Copy(Path("b.txt"), Path("missing\\x")), kPathNotFound);
+  EXPECT_EQ(files().Copy(Path("b.txt"), Path("B.TXT")), kSharingViolation);
+  EXPECT_EQ(machine_.ReadFile(Path("b.txt")), "new content");
+}
+
+TEST_F(FileSystemConformance, ListsEntriesWithAttributesAndSizes) {
+  machine_.WriteFile(Path("list\\five.bin"), "12345");
+  machine_.WriteFile(Path("list\\empty.txt"), "");
+  machine_.MakeFolder(Path("list\\Sub"));
+  ASSERT_EQ(files().SetAttributes(Path("list\\empty.txt"), attr::kHidden), kSuccess);
+  using Entries = std::map<std::string, std::pair<std::uint32_t, std::uint64_t>>;
+  EXPECT_EQ(Listing("list"), (Entries{{"five.bin", {kFile, 5}},
+                                      {"empty.txt", {kFile | attr::kHidden, 0}},
+                                      {"Sub", {kFolder, 0}}}));
+  EXPECT_EQ(Listing("list\\Sub"), Entries{});
+}
+
+// A size past 4 GB: sparse where the file system allows it.
+TEST_F(FileSystemConformance, SizesAreSixtyFourBit) {
+  constexpr std::uint64_t kFiveGigabytes = 5ull << 30;
+  {
+    std::unique_ptr<File> file = OpenFile("big.bin", OpenMode::kCreateAlways);
+    ASSERT_NE(file, nullptr);
+    ASSERT_EQ(file->Seek(kFiveGigabytes), kSuccess);
+    ASSERT_EQ(file->SetEnd(), kSuccess);
+    std::uint64_t size = 0;
+    ASSERT_EQ(file->Size(size), kSuccess);
+    EXPECT_EQ(size, kFiveGigabytes);
+  }
+  EXPECT_EQ(Listing("").at("big.bin").second, kFiveGigabytes);
+  EXPECT_EQ(files().Delete(Path("big.bin")), kSuccess);
+}
+
+TEST_F(FileSystemConformance, OpenModesReadWriteTruncateAndAppend) {
+  machine_.WriteFile(Path("f.txt"), "0123456789");
+  {
+    std::unique_ptr<File> file = OpenFile("f.txt", OpenMode::kReadWrite);
+    ASSERT_NE(file, nullptr);
+    ASSERT_EQ(file->Seek(2), kSuccess);
+    ASSERT_EQ(file->Write("ab", 2), kSuccess);
+    char buffer[16];
+    std::size_t done = 0;
+    ASSERT_EQ(file->Read(buffer, sizeof buffer, done), kSuccess);
+    EXPECT_EQ(std::string(buffer, done), "456789");
+    ASSERT_EQ(file->Seek(6), kSuccess);
+    ASSERT_EQ(file->SetEnd(), kSuccess);
+    EXPECT_EQ(file->Flush(), kSuccess);
+  }
+  EXPECT_EQ(machine_.ReadFile(Path("f.txt")), "01ab45");
+  OpenFile("f.txt", OpenMode::kAppend)->Write("!", 1);
+  EXPECT_EQ(machine_.ReadFile(Path("f.txt")), "01ab45!");
+  OpenFile("f.txt", OpenMode::kTruncateExisting);
+  EXPECT_EQ(machine_.ReadFile(Path("f.txt")), "");
+  OpenFile("new.txt", OpenMode::kAppend)->Write("n", 1);
+  EXPECT_EQ(machine_.ReadFile(Path("new.txt")), "n");
+}
+
+TEST_F(FileSystemConformance, ResolvesPathsWithoutRegardToCase) {
+  machine_.WriteFile(Path("MixedCase\\File.TXT"), "x");
+  EXPECT_EQ(machine_.ReadFile(Path("mixedcase\\file.txt")), "x");
+  EXPECT_EQ(machine_.ReadFile(machine_.root() + "/MIXEDCASE/FILE.txt"), "x");
+  EXPECT_EQ(files().GetAttributes(Path("MIXEDCASE\\file.txt.")), kFile);
+  EXPECT_EQ(Listing("mixedCASE").count("File.TXT"), 1u);
+  machine_.WriteFile(Path("mixedcase\\file.txt"), "y");
+  EXPECT_EQ(Listing("MixedCase").size(), 1u);
+  EXPECT_EQ(machine_.ReadFile(Path("MixedCase\\File.TXT")), "y");
+}
+
+TEST_F(FileSystemConformance, DotsResolveInTheTextAndStopAtTheRoot) {
+  machine_.WriteFile(Path("f.txt"), "x");
+  std::string below = machine_.root().substr(2);  // without the drive
+  EXPECT_EQ(machine_.ReadFile(Path("sub\\..\\.\\f.txt")), "x");
+  EXPECT_EQ(machine_.ReadFile("C:\\..\\..\\.." + below + "\\f.txt"), "x");
+  EXPECT_EQ(files().GetAttributes("C:\\.."), kFolder);
+}
+
+}  // namespace
+}  // namespace quellorn::platform

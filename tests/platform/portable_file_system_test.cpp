@@ -1,0 +1,201 @@
+// How the portable file system keeps Windows attributes on the host and treats links.
+
+#include "platform/portable/file_system_portable.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <map>
+
+#include "support/machine_folder.h"
+
+namespace quellorn::platform {
+namespace {
+
+using testing::MachineFolder;
+
+class PortableFileSystemTest : public ::testing::Test {
+ protected:
+  FileSystem& files() { return machine_->platform().files; }
+  std::filesystem::path Host(const std::string& name) const { return folder_.DriveC() / name; }
+
+  std::string Xattr(const std::string& name) const {
+    char text[64];
+    ssize_t size = ::getxattr(Host(name).c_str(), "user.DOSATTRIB", text, sizeof text);
+    return size < 0 ? "(none)" : std::string(text, static_cast<std::size_t>(size));
+  }
+
+  mode_t Mode(const std::string& name) const {
+    struct stat info;
+    EXPECT_EQ(::lstat(Host(name).c_str(), &info), 0) << name;
+    return info.st_mode & 07777;
+  }
+
+  void Link(const std::string& target, const std::string& name) const {
+    ASSERT_EQ(::symlink(target.c_str(), Host(name).c_str()), 0) << name;
+  }
+
+  MachineFolder folder_;
+  std::unique_ptr<PortableMachine> machine_ = folder_.Open();
+};
+
+TEST_F(PortableFileSystemTest, KeepsHiddenAndSystemInTheDosAttribXattr) {
+  folder_.Write(Host("f"), "x");
+  struct Case {
+    std::uint32_t set;
+    const char* xattr;
+  };
+  for (const Case& c : {Case{attr::kHidden, "0x2"}, Case{attr::kSystem, "0x4"},
+                        Case{attr::kHidden | attr::kSystem | attr::kArchive, "0x6"},
+                        Case{attr::kReadOnly | attr::kHidden, "0x2"}, Case{attr::kNormal, "(none)"},
+                        Case{attr::kArchive, "(none)"}}) {
+    ASSERT_EQ(files().SetAttributes("C:\\f", c.set), kSuccess);
+    EXPECT_EQ(Xattr("f"), c.xattr) << c.set;
+  }
+}
+
+TEST_F(PortableFileSystemTest, ReadsTheXattrAsWineDoes) {
+  struct Case {
+    const char* text;
+    std::uint32_t attributes;
+  };
+  for (const Case& c :
+       {Case{"0x2", attr::kHidden}, Case{"0x4", attr::kSystem},
+        Case{"0x6", attr::kHidden | attr::kSystem}, Case{"0x22", attr::kHidden}, Case{"0x21", 0},
+        Case{"0X2", 0}, Case{"2", 0}, Case{" 0x2", 0}, Case{"zz", 0}, Case{"0x", 0}}) {
+    folder_.Write(Host("f"), "x");
+    ASSERT_EQ(::setxattr(Host("f").c_str(), "user.DOSATTRIB", c.text, std::strlen(c.text), 0), 0);
+    EXPECT_EQ(files().GetAttributes("C:\\f"), attr::kArchive | c.attributes) << c.text;
+  }
+}
+
+TEST_F(PortableFileSystemTest, ReadOnlyIsTheAbsenceOfWriteBits) {
+  struct Case {
+    mode_t before;
+    std::uint32_t set;
+    mode_t after;
+  };
+  for (const Case& c : {Case{0644, attr::kReadOnly, 0444}, Case{0664, attr::kReadOnly, 0444},
+                        Case{0444, attr::kNormal, 0644}, Case{0400, attr::kNormal, 0600},
+                        Case{0000, attr::kNormal, 0600}, Case{0640, attr::kNormal, 0640}}) {
+    folder_.Write(Host("f"), "x");
+    ASSERT_EQ(::chmod(Host("f").c_str(), c.before), 0);
+    EXPECT_EQ((files().GetAttributes("C:\\f") & attr::kReadOnly) != 0, (c.before & 0222) == 0);
+    ASSERT_EQ(files().SetAttributes("C:\\f", c.set), kSuccess);
+    EXPECT_EQ(Mode("f"), c.after) << std::oct << c.before;
+  }
+  std::filesystem::create_directory(Host("d"));
+  mode_t folderMode = Mode("d");
+  ASSERT_EQ(files().SetAttributes("C:\\d", attr::kReadOnly), kSuccess);
+  EXPECT_EQ(Mode("d"), folderMode);
+}
+
+TEST_F(PortableFileSystemTest, ReportsLinksAsReparsePoints) {
+  folder_.Write(Host("target.txt"), "12345");
+  folder_.Write(Host("folder/inside.txt"), "in");
+  Link("target.txt", "file-link");
+  Link("folder", "folder-link");
+  Link("nowhere", "dangling");
+  std::map<std::string, std::pair<std::uint32_t, std::uint64_t>> entries;
+  auto listing = files().List("C:\\");
+  DirEntry entry;
+  while (listing->Next(entry))
+    entries[entry.name] = {entry.attributes, entry.size};
+  using Entry = std::pair<std::uint32_t, std::uint64_t>;
+  EXPECT_EQ(entries["file-link"], Entry(attr::kReparsePoint | attr::kArchive, 0));
+  EXPECT_EQ(entries["folder-link"], Entry(attr::kReparsePoint | attr::kDirectory, 0));
+  EXPECT_EQ(entries["dangling"], Entry(attr::kReparsePoint | attr::kArchive, 0));
+  EXPECT_EQ(files().GetAttributes("C:\\folder-link"), attr::kReparsePoint | attr::kDirectory);
+  EXPECT_EQ(files().GetAttributes("C:\\folder-link\\"), attr::kDirectory);
+  EXPECT_EQ(files().GetAttributes("C:\\folder-link\\inside.txt"), attr::kArchive);
+}
+
+TEST_F(PortableFileSystemTest, DeleteAndRemoveFolderTakeTheLinkNotItsTarget) {
+  folder_.Write(Host("target.txt"), "12345");
+  folder_.Write(Host("folder/inside.txt"), "in");
+  Link("target.txt", "file-link");
+  Link("folder", "folder-link");
+  Link("nowhere", "dangling");
+
+  EXPECT_EQ(files().Delete("C:\\folder-link"), kAccessDenied);
+  EXPECT_EQ(files().RemoveFolder("C:\\file-link"), kDirectory);
+  EXPECT_EQ(files().Delete("C:\\file-link"), kSuccess);
+  EXPECT_EQ(files().RemoveFolder("C:\\folder-link"), kSuccess);
+  EXPECT_EQ(files().Delete("C:\\dangling"), kSuccess);
+  EXPECT_EQ(folder_.Read(Host("target.txt")), "12345");
+  EXPECT_EQ(folder_.Read(Host("folder/inside.txt")), "in");
+  EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(Host("file-link"))));
+  EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(Host("folder-link"))));
+}
+
+TEST_F(PortableFileSystemTest, AttributesOfALinkStayWithTheTarget) {
+  folder_.Write(Host("target.txt"), "12345");
+  Link("target.txt", "file-link");
+  EXPECT_EQ(files().SetAttributes("C:\\file-link", attr::kHidden), kAccessDenied);
+  EXPECT_EQ(Xattr("target.txt"), "(none)");
+}
+
+TEST_F(PortableFileSystemTest, OpeningFollowsALink) {
+  folder_.Write(Host("target.txt"), "12345");
+  Link("target.txt", "file-link");
+  Link("nowhere", "dangling");
+  std::unique_ptr<File> file;
+  ASSERT_EQ(files().Open("C:\\file-link", OpenMode::kRead, file), kSuccess);
+  char buffer[8];
+  std::size_t done = 0;
+  ASSERT_EQ(file->Read(buffer, sizeof buffer, done), kSuccess);
+  EXPECT_EQ(std::string(buffer, done), "12345");
+  EXPECT_EQ(files().Open("C:\\dangling", OpenMode::kRead, file), kFileNotFound);
+  EXPECT_EQ(files().Open("C:\\dangling", OpenMode::kCreateAlways, file), kAccessDenied);
+  EXPECT_FALSE(std::filesystem::exists(Host("nowhere")));
+}
+
+TEST_F(PortableFileSystemTest, PrefersTheExactNameThenTheSmallest) {
+  folder_.Write(Host("abc"), "lower");
+  folder_.Write(Host("ABC"), "upper");
+  folder_.Write(Host("aBc"), "mixed");
+  struct Case {
+    const char* asked;
+    const char* content;
+  };
+  for (const Case& c :
+       {Case{"abc", "lower"}, Case{"ABC", "upper"}, Case{"aBc", "mixed"}, Case{"Abc", "upper"}}) {
+    std::unique_ptr<File> file;
+    ASSERT_EQ(files().Open(std::string("C:\\") + c.asked, OpenMode::kRead, file), kSuccess);
+    char buffer[8];
+    std::size_t done = 0;
+    file->Read(buffer, sizeof buffer, done);
+    EXPECT_EQ(std::string(buffer, done), c.content) << c.asked;
+  }
+}
+
+TEST_F(PortableFileSystemTest, RenameCanChangeTheCaseOfAName) {
+  folder_.Write(Host("name.txt"), "x");
+  ASSERT_EQ(files().Rename("C:\\name.txt", "C:\\NAME.Txt"), kSuccess);
+  EXPECT_TRUE(std::filesystem::exists(Host("NAME.Txt")));
+  EXPECT_FALSE(std::filesystem::exists(Host("name.txt")));
+}
+
+TEST_F(PortableFileSystemTest, RefusesNamesWindowsDoesNotAllow) {
+  for (const char* name :
+       {"C:\\a?b", "C:\\a*", "C:\\a<b", "C:\\a|b", "C:\\a\"b", "C:\\a:b", "C:\\tab\there"}) {
+    EXPECT_EQ(files().CreateFolder(name), kInvalidName) << name;
+    EXPECT_EQ(files().GetAttributes(name), attr::kInvalid) << name;
+  }
+}
+
+TEST_F(PortableFileSystemTest, WritingAReadOnlyFileIsRefusedEvenToRoot) {
+  folder_.Write(Host("ro"), "keep");
+  ASSERT_EQ(::chmod(Host("ro").c_str(), 0444), 0);
+  std::unique_ptr<File> file;
+  EXPECT_EQ(files().Open("C:\\ro", OpenMode::kReadWrite, file), kAccessDenied);
+  EXPECT_EQ(files().Delete("C:\\ro"), kAccessDenied);
+  EXPECT_EQ(folder_.Read(Host("ro")), "keep");
+}
+
+}  // namespace
+}  // namespace quellorn::platform

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/file_system.h"
+#include "platform/registry.h"
+
+namespace quellorn::testing {
+
+// What every TestMachine does the same way on any back end. Failures fail the current test.
+
+// Creates the folder and any missing folders above it.
+void MakeMachineFolder(platform::FileSystem& files, std::string_view path);
+// Writes a whole file, creating its folder as needed.
+void WriteMachineFile(platform::FileSystem& files, std::string_view path, std::string_view content);
+std::string ReadMachineFile(platform::FileSystem& files, std::string_view path);
+
+// The .reg text with "$ROOT" standing for `root`, written so that it stays a valid path inside
+// a quoted string (each backslash doubled; in a key line the doubled ones read as one).
+std::string ExpandRoot(std::string_view regText, std::string_view root);
+// Parses and applies the text, failing the test on every skipped or refused line.
+void LoadMachineReg(platform::Registry& registry, std::string_view regText, std::string_view root);
+
+}  // namespace quellorn::testing

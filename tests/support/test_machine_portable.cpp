@@ -1,0 +1,49 @@
+// TestMachine on the portable back end: a fresh machine folder in the temporary folder,
+// removed with everything in it when the test ends.
+
+#include <unistd.h>
+
+#include "support/machine_folder.h"
+#include "support/test_machine.h"
+#include "support/test_machine_files.h"
+
+namespace quellorn::testing {
+
+struct TestMachine::Impl {
+  MachineFolder folder;
+  std::unique_ptr<platform::PortableMachine> machine = folder.Open();
+  // Natively every machine is fresh, so the number only has to look like the real one.
+  std::string root = "C:\\qtest\\" + std::to_string(::getpid());
+};
+
+TestMachine::TestMachine() : impl_(std::make_unique<Impl>()) {
+  MakeFolder(impl_->root);
+}
+
+TestMachine::~TestMachine() = default;
+
+platform::Platform& TestMachine::platform() {
+  return impl_->machine->platform();
+}
+
+const std::string& TestMachine::root() const {
+  return impl_->root;
+}
+
+void TestMachine::WriteFile(std::string_view path, std::string_view content) {
+  WriteMachineFile(platform().files, path, content);
+}
+
+std::string TestMachine::ReadFile(std::string_view path) {
+  return ReadMachineFile(platform().files, path);
+}
+
+void TestMachine::MakeFolder(std::string_view path) {
+  MakeMachineFolder(platform().files, path);
+}
+
+void TestMachine::LoadReg(std::string_view regText) {
+  LoadMachineReg(platform().registry, regText, root());
+}
+
+}  // namespace quellorn::testing
