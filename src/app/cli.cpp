@@ -43,9 +43,8 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   if (!backEnd) return UsageError(err, error);
   platform::Platform& os = backEnd->platform();
 
-  ConsoleView view(out, StdoutIsTerminal(), [&] {
-    return options->yes ? std::string("erase") : AskOnTerminal(in, err);
-  });
+  ConsoleView view(out, StdoutIsTerminal(),
+                   [&] { return options->yes ? std::string("erase") : AskOnTerminal(in, err); });
   Context ctx(os, view, options->programFolder.value_or(os.system.ProgramFolder()));
   view.Attach(ctx.totals);
   StartUp(ctx, "");
@@ -53,7 +52,8 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
 
   switch (options->command) {
     case CliOptions::Command::kList:
-      for (const std::string& task : view.tasks()) out << task << '\n';
+      for (const std::string& task : view.tasks())
+        out << task << '\n';
       return 0;
     case CliOptions::Command::kTest:
       TestNow(ctx);

@@ -17,8 +17,7 @@ struct CliOptions {
 };
 
 // The options, or nothing with `error` saying what is wrong.
-std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
-                                          std::string& error);
+std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args, std::string& error);
 
 inline constexpr const char* kCliUsage =
     "usage: quellorn-cli [--machine DIR] [--program-folder PATH] (list | test | erase [--yes])";

@@ -19,7 +19,9 @@ void ConsoleView::SetTaskState(int row, const std::string& status, const std::st
   ShowLive(true);
 }
 
-void ConsoleView::Yield() { ShowLive(false); }
+void ConsoleView::Yield() {
+  ShowLive(false);
+}
 
 void ConsoleView::ShowLive(bool force) {
   if (!live_ || currentRow_ < 1 || currentRow_ > static_cast<int>(tasks_.size())) return;

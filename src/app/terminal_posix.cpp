@@ -4,7 +4,11 @@
 
 namespace quellorn::app {
 
-bool StdinIsTerminal() { return isatty(STDIN_FILENO) != 0; }
-bool StdoutIsTerminal() { return isatty(STDOUT_FILENO) != 0; }
+bool StdinIsTerminal() {
+  return isatty(STDIN_FILENO) != 0;
+}
+bool StdoutIsTerminal() {
+  return isatty(STDOUT_FILENO) != 0;
+}
 
 }  // namespace quellorn::app

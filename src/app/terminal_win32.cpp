@@ -6,7 +6,11 @@
 
 namespace quellorn::app {
 
-bool StdinIsTerminal() { return _isatty(_fileno(stdin)) != 0; }
-bool StdoutIsTerminal() { return _isatty(_fileno(stdout)) != 0; }
+bool StdinIsTerminal() {
+  return _isatty(_fileno(stdin)) != 0;
+}
+bool StdoutIsTerminal() {
+  return _isatty(_fileno(stdout)) != 0;
+}
 
 }  // namespace quellorn::app

@@ -120,7 +120,9 @@ std::u16string Cp1252ToUtf16(std::string_view text) {
   return out;
 }
 
-std::string Windows1252ToUtf8(std::string_view text) { return Utf16ToUtf8(Cp1252ToUtf16(text)); }
+std::string Windows1252ToUtf8(std::string_view text) {
+  return Utf16ToUtf8(Cp1252ToUtf16(text));
+}
 
 std::string Utf8ToWindows1252(std::string_view text) {
   std::string out;

@@ -4,6 +4,7 @@
 
 #include "core/ini_file.h"
 #include "support/context_fixture.h"
+#include "support/fixtures.h"
 
 namespace quellorn {
 namespace {
@@ -87,6 +88,18 @@ TEST_F(SettingsTest, WritesUnderTheWriteNamesIntoExistingSections) {
   EXPECT_EQ(machine.ReadFile(settingsPath),
             "[general]\r\nantirecover=1\r\n[aol]\r\nurl=0\r\ncache=1\r\n[Opera]\r\nURL=1\r\n");
   EXPECT_EQ(Read().antirecover, 1);
+}
+
+TEST_F(SettingsTest, ShippedDefaultsEraseNothingUnasked) {
+  machine.WriteFile(settingsPath, testing::Fixture("dist/settings.dat"));
+  const Settings settings = Read();
+  EXPECT_NE(settings.ErasePerTime, 0) << "periodic erase must be off";
+  EXPECT_EQ(settings.Autoerase, 0) << "no automatic trigger";
+  EXPECT_NE(settings.stealth, 0) << "stealth must be off";
+  EXPECT_NE(settings.Resultwin, 0) << "the result window must show";
+  EXPECT_NE(settings.autoRun, 0) << "no start-up entry unasked";
+  EXPECT_EQ(settings.sndpath, ctx.programFolder + "\\gunshot.wav");
+  EXPECT_EQ(ctx.settingsFile.GetSetting("General", "Warning"), "0");
 }
 
 TEST_F(SettingsTest, EveryTrackHasOneKey) {

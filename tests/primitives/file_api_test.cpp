@@ -171,6 +171,50 @@ TEST_F(FileApiTest, SubfoldersGoWholeOrAreEntered) {
   EXPECT_EQ(ctx.totals.files, 0);
 }
 
+// A link or junction inside a walked folder may lead anywhere on the disk: nothing it leads to
+// may be overwritten, erased or even entered, whichever walk meets it.
+class LinkedTreeTest : public FileApiTest {
+ protected:
+  void ExpectOutsideIntact(const std::string& base) {
+    EXPECT_EQ(machine.ReadFile(base + "\\outside\\a.txt"), "alpha");
+    EXPECT_EQ(machine.ReadFile(base + "\\outside\\sub\\b.txt"), "beta");
+    for (const std::string& line : view.progress) {
+      EXPECT_EQ(line.find("a.txt"), std::string::npos) << line;
+      EXPECT_EQ(line.find("b.txt"), std::string::npos) << line;
+    }
+  }
+};
+
+TEST_F(LinkedTreeTest, FolderTreeWalkNeverFollowsALink) {
+  const std::string base = machine.LinkedTree("folder_tree");
+  ctx.eraseMode = "erase";
+  ctx.settings.OverWriteTimes = 1;
+  EraseFolderTree(ctx, base + "\\tree");
+  EXPECT_FALSE(os.files.Exists(base + "\\tree\\plain.txt"));
+  EXPECT_FALSE(os.files.Exists(base + "\\tree\\nested\\n.txt"));
+  ExpectOutsideIntact(base);
+}
+
+TEST_F(LinkedTreeTest, SubfolderRemovalTakesAtMostTheLink) {
+  const std::string base = machine.LinkedTree("subfolders");
+  ctx.eraseMode = "erase";
+  for (std::int16_t antirecover : {0, 1}) {
+    ctx.settings.antirecover = antirecover;
+    EraseSubfolders(ctx, base + "\\tree");
+  }
+  EXPECT_FALSE(os.files.Exists(base + "\\tree\\nested\\n.txt"));
+  ExpectOutsideIntact(base);
+}
+
+TEST_F(LinkedTreeTest, MatchingWalkNeverEntersALink) {
+  const std::string base = machine.LinkedTree("matching");
+  ctx.eraseMode = "erase";
+  ctx.settings.OverWriteTimes = 1;
+  EraseMatchingFiles(ctx, base + "\\tree", "*.txt", true, nullptr);
+  EXPECT_FALSE(os.files.Exists(base + "\\tree\\nested\\n.txt"));
+  ExpectOutsideIntact(base);
+}
+
 class MatchingFilesTest : public FileApiTest {
  protected:
   void Erase(std::string_view pattern, bool subfolders, const clsIniFile* item = nullptr) {

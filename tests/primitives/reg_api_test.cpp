@@ -107,10 +107,9 @@ TEST_F(RegApiTest, ClearKeyValuesErasesEveryValueAndShowsItsData) {
   EXPECT_EQ(EnumValues(ctx, kCurrentUser, key), "");
   EXPECT_EQ(ctx.totals.registryKeys, 4);
   // Values in name order (a, b, MRUList, MRUListEx), as both back ends list them.
-  const std::vector<std::string> lines = {"Erasing Registry Key Value: notepad <OK>",
-                                          "Erasing Registry Key Value: note.exe C:\\ <OK>",
-                                          "Erasing Registry Key Value: ab <OK>",
-                                          "Erasing Registry Key Value: MRUListEx <OK>"};
+  const std::vector<std::string> lines = {
+      "Erasing Registry Key Value: notepad <OK>", "Erasing Registry Key Value: note.exe C:\\ <OK>",
+      "Erasing Registry Key Value: ab <OK>", "Erasing Registry Key Value: MRUListEx <OK>"};
   EXPECT_EQ(view.progress, lines);
   EXPECT_EQ(Log(), lines[0] + "\r\n" + lines[1] + "\r\n" + lines[2] + "\r\n" + lines[3] + "\r\n");
 }

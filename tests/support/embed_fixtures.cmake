@@ -1,15 +1,24 @@
 # Writes a C++ source holding every file under FIXTURES (README files aside) as bytes, so
-# that test programs find their fixtures wherever they run, under Wine included.
-#   cmake -DFIXTURES=<folder> -DOUTPUT=<file.cpp> -P embed_fixtures.cmake
+# that test programs find their fixtures wherever they run, under Wine included. The files of
+# the installed program folder (DIST) come along under the name "dist/...".
+#   cmake -DFIXTURES=<folder> -DDIST=<folder> -DOUTPUT=<file.cpp> -P embed_fixtures.cmake
 file(GLOB_RECURSE files RELATIVE ${FIXTURES} ${FIXTURES}/*)
 list(FILTER files EXCLUDE REGEX "(^|/)README")
+file(GLOB_RECURSE dist_files RELATIVE ${DIST} ${DIST}/*)
+foreach(name IN LISTS dist_files)
+  list(APPEND files "dist/${name}")
+endforeach()
 list(SORT files)
 
 set(arrays "")
 set(entries "")
 set(index 0)
 foreach(name IN LISTS files)
-  file(READ ${FIXTURES}/${name} hex HEX)
+  if(name MATCHES "^dist/(.*)")
+    file(READ ${DIST}/${CMAKE_MATCH_1} hex HEX)
+  else()
+    file(READ ${FIXTURES}/${name} hex HEX)
+  endif()
   string(LENGTH "${hex}" digits)
   math(EXPR size "${digits} / 2")
   string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")

@@ -13,12 +13,12 @@ namespace quellorn::testing {
 // Fault injection over a real back end: the named paths or keys fail as a locked file, a
 // denied key or a broken listing would; everything else goes through unchanged.
 struct FaultPlan {
-  std::set<std::string> undeletable;    // Shell::Delete and FileSystem::Delete fail
-  std::set<std::string> unrenamable;    // Shell::Rename and FileSystem::Rename fail
-  std::set<std::string> unopenable;     // FileSystem::Open fails
-  std::set<std::string> unopenableKeys; // Registry::OpenKey fails (subkey path)
-  std::string brokenListing;            // this folder's listing breaks off ...
-  int listingBreaksAfter = 0;           // ... after so many entries
+  std::set<std::string> undeletable;     // Shell::Delete and FileSystem::Delete fail
+  std::set<std::string> unrenamable;     // Shell::Rename and FileSystem::Rename fail
+  std::set<std::string> unopenable;      // FileSystem::Open fails
+  std::set<std::string> unopenableKeys;  // Registry::OpenKey fails (subkey path)
+  std::string brokenListing;             // this folder's listing breaks off ...
+  int listingBreaksAfter = 0;            // ... after so many entries
 
   static bool Holds(const std::set<std::string>& paths, std::string_view path) {
     for (const std::string& p : paths) {

@@ -36,6 +36,12 @@ class TestMachine {
   // back when the machine goes.
   void LoadReg(std::string_view regText);
 
+  // A folder holding "outside" (a.txt "alpha", sub\b.txt "beta") and "tree" (plain.txt,
+  // nested\n.txt, and links to outside at two depths: tree\link, tree\nested\inner_link),
+  // one per name. Natively made on the spot; under Wine made by a script before the tests
+  // start, since a Windows program cannot make links there. Answers the folder's path.
+  std::string LinkedTree(std::string_view name);
+
  private:
   struct Impl;
   std::unique_ptr<Impl> impl_;

@@ -3,6 +3,8 @@
 
 #include <unistd.h>
 
+#include <filesystem>
+
 #include "support/machine_folder.h"
 #include "support/test_machine.h"
 #include "support/test_machine_files.h"
@@ -44,6 +46,20 @@ void TestMachine::MakeFolder(std::string_view path) {
 
 void TestMachine::LoadReg(std::string_view regText) {
   LoadMachineReg(platform().registry, regText, root());
+}
+
+std::string TestMachine::LinkedTree(std::string_view name) {
+  const std::string folder = impl_->root + "\\" + std::string(name);
+  const std::filesystem::path host =
+      impl_->folder.DriveC() / "qtest" / std::to_string(::getpid()) / std::string(name);
+  impl_->folder.Write(host / "outside" / "a.txt", "alpha");
+  impl_->folder.Write(host / "outside" / "sub" / "b.txt", "beta");
+  impl_->folder.Write(host / "tree" / "plain.txt", "plain");
+  impl_->folder.Write(host / "tree" / "nested" / "n.txt", "nested");
+  std::filesystem::create_directory_symlink("../outside", host / "tree" / "link");
+  std::filesystem::create_directory_symlink("../../outside",
+                                            host / "tree" / "nested" / "inner_link");
+  return folder;
 }
 
 }  // namespace quellorn::testing

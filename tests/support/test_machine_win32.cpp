@@ -153,6 +153,14 @@ void TestMachine::MakeFolder(std::string_view path) {
   if (status == kSuccess && impl_->Outside(path)) impl_->created.emplace_back(path);
 }
 
+std::string TestMachine::LinkedTree(std::string_view name) {
+  const std::string folder = "C:\\qlinks\\linked\\" + std::string(name);
+  if (!impl_->files().Exists(folder + "\\tree\\link")) {
+    ADD_FAILURE() << folder << " was not prepared (tests/wine/make-fixtures.sh)";
+  }
+  return folder;
+}
+
 void TestMachine::LoadReg(std::string_view regText) {
   LoadMachineReg(platform().registry, regText, root());
 }

@@ -31,6 +31,18 @@ for call in shell files rename; do
   ln -s ../targets/file.txt "$top/single/${call}_file_link"
 done
 
+# Trees that erasers walk: links into a folder beside the tree, which must stay intact.
+for name in folder_tree subfolders matching; do
+  base="$top/linked/$name"
+  mkdir -p "$base/outside/sub" "$base/tree/nested"
+  printf alpha > "$base/outside/a.txt"
+  printf beta > "$base/outside/sub/b.txt"
+  printf plain > "$base/tree/plain.txt"
+  printf nested > "$base/tree/nested/n.txt"
+  ln -s ../outside "$base/tree/link"
+  ln -s ../../outside "$base/tree/nested/inner_link"
+done
+
 # What Wine itself does with links: these targets are meant to be damaged.
 facts="$top/facts"
 mkdir -p "$facts/full" "$facts/empty" "$facts/move_me"

@@ -13,9 +13,9 @@ namespace quellorn::platform {
 struct RegistryNode;
 
 // The registry kept in memory, answering every call with the status Wine gives: names without
-// regard to case (case preserved), subkeys enumerated in name order, values in the order they
-// were first set, handles to deleted keys answering kKeyDeleted. It uses no operating system
-// call, so the Windows build can hold it next to the real registry.
+// regard to case (case preserved), subkeys and values enumerated in name order, handles to
+// deleted keys answering kKeyDeleted. It uses no operating system call, so the Windows build
+// can hold it next to the real registry.
 class PortableRegistry : public Registry {
  public:
   PortableRegistry();
