@@ -50,6 +50,12 @@ TEST_F(ActivityLogTest, UnwritableLogDropsTheLineAndGoesOn) {
   EXPECT_EQ(machine.ReadFile(log), "kept\r\n");
 }
 
+TEST_F(ActivityLogTest, ViewOpensTheLogInTheTextEditor) {
+  ViewLog(ctx);
+  EXPECT_EQ(shell.started, std::vector<std::string>{"notepad " + log});
+  EXPECT_EQ(shell.startStyles, std::vector<platform::ShowStyle>{platform::ShowStyle::kNormal});
+}
+
 TEST_F(ActivityLogTest, TimeStampsUseTheGeneralDateFormat) {
   EXPECT_EQ(NowText(ctx), "3/7/2024 1:05:09 PM");
   system.now = platform::LocalTime{2024, 12, 31, 2, 0, 0, 0};

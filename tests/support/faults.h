@@ -4,6 +4,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/text_util.h"
 #include "platform/platform.h"
@@ -11,7 +12,8 @@
 namespace quellorn::testing {
 
 // Fault injection over a real back end: the named paths or keys fail as a locked file, a
-// denied key or a broken listing would; everything else goes through unchanged.
+// denied key or a broken listing would; everything else goes through unchanged, except that
+// programs and documents the code under test would start are recorded instead.
 struct FaultPlan {
   std::set<std::string> undeletable;     // Shell::Delete and FileSystem::Delete fail
   std::set<std::string> unrenamable;     // Shell::Rename and FileSystem::Rename fail
@@ -74,12 +76,22 @@ class FaultyShell : public platform::Shell {
     return real_.Rename(from, to);
   }
   platform::Status EmptyRecycleBin() override { return real_.EmptyRecycleBin(); }
+  // Programs and documents are recorded, not started: a test must not open windows.
   platform::Status Start(std::string_view commandLine, platform::ShowStyle style) override {
-    return real_.Start(commandLine, style);
+    started.emplace_back(commandLine);
+    startStyles.push_back(style);
+    return platform::kSuccess;
   }
   platform::Status Open(std::string_view target, platform::ShowStyle style) override {
-    return real_.Open(target, style);
+    opened.emplace_back(target);
+    openStyles.push_back(style);
+    return platform::kSuccess;
   }
+
+  std::vector<std::string> started;
+  std::vector<platform::ShowStyle> startStyles;
+  std::vector<std::string> opened;
+  std::vector<platform::ShowStyle> openStyles;
 
  private:
   platform::Shell& real_;

@@ -36,10 +36,12 @@ class RecordingRunView : public RunView {
   int yields = 0;
   int progressScrolls = 0;
   int taskScrolls = 0;
-  std::function<void()> onYield;  // runs at each yield, as window events would
+  std::function<void()> onYield;    // runs at each yield, as window events would
+  std::function<void()> onConfirm;  // runs while the confirmation window is open
 
   std::string ConfirmErase() override {
     ++confirmations;
+    if (onConfirm) onConfirm();
     return confirmAnswer;
   }
   void ShowResult(const std::string& title, const std::string& message, bool autoClose) override {

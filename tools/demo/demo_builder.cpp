@@ -33,8 +33,8 @@ void DemoBuilder::Reg(std::string_view body) {
     issues.push_back(std::move(issue));
   }
   if (!issues.empty()) {
-    throw std::runtime_error("demo registry text, line " + std::to_string(issues[0].line) +
-                             ": " + issues[0].reason);
+    throw std::runtime_error("demo registry text, line " + std::to_string(issues[0].line) + ": " +
+                             issues[0].reason);
   }
 }
 
@@ -56,7 +56,8 @@ void BuildDemoMachine(DemoBuilder& demo) {
       AddUserProfile,
       AddProgramFolder,
   };
-  for (Area area : kAreas) area(demo);
+  for (Area area : kAreas)
+    area(demo);
 }
 
 }  // namespace quellorn::demo

@@ -1,0 +1,53 @@
+#include "ui/erase_now_window.h"
+
+#include "core/context.h"
+#include "core/os_api.h"
+
+namespace quellorn::ui {
+namespace {
+
+constexpr ControlText kControls[] = {
+    {"cmdStart", "Erase Now"},
+    {"cmdTest", "Test Now"},
+    {"cmdCancel", "Cancel"},
+    {"CmdHelp", "Help"},
+    {"ChkWarning", "Don't Show This Screen Next Time"},
+    {"Label2",
+     "To keep your privacy, the files and registry entries erased by Quellorn can not be "
+     "recovered. So if you are not very sure  what are to be erased, you can click the Test "
+     "Mode button on the main screen and check the Detailed List or Log file."},
+    {"Label1",
+     "It's highly recommended that you shut down all the programs to be  erased, Quellorn can "
+     "not erase the tracks  being used by other programs."},
+};
+
+}  // namespace
+
+std::span<const ControlText> EraseNowWindow::Controls() {
+  return kControls;
+}
+
+void EraseNowWindow::OnStart() {
+  Close("erase");
+}
+void EraseNowWindow::OnTest() {
+  Close("test");
+}
+void EraseNowWindow::OnCancel() {
+  Close("");
+}
+void EraseNowWindow::OnHelp() {
+  OpenHelp(ctx_);
+}
+
+void EraseNowWindow::OnWarningClick(bool checked) {
+  warningChecked_ = checked;
+  ctx_.settingsFile.SaveSetting("General", "Warning", checked ? "1" : "0");
+}
+
+void EraseNowWindow::Close(std::string answer) {
+  answer_ = std::move(answer);
+  closed_ = true;
+}
+
+}  // namespace quellorn::ui

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace quellorn {
+
+struct Context;
+
+namespace ui {
+
+// One control of a window: its name and the text it shows.
+struct ControlText {
+  std::string_view name;
+  std::string_view text;
+};
+
+// The confirmation window shown before a run erases: erase, test, or cancel. It answers the
+// choice as the erase mode ("erase", "test" or "").
+class EraseNowWindow {
+ public:
+  static constexpr std::string_view kCaption = "Erase Now";
+  static constexpr std::string_view kTitle = "Erase Now";
+
+  explicit EraseNowWindow(Context& ctx) : ctx_(ctx) {}
+
+  // Every button, check box and label, with its text.
+  static std::span<const ControlText> Controls();
+
+  void OnStart();   // cmdStart
+  void OnTest();    // cmdTest
+  void OnCancel();  // cmdCancel, and the title bar's close image
+  void OnHelp();    // CmdHelp
+  // ChkWarning: remembered at once, so the next run started by the user asks no more.
+  void OnWarningClick(bool checked);
+
+  bool warningChecked() const { return warningChecked_; }
+  bool closed() const { return closed_; }
+  const std::string& answer() const { return answer_; }
+
+ private:
+  void Close(std::string answer);
+
+  Context& ctx_;
+  bool warningChecked_ = false;
+  bool closed_ = false;
+  std::string answer_;
+};
+
+}  // namespace ui
+}  // namespace quellorn

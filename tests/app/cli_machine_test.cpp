@@ -1,0 +1,79 @@
+// The console front end on machine folders (the portable back end).
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "app/cli.h"
+#include "app/terminal.h"
+#include "support/machine_folder.h"
+
+namespace quellorn::app {
+namespace {
+
+class CliMachineTest : public ::testing::Test {
+ protected:
+  CliMachineTest() {
+    folder.Write(programFolder / "settings.dat",
+                 "[General]\r\nstealth=1\r\n[IE]\r\nCache=1\r\n[Windows]\r\nRecycleBin=1\r\n");
+  }
+  int Run(std::vector<std::string> args) {
+    args.insert(args.begin(), {"--machine", folder.path().string()});
+    return RunCli(args, in, out, err);
+  }
+  std::string Log() { return folder.Read(programFolder / "syslog.txt"); }
+
+  testing::MachineFolder folder;
+  std::filesystem::path programFolder = folder.DriveC() / "Program Files" / "Quellorn";
+  std::istringstream in;
+  std::ostringstream out;
+  std::ostringstream err;
+};
+
+TEST_F(CliMachineTest, ListsTheTaskListOneItemALine) {
+  EXPECT_EQ(Run({"list"}), 0);
+  EXPECT_EQ(err.str(), "");
+  std::istringstream lines(out.str());
+  std::vector<std::string> items;
+  for (std::string line; std::getline(lines, line);)
+    items.push_back(line);
+  ASSERT_EQ(items.size(), 22u);
+  EXPECT_EQ(items[0], "IE Location Bar");
+  EXPECT_EQ(items[2], "IE History");
+  EXPECT_EQ(items.back(), "Windows Open/Save History");
+}
+
+TEST_F(CliMachineTest, TestRunPrintsProgressLinesThenTheCounterLine) {
+  EXPECT_EQ(Run({"test"}), 0);
+  const std::string text = out.str();
+  EXPECT_TRUE(text.starts_with("Test Mode: Test start---------------------at "));
+  EXPECT_NE(text.find("\nTest Mode: Erasing IE Location Bar......\n"), std::string::npos);
+  EXPECT_TRUE(text.ends_with("\nTest: Scanned Registry Keys: 0  Files: 0   HD Space: 0. MB\n"));
+  EXPECT_EQ(text.find('\r'), std::string::npos) << "no live line outside a terminal";
+  EXPECT_NE(Log().find("Test Mode: Test Start"), std::string::npos);
+}
+
+TEST_F(CliMachineTest, EraseWithYesRunsAndRecordsIt) {
+  EXPECT_EQ(Run({"erase", "--yes"}), 0);
+  EXPECT_NE(out.str().find("Task Completed Successfully-----------at "), std::string::npos);
+  EXPECT_TRUE(
+      out.str().ends_with("Erased Registry Keys: 0  Files: 0   Released HD Space: 0. MB\n"));
+  EXPECT_NE(Log().find("-----------Start to Erase"), std::string::npos);
+}
+
+TEST_F(CliMachineTest, EraseWithoutYesNeedsATerminal) {
+  if (StdinIsTerminal()) GTEST_SKIP() << "stdin is a terminal here";
+  EXPECT_EQ(Run({"erase"}), 2);
+  EXPECT_NE(err.str().find("--yes"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(programFolder / "syslog.txt"));
+}
+
+TEST(CliWithoutMachine, NativeBuildNeedsAMachineFolder) {
+  std::istringstream in;
+  std::ostringstream out;
+  std::ostringstream err;
+  EXPECT_EQ(RunCli({"list"}, in, out, err), 2);
+  EXPECT_NE(err.str().find("usage:"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace quellorn::app

@@ -1,0 +1,62 @@
+#include "ui/erase_now_window.h"
+
+#include <gtest/gtest.h>
+
+#include "run/erase_runner.h"
+#include "support/context_fixture.h"
+
+namespace quellorn {
+namespace {
+
+class EraseNowWindowTest : public testing::ContextTest {};
+
+TEST_F(EraseNowWindowTest, EachButtonAnswersItsModeAndCloses) {
+  const struct {
+    void (ui::EraseNowWindow::*click)();
+    const char* answer;
+  } cases[] = {{&ui::EraseNowWindow::OnStart, "erase"},
+               {&ui::EraseNowWindow::OnTest, "test"},
+               {&ui::EraseNowWindow::OnCancel, ""}};
+  for (const auto& c : cases) {
+    ui::EraseNowWindow window(ctx);
+    EXPECT_FALSE(window.closed());
+    EXPECT_FALSE(window.warningChecked()) << "the window opens with the box clear";
+    (window.*c.click)();
+    EXPECT_TRUE(window.closed());
+    EXPECT_EQ(window.answer(), c.answer);
+  }
+}
+
+TEST_F(EraseNowWindowTest, TheBoxIsRememberedAtEachClickAndSkipsTheNextConfirmation) {
+  ui::EraseNowWindow window(ctx);
+  window.OnWarningClick(true);
+  EXPECT_EQ(ctx.settingsFile.GetSetting("General", "Warning"), "1");
+  window.OnWarningClick(false);
+  EXPECT_EQ(ctx.settingsFile.GetSetting("General", "Warning"), "0");
+  window.OnWarningClick(true);
+  window.OnStart();
+
+  ctx.settings.trackFlags.fill(1);
+  EraseNow(ctx);
+  EXPECT_EQ(view.confirmations, 0);
+  EXPECT_EQ(ctx.eraseMode, "erase");
+}
+
+TEST_F(EraseNowWindowTest, ShowsItsTextsAndOpensHelp) {
+  std::vector<std::string> names;
+  for (const ui::ControlText& control : ui::EraseNowWindow::Controls()) {
+    names.emplace_back(control.name);
+  }
+  EXPECT_EQ(names, (std::vector<std::string>{"cmdStart", "cmdTest", "cmdCancel", "CmdHelp",
+                                             "ChkWarning", "Label2", "Label1"}));
+  EXPECT_NE(std::string(ui::EraseNowWindow::Controls()[5].text).find("sure  what"),
+            std::string::npos);
+  ui::EraseNowWindow window(ctx);
+  window.OnHelp();
+  EXPECT_FALSE(window.closed());
+  EXPECT_EQ(shell.opened, std::vector<std::string>{ProgramFile("help.chm")});
+  EXPECT_EQ(shell.openStyles, std::vector<platform::ShowStyle>{platform::ShowStyle::kShow});
+}
+
+}  // namespace
+}  // namespace quellorn
