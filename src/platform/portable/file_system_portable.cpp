@@ -31,16 +31,24 @@ struct Kind {
   bool readOnly = false;  // of the file itself or the link's target
 };
 
-Kind KindOf(const std::filesystem::path& path) {
+Kind KindFrom(const std::filesystem::path& path, struct stat info) {
   Kind kind;
-  struct stat info;
-  if (::lstat(path.c_str(), &info) != 0) return kind;
   kind.exists = true;
   kind.link = S_ISLNK(info.st_mode);
   if (kind.link && ::stat(path.c_str(), &info) != 0) return kind;  // a dangling link
   kind.folder = S_ISDIR(info.st_mode);
   kind.readOnly = (info.st_mode & kWriteBits) == 0;
   return kind;
+}
+
+Kind KindOf(const std::filesystem::path& path) {
+  struct stat info;
+  if (::lstat(path.c_str(), &info) != 0) return Kind{};
+  return KindFrom(path, info);
+}
+
+Kind KindOf(const HostPath& host) {
+  return host.info ? KindFrom(host.path, *host.info) : KindOf(host.path);
 }
 
 bool Targets(const std::filesystem::path& path) {
@@ -112,7 +120,7 @@ Status PortableFileSystem::Open(std::string_view path, OpenMode mode, std::uniqu
   HostPath host = resolver_.Resolve(path);
   bool creates = mode == OpenMode::kCreateAlways || mode == OpenMode::kAppend;
   if (host.status != kSuccess && !(host.status == kFileNotFound && creates)) return host.status;
-  Kind kind = KindOf(host.path);
+  Kind kind = KindOf(host);
   if (kind.folder) return kAccessDenied;
   if (kind.link && !Targets(host.path)) return creates ? kAccessDenied : kFileNotFound;
   if (mode != OpenMode::kRead && kind.readOnly) return kAccessDenied;
@@ -175,7 +183,7 @@ Status PortableFileSystem::Rename(std::string_view from, std::string_view to) {
 Status PortableFileSystem::Delete(std::string_view path) {
   HostPath host = resolver_.Resolve(path);
   if (host.status != kSuccess) return host.status;
-  Kind kind = KindOf(host.path);
+  Kind kind = KindOf(host);
   if (kind.folder || (!kind.link && kind.readOnly)) return kAccessDenied;
   if (::unlink(host.path.c_str()) != 0) return Errno();
   return kSuccess;
@@ -193,7 +201,7 @@ Status PortableFileSystem::RemoveFolder(std::string_view path) {
   HostPath host = resolver_.Resolve(path);
   if (host.status != kSuccess) return host.status;
   if (host.isRoot) return kAccessDenied;
-  Kind kind = KindOf(host.path);
+  Kind kind = KindOf(host);
   if (!kind.folder) return kDirectory;
   // A link to a folder goes by itself; what it points to stays.
   int result = kind.link ? ::unlink(host.path.c_str()) : ::rmdir(host.path.c_str());

@@ -1,5 +1,6 @@
 #include "platform/portable/host_file.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -74,9 +75,12 @@ bool HostListing::Next(DirEntry& entry) {
     if (found == nullptr) break;
     std::string_view name = found->d_name;
     if (name == "." || name == "..") continue;
-    std::filesystem::path path = folder_ / name;
+    // Relative to the open folder: the kernel need not walk the whole path again.
     struct stat info;
-    if (::lstat(path.c_str(), &info) != 0) continue;  // gone since the folder was read
+    if (::fstatat(::dirfd(dir_.get()), found->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
+      continue;  // gone since the folder was read
+    }
+    const std::filesystem::path path = folder_ / name;
     entry.name = name;
     entry.attributes = DosAttributes(path, info);
     entry.size = S_ISREG(info.st_mode) ? static_cast<std::uint64_t>(info.st_size) : 0;

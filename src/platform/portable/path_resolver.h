@@ -1,7 +1,10 @@
 #pragma once
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,8 +20,9 @@ struct HostPath {
   // kInvalidName: a name Windows does not allow.
   Status status = kPathNotFound;
   std::filesystem::path path;
-  bool isRoot = false;  // the root folder of a drive
-  std::string name;     // the last name as the Windows path spelled it
+  bool isRoot = false;              // the root folder of a drive
+  std::string name;                 // the last name as the Windows path spelled it
+  std::optional<struct stat> info;  // lstat of path, when resolving already asked for it
 };
 
 // Maps Windows paths ("C:\Temp\a.txt", '/' also accepted) onto the drive folders of a
@@ -38,6 +42,10 @@ class PathResolver {
   std::vector<char> DriveLetters() const;
 
  private:
+  // The last steps once every name is found: a trailing separator asks for a folder.
+  static HostPath Finish(HostPath result, std::string_view rest,
+                         const std::vector<std::string_view>& names);
+
   std::map<char, std::filesystem::path> drives_;
 };
 

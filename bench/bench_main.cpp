@@ -1,0 +1,89 @@
+// quellorn-bench: the erase primitives on generated trees, for bench/run.sh, which times them
+// against the system's own tools.
+//   quellorn-bench generate DIR FILES FOLDERS MIN_KIB MAX_KIB   (sizes in whole KiB)
+//   quellorn-bench run test|erase|secure MACHINE WINDOWS_FOLDER
+#include <sys/resource.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/context.h"
+#include "platform/portable/portable_machine.h"
+#include "primitives/file_api.h"
+
+namespace {
+
+using namespace quellorn;
+
+// Shows nothing, as a hidden main window would; the lines still cost what building them costs.
+class QuietView : public RunView {
+ public:
+  std::size_t lines = 0;
+  std::string ConfirmErase() override { return "erase"; }
+  void ShowResult(const std::string&, const std::string&, bool) override {}
+  void EnableErase(bool) override {}
+  void EnableTrayExit(bool) override {}
+  void SetEraseCaption(const std::string&) override {}
+  void ClearProgress() override {}
+  void AddProgressLine(const std::string&) override { ++lines; }
+  void ScrollProgressDown() override {}
+  void SetStatus(const std::string&) override {}
+  void ShowProgressBar(bool) override {}
+  void SetProgress(int) override {}
+  void ClearTasks() override {}
+  void AddTask(const std::string&, const std::string&) override {}
+  void SetTaskState(int, const std::string&, const std::string&) override {}
+  void ScrollTasksDown() override {}
+  void Yield() override {}
+};
+
+int Generate(const std::filesystem::path& dir, int files, int folders, int minKib, int maxKib) {
+  std::mt19937 random(20261206);
+  std::uniform_int_distribution<int> kib(minKib, maxKib);
+  std::vector<char> block(static_cast<std::size_t>(maxKib) * 1024);
+  for (std::size_t i = 0; i < block.size(); ++i) block[i] = static_cast<char>('a' + i % 26);
+  for (int i = 0; i < files; ++i) {
+    const std::filesystem::path folder = dir / ("folder" + std::to_string(i % folders));
+    if (i < folders) std::filesystem::create_directories(folder);
+    std::ofstream(folder / ("file" + std::to_string(i) + ".dat"), std::ios::binary)
+        .write(block.data(), static_cast<std::streamsize>(kib(random)) * 1024);
+  }
+  return 0;
+}
+
+int Run(const std::string& mode, const std::filesystem::path& machineFolder,
+        const std::string& folder) {
+  platform::PortableMachine machine(machineFolder);
+  QuietView view;
+  Context ctx(machine.platform(), view, machine.platform().system.ProgramFolder());
+  ctx.eraseMode = mode == "test" ? "test" : "erase";
+  ctx.settings.antirecover = mode == "secure" ? 0 : 1;
+  ctx.settings.OverWriteTimes = 1;
+  const auto start = std::chrono::steady_clock::now();
+  EraseFolderTree(ctx, folder);
+  const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  std::cout << "files=" << ctx.totals.files << " lines=" << view.lines
+            << " seconds=" << seconds.count() << " peak_rss_kb=" << usage.ru_maxrss << '\n';
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.size() == 6 && args[0] == "generate") {
+    return Generate(args[1], std::stoi(args[2]), std::stoi(args[3]), std::stoi(args[4]),
+                    std::stoi(args[5]));
+  }
+  if (args.size() == 4 && args[0] == "run") return Run(args[1], args[2], args[3]);
+  std::cerr << "usage: quellorn-bench generate DIR FILES FOLDERS MIN_KIB MAX_KIB\n"
+               "       quellorn-bench run test|erase|secure MACHINE WINDOWS_FOLDER\n";
+  return 2;
+}

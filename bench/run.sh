@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Times the erase primitives on generated trees, each next to a reference tool on the same
+# kind of tree in the same run, and prints the ratios:
+#   test run (log included) over 100,000 files of 1-8 KiB   vs  du -sb        target <= 4x
+#   erase run, plain delete, over a fresh copy              vs  rm -rf        target <= 1.3x
+#   secure erase, one pass, 10,000 small files              vs  shred -n 0 -z -u   >= 2.5x faster
+#   secure erase, one pass, ~1.5 GB of 1-16 MiB files       vs  dd conv=notrunc,fsync  >= 70%
+# Usage: bench/run.sh [WORK_FOLDER]   (default build/bench; needs ~4 GB free)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake --preset native-release >/dev/null
+cmake --build --preset native-release --target quellorn-bench >/dev/null
+bench="$PWD/build/native-release/bench/quellorn-bench"
+work="$(realpath -m "${1:-build/bench}")"
+rm -rf "$work"
+mkdir -p "$work/machine/drive_c/bench" "$work/machine/drive_c/Program Files/Quellorn"
+drive="$work/machine/drive_c/bench"
+log="$work/machine/drive_c/Program Files/Quellorn/syslog.txt"
+
+now() { date +%s.%N; }
+calc() { awk "BEGIN { printf \"%.3f\", $1 }"; }
+elapsed() { calc "$(now) - $1"; }
+ratio() { awk "BEGIN { printf \"%.2f\", $1 / $2 }"; }
+ours() {  # mode, folder under drive_c\bench; prints seconds, keeps the bench's own line
+  local start
+  sync
+  start=$(now)
+  "$bench" run "$1" "$work/machine" "C:\\bench\\$2" > "$work/last.txt"
+  elapsed "$start"
+}
+
+echo "Generating 100,000 files of 1-8 KiB in 1,000 folders..."
+"$bench" generate "$drive/tree" 100000 1000 1 8
+cp -a "$drive/tree" "$drive/tree_rm"
+cp -a "$drive/tree" "$drive/tree_q"
+sync
+du -sb "$drive/tree" >/dev/null  # warm the cache for both readers
+
+start=$(now); du -sb "$drive/tree" >/dev/null; du_s=$(elapsed "$start")
+test_s=$(ours test tree)
+echo "test run:   $(cat "$work/last.txt") logged=$(wc -l < "$log")"
+echo "            du -sb ${du_s}s, ours ${test_s}s: $(ratio "$test_s" "$du_s")x (target <= 4x)"
+rm -f "$log"
+
+sync; start=$(now); rm -rf "$drive/tree_rm"; sync; rm_s=$(elapsed "$start")
+sync; start=$(now); ours erase tree_q >/dev/null; sync; erase_s=$(elapsed "$start")
+echo "erase run:  $(cat "$work/last.txt")"
+echo "            rm -rf ${rm_s}s, ours ${erase_s}s: $(ratio "$erase_s" "$rm_s")x (target <= 1.3x)"
+rm -f "$log"
+
+echo "Generating 2 x 10,000 small files..."
+"$bench" generate "$drive/small_shred" 10000 100 1 8
+"$bench" generate "$drive/small_q" 10000 100 1 8
+sync
+sync; start=$(now); find "$drive/small_shred" -type f -print0 | xargs -0 shred -n 0 -z -u; shred_s=$(elapsed "$start")
+secure_s=$(ours secure small_q)
+echo "secure:     $(cat "$work/last.txt")"
+echo "            shred ${shred_s}s, ours ${secure_s}s: $(ratio "$shred_s" "$secure_s")x faster (target >= 2.5x)"
+rm -f "$log"
+
+echo "Generating ~1.5 GB of 1-16 MiB files..."
+"$bench" generate "$drive/large" 180 4 1024 16384
+sync
+bytes=$(du -sb "$drive/large" | cut -f1)
+start=$(now)
+find "$drive/large" -type f | while read -r f; do
+  dd if=/dev/zero of="$f" bs=1M count=$(( $(stat -c %s "$f") / 1048576 )) conv=notrunc,fsync status=none
+done
+dd_s=$(elapsed "$start")
+large_s=$(ours secure large)
+echo "secure big: $(cat "$work/last.txt")"
+mib=$(calc "$bytes / 1048576")
+dd_mbs=$(calc "$mib / $dd_s")
+our_mbs=$(calc "$mib / $large_s")
+echo "            $mib MiB: dd $dd_mbs MiB/s, ours $our_mbs MiB/s:" \
+  "$(calc "100 * $our_mbs / $dd_mbs")% of dd (target >= 70%)"
+rm -rf "$work"
