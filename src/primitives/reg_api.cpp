@@ -22,11 +22,7 @@ namespace reg_type = platform::reg_type;
 namespace {
 
 std::u16string Utf16Units(const std::vector<std::uint8_t>& data) {
-  std::u16string units(data.size() / 2, u'\0');
-  for (std::size_t i = 0; i < units.size(); ++i) {
-    units[i] = static_cast<char16_t>(data[2 * i] | (data[2 * i + 1] << 8));
-  }
-  return units;
+  return platform::LeBytesToUtf16(data.data(), data.size());
 }
 
 std::optional<RegValue> ReadRaw(Context& ctx, platform::RegHandle root, std::string_view subKey,
@@ -115,10 +111,8 @@ platform::Status SetValueEx(platform::Registry& registry, platform::RegHandle ke
                             std::string_view name, std::uint32_t type, std::string_view value) {
   RegValue data{type, {}};
   if (type == reg_type::kSz) {
-    for (char16_t unit : platform::Utf8ToUtf16(value) + u'\0') {
-      data.data.push_back(static_cast<std::uint8_t>(unit & 0xFF));
-      data.data.push_back(static_cast<std::uint8_t>(unit >> 8));
-    }
+    // Stored with its terminating NUL, as Windows stores strings, so it reads back whole.
+    data.data = platform::Utf16ToLeBytes(platform::Utf8ToUtf16(value) + u'\0');
   } else if (type == reg_type::kDword) {
     const auto number = ParseWholeNumber(value, INT32_MIN, INT32_MAX);
     if (!number) return platform::kInvalidParameter;
