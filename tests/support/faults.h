@@ -17,6 +17,8 @@ struct FaultPlan {
   std::set<std::string> unrenamable;     // Shell::Rename and FileSystem::Rename fail
   std::set<std::string> unopenable;      // FileSystem::Open fails
   std::set<std::string> unopenableKeys;  // Registry::OpenKey fails (subkey path)
+  std::set<std::string> unreplaceable;   // FileSystem::Replace fails onto these targets
+  std::string fullDisk;                  // files opened for writing below this folder take no data
   std::string brokenListing;             // this folder's listing breaks off ...
   int listingBreaksAfter = 0;            // ... after so many entries
 
@@ -38,16 +40,17 @@ class FaultyFileSystem : public platform::FileSystem {
     return real_.SetAttributes(path, attributes);
   }
   platform::Status Open(std::string_view path, platform::OpenMode mode,
-                        std::unique_ptr<platform::File>& file) override {
-    if (FaultPlan::Holds(plan_.unopenable, path)) return platform::kSharingViolation;
-    return real_.Open(path, mode, file);
-  }
+                        std::unique_ptr<platform::File>& file) override;
   platform::Status Copy(std::string_view from, std::string_view to) override {
     return real_.Copy(from, to);
   }
   platform::Status Rename(std::string_view from, std::string_view to) override {
     if (FaultPlan::Holds(plan_.unrenamable, from)) return platform::kSharingViolation;
     return real_.Rename(from, to);
+  }
+  platform::Status Replace(std::string_view from, std::string_view to) override {
+    if (FaultPlan::Holds(plan_.unreplaceable, to)) return platform::kSharingViolation;
+    return real_.Replace(from, to);
   }
   platform::Status Delete(std::string_view path) override {
     if (FaultPlan::Holds(plan_.undeletable, path)) return platform::kSharingViolation;
