@@ -4,6 +4,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/text_util.h"
 #include "platform/platform.h"
@@ -68,6 +69,13 @@ class FaultyShell : public platform::Shell {
  public:
   FaultyShell(platform::Shell& real, const FaultPlan& plan) : real_(real), plan_(plan) {}
 
+  // Every program start asked for, in order (it is passed on to the real shell as well).
+  struct StartRequest {
+    std::string commandLine;
+    platform::ShowStyle style;
+  };
+  std::vector<StartRequest> starts;
+
   platform::Status Delete(std::string_view path) override {
     if (FaultPlan::Holds(plan_.undeletable, path)) return platform::kSharingViolation;
     return real_.Delete(path);
@@ -78,6 +86,7 @@ class FaultyShell : public platform::Shell {
   }
   platform::Status EmptyRecycleBin() override { return real_.EmptyRecycleBin(); }
   platform::Status Start(std::string_view commandLine, platform::ShowStyle style) override {
+    starts.push_back({std::string(commandLine), style});
     return real_.Start(commandLine, style);
   }
   platform::Status Open(std::string_view target, platform::ShowStyle style) override {
