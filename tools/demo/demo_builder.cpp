@@ -3,6 +3,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "core/ini_file.h"
 #include "platform/reg_file.h"
 
 namespace quellorn::demo {
@@ -33,8 +34,15 @@ void DemoBuilder::Reg(std::string_view body) {
     issues.push_back(std::move(issue));
   }
   if (!issues.empty()) {
-    throw std::runtime_error("demo registry text, line " + std::to_string(issues[0].line) +
-                             ": " + issues[0].reason);
+    throw std::runtime_error("demo registry text, line " + std::to_string(issues[0].line) + ": " +
+                             issues[0].reason);
+  }
+}
+
+void DemoBuilder::Setting(std::string_view section, std::string_view key, std::string_view value) {
+  clsIniFile settings(os_.files, InProgram("settings.dat"));
+  if (settings.SaveSetting(section, key, value) == 0) {
+    throw std::runtime_error("cannot write " + settings.path());
   }
 }
 
@@ -53,10 +61,11 @@ std::string DemoBuilder::InProgram(std::string_view relative) {
 void BuildDemoMachine(DemoBuilder& demo) {
   using Area = void (*)(DemoBuilder&);
   constexpr Area kAreas[] = {
-      AddUserProfile,
-      AddProgramFolder,
+      AddUserProfile, AddProgramFolder, AddNetscapeTraces,
+      AddOperaTraces, AddAolTraces,     AddEveryFamilyPlugin,
   };
-  for (Area area : kAreas) area(demo);
+  for (Area area : kAreas)
+    area(demo);
 }
 
 }  // namespace quellorn::demo
