@@ -134,18 +134,18 @@ TEST_F(NetscapeErasersTest, AnEmptyMozillaProfileLeavesTheOtherGroupsAlone) {
 }
 
 TEST_F(NetscapeErasersTest, AMissingOrEmptyProgramFolderNamesNoUsers) {
-  // With an empty setting "\users" would be the Users folder of the current drive.
-  const std::string stranger = "C:\\users\\qtest-netscape-stranger";
-  machine.WriteFile(stranger + "\\cookies.txt", "another user's");
-  for (const char* setting : {"", "unknown value"}) {
+  Make(Netscape4("joe\\cookies.txt"));
+  Make(Users50("ann\\cookies.txt"));
+  ctx.eraseMode = "erase";
+  for (const char* setting : {"", "Netscape", "unknown value"}) {
     ctx.settingsFile.SaveSetting("Browser", "nc4dir", setting);
-    ctx.eraseMode = "erase";
     EraseNetscapeCookies(ctx);
   }
   ctx.settingsFile.EraseSection("Browser");
   EraseNetscapeCookies(ctx);
   EXPECT_TRUE(Lines().empty());
-  EXPECT_EQ(machine.ReadFile(stranger + "\\cookies.txt"), "another user's");
+  EXPECT_TRUE(Exists(Netscape4("joe\\cookies.txt")));
+  EXPECT_TRUE(Exists(Users50("ann\\cookies.txt")));
 }
 
 TEST_F(NetscapeErasersTest, CacheFoldersWithOrdinaryFilesAreEmptied) {
