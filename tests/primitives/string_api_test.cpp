@@ -63,8 +63,8 @@ TEST(FilePath, FullPathsStartAtADriveOrAShare) {
   for (const char* path : {"C:\\Program Files\\Netscape", "d:\\", "\\\\server\\share\\x"}) {
     EXPECT_TRUE(IsFullPath(path)) << path;
   }
-  for (const char* path : {"", "unknown value", "error440\\Mozilla", "\\users", "C:", "C:users",
-                           "1:\\x"}) {
+  for (const char* path :
+       {"", "unknown value", "error440\\Mozilla", "\\users", "C:", "C:users", "1:\\x"}) {
     EXPECT_FALSE(IsFullPath(path)) << path;
   }
 }
