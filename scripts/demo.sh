@@ -18,6 +18,11 @@ echo "== Test run: what would be erased (nothing changes) =="
 echo
 echo "== Erase run =="
 "$bin/src/app/quellorn-cli" --machine "$machine" erase --yes
+if [ -f "$machine/shell.log" ]; then
+  echo
+  echo "== Programs the run started (the machine folder records them instead) =="
+  cat "$machine/shell.log"
+fi
 echo
 echo "The machine is in $machine; its activity log is" \
   "$machine/drive_c/Program Files/Quellorn/syslog.txt"

@@ -79,6 +79,11 @@ class FileSystem {
   virtual Status Copy(std::string_view from, std::string_view to) = 0;
   // MoveFile: fails with kAlreadyExists when the target exists.
   virtual Status Rename(std::string_view from, std::string_view to) = 0;
+  // MoveFileEx with MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH: puts the file `from`
+  // in the place of `to` in one step, so that `to` holds either its old content or all of the
+  // new, and returns once the move is on the disk. A folder on either side, or a read-only
+  // target, fails with kAccessDenied.
+  virtual Status Replace(std::string_view from, std::string_view to) = 0;
   // DeleteFile: a file or a link; a read-only file cannot be deleted (kAccessDenied).
   virtual Status Delete(std::string_view path) = 0;
   virtual Status CreateFolder(std::string_view path) = 0;

@@ -1,5 +1,7 @@
 #include "primitives/reg_path.h"
 
+#include <cctype>
+
 #include "primitives/string_api.h"
 
 namespace quellorn {
@@ -42,6 +44,12 @@ std::string GetFolderPart(std::string_view path) {
 
 std::string GetLastPart(std::string_view path) {
   return std::string(path.substr(FindLast(path, "\\")));
+}
+
+bool IsFullPath(std::string_view path) {
+  const bool drive = path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) &&
+                     path[1] == ':' && path[2] == '\\';
+  return drive || path.starts_with("\\\\");
 }
 
 }  // namespace quellorn

@@ -20,4 +20,10 @@ std::string GetFolderPart(std::string_view path);
 // The text after the last "\" (the whole text when there is none).
 std::string GetLastPart(std::string_view path);
 
+// Whether a file path is full: "C:\..." or "\\server\...". Folders read from settings,
+// the registry or plugin files are used only when they are: an empty or unreadable value
+// would otherwise make the paths built on it start at the root of the current drive (or in the
+// current folder), where other users' files lie.
+bool IsFullPath(std::string_view path);
+
 }  // namespace quellorn

@@ -4,6 +4,7 @@
 #include "core/context.h"
 #include "core/number_text.h"
 #include "core/report.h"
+#include "plugins/plugin_runner.h"
 #include "run/catalogue.h"
 
 namespace quellorn {
@@ -137,6 +138,7 @@ void StartTask(Context& ctx) {
                                             static_cast<float>(ctx.taskCount) * 100.0f));
     }
   }
+  RunPluginFolders(ctx, position);
 }
 
 }  // namespace quellorn

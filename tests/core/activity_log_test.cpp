@@ -52,8 +52,9 @@ TEST_F(ActivityLogTest, UnwritableLogDropsTheLineAndGoesOn) {
 
 TEST_F(ActivityLogTest, ViewOpensTheLogInTheTextEditor) {
   ViewLog(ctx);
-  EXPECT_EQ(shell.started, std::vector<std::string>{"notepad " + log});
-  EXPECT_EQ(shell.startStyles, std::vector<platform::ShowStyle>{platform::ShowStyle::kNormal});
+  ASSERT_EQ(shell.starts.size(), 1u);
+  EXPECT_EQ(shell.starts[0].target, "notepad " + log);
+  EXPECT_EQ(shell.starts[0].style, platform::ShowStyle::kNormal);
 }
 
 TEST_F(ActivityLogTest, TimeStampsUseTheGeneralDateFormat) {

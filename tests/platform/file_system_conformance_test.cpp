@@ -149,6 +149,34 @@ TEST_F(FileSystemConformance, RenameNeverReplaces) {
   EXPECT_EQ(machine_.ReadFile(Path("b.txt")), "b");
 }
 
+TEST_F(FileSystemConformance, ReplacePutsAFileInPlaceOfAnotherInOneStep) {
+  machine_.WriteFile(Path("new.tmp"), "new content");
+  machine_.WriteFile(Path("b.txt"), "old");
+  EXPECT_EQ(files().Replace(Path("new.tmp"), Path("B.TXT")), kSuccess);
+  EXPECT_EQ(machine_.ReadFile(Path("b.txt")), "new content");
+  EXPECT_EQ(files().GetAttributes(Path("new.tmp")), attr::kInvalid);
+  EXPECT_EQ(Listing("").size(), 1u);
+
+  machine_.WriteFile(Path("moved.tmp"), "moved");
+  EXPECT_EQ(files().Replace(Path("moved.tmp"), Path("fresh.txt")), kSuccess);
+  EXPECT_EQ(machine_.ReadFile(Path("fresh.txt")), "moved");
+}
+
+TEST_F(FileSystemConformance, ReplaceRefusesFoldersAndReadOnlyTargets) {
+  machine_.WriteFile(Path("new.tmp"), "new");
+  machine_.WriteFile(Path("locked.txt"), "kept");
+  machine_.MakeFolder(Path("d"));
+  ASSERT_EQ(files().SetAttributes(Path("locked.txt"), attr::kReadOnly), kSuccess);
+  EXPECT_EQ(files().Replace(Path("new.tmp"), Path("locked.txt")), kAccessDenied);
+  EXPECT_EQ(files().Replace(Path("new.tmp"), Path("d")), kAccessDenied);
+  EXPECT_EQ(files().Replace(Path("d"), Path("locked.txt")), kAccessDenied);
+  EXPECT_EQ(files().Replace(Path("missing"), Path("x.txt")), kFileNotFound);
+  EXPECT_EQ(files().Replace(Path("new.tmp"), Path("missing\\x.txt")), kPathNotFound);
+  EXPECT_EQ(machine_.ReadFile(Path("locked.txt")), "kept");
+  EXPECT_EQ(machine_.ReadFile(Path("new.tmp")), "new");
+  EXPECT_EQ(files().GetAttributes(Path("d")), kFolder);
+}
+
 TEST_F(FileSystemConformance, CopyReplacesTheTargetAndKeepsAttributes) {
   machine_.WriteFile(Path("a.txt"), "new content");
   machine_.WriteFile(Path("b.txt"), "old");

@@ -59,6 +59,16 @@ TEST(RegistryPath, SplitsRootKeyAndParts) {
   EXPECT_EQ(GetLastPart("C:\\WINDOWS\\Temp\\*.tmp"), "*.tmp");
 }
 
+TEST(FilePath, FullPathsStartAtADriveOrAShare) {
+  for (const char* path : {"C:\\Program Files\\Netscape", "d:\\", "\\\\server\\share\\x"}) {
+    EXPECT_TRUE(IsFullPath(path)) << path;
+  }
+  for (const char* path :
+       {"", "unknown value", "error440\\Mozilla", "\\users", "C:", "C:users", "1:\\x"}) {
+    EXPECT_FALSE(IsFullPath(path)) << path;
+  }
+}
+
 TEST(WildcardMatch, MatchesWholeNamesIgnoringCase) {
   const struct {
     const char* name;

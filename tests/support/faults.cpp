@@ -22,7 +22,42 @@ class BrokenListing : public platform::DirListing {
   int left_;
 };
 
+// A file on a full disk: it opens, but no write gets through.
+class FullDiskFile : public platform::File {
+ public:
+  explicit FullDiskFile(std::unique_ptr<platform::File> real) : real_(std::move(real)) {}
+
+  platform::Status Read(void* buffer, std::size_t size, std::size_t& done) override {
+    return real_->Read(buffer, size, done);
+  }
+  platform::Status Write(const void*, std::size_t) override { return platform::kDiskFull; }
+  platform::Status Seek(std::uint64_t offset) override { return real_->Seek(offset); }
+  platform::Status Size(std::uint64_t& size) override { return real_->Size(size); }
+  platform::Status SetEnd() override { return real_->SetEnd(); }
+  platform::Status Flush() override { return real_->Flush(); }
+
+ private:
+  std::unique_ptr<platform::File> real_;
+};
+
+bool IsBelow(std::string_view path, std::string_view folder) {
+  return !folder.empty() && path.size() > folder.size() &&
+         EqualsIgnoreCase(path.substr(0, folder.size()), folder) &&
+         (folder.ends_with('\\') || path[folder.size()] == '\\');
+}
+
 }  // namespace
+
+platform::Status FaultyFileSystem::Open(std::string_view path, platform::OpenMode mode,
+                                        std::unique_ptr<platform::File>& file) {
+  if (FaultPlan::Holds(plan_.unopenable, path)) return platform::kSharingViolation;
+  const platform::Status status = real_.Open(path, mode, file);
+  if (status == platform::kSuccess && mode != platform::OpenMode::kRead &&
+      IsBelow(path, plan_.fullDisk)) {
+    file = std::make_unique<FullDiskFile>(std::move(file));
+  }
+  return status;
+}
 
 std::unique_ptr<platform::DirListing> FaultyFileSystem::List(std::string_view folder) {
   auto listing = real_.List(folder);

@@ -19,6 +19,8 @@ struct FaultPlan {
   std::set<std::string> unrenamable;     // Shell::Rename and FileSystem::Rename fail
   std::set<std::string> unopenable;      // FileSystem::Open fails
   std::set<std::string> unopenableKeys;  // Registry::OpenKey fails (subkey path)
+  std::set<std::string> unreplaceable;   // FileSystem::Replace fails onto these targets
+  std::string fullDisk;                  // files opened for writing below this folder take no data
   std::string brokenListing;             // this folder's listing breaks off ...
   int listingBreaksAfter = 0;            // ... after so many entries
 
@@ -40,16 +42,17 @@ class FaultyFileSystem : public platform::FileSystem {
     return real_.SetAttributes(path, attributes);
   }
   platform::Status Open(std::string_view path, platform::OpenMode mode,
-                        std::unique_ptr<platform::File>& file) override {
-    if (FaultPlan::Holds(plan_.unopenable, path)) return platform::kSharingViolation;
-    return real_.Open(path, mode, file);
-  }
+                        std::unique_ptr<platform::File>& file) override;
   platform::Status Copy(std::string_view from, std::string_view to) override {
     return real_.Copy(from, to);
   }
   platform::Status Rename(std::string_view from, std::string_view to) override {
     if (FaultPlan::Holds(plan_.unrenamable, from)) return platform::kSharingViolation;
     return real_.Rename(from, to);
+  }
+  platform::Status Replace(std::string_view from, std::string_view to) override {
+    if (FaultPlan::Holds(plan_.unreplaceable, to)) return platform::kSharingViolation;
+    return real_.Replace(from, to);
   }
   platform::Status Delete(std::string_view path) override {
     if (FaultPlan::Holds(plan_.undeletable, path)) return platform::kSharingViolation;
@@ -67,6 +70,14 @@ class FaultyShell : public platform::Shell {
  public:
   FaultyShell(platform::Shell& real, const FaultPlan& plan) : real_(real), plan_(plan) {}
 
+  // Programs and documents are recorded, not started: a test must not open windows.
+  struct Request {
+    std::string target;  // the command line, or the document or address
+    platform::ShowStyle style;
+  };
+  std::vector<Request> starts;
+  std::vector<Request> opens;
+
   platform::Status Delete(std::string_view path) override {
     if (FaultPlan::Holds(plan_.undeletable, path)) return platform::kSharingViolation;
     return real_.Delete(path);
@@ -76,22 +87,14 @@ class FaultyShell : public platform::Shell {
     return real_.Rename(from, to);
   }
   platform::Status EmptyRecycleBin() override { return real_.EmptyRecycleBin(); }
-  // Programs and documents are recorded, not started: a test must not open windows.
   platform::Status Start(std::string_view commandLine, platform::ShowStyle style) override {
-    started.emplace_back(commandLine);
-    startStyles.push_back(style);
+    starts.push_back({std::string(commandLine), style});
     return platform::kSuccess;
   }
   platform::Status Open(std::string_view target, platform::ShowStyle style) override {
-    opened.emplace_back(target);
-    openStyles.push_back(style);
+    opens.push_back({std::string(target), style});
     return platform::kSuccess;
   }
-
-  std::vector<std::string> started;
-  std::vector<platform::ShowStyle> startStyles;
-  std::vector<std::string> opened;
-  std::vector<platform::ShowStyle> openStyles;
 
  private:
   platform::Shell& real_;

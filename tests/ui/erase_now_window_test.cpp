@@ -54,8 +54,9 @@ TEST_F(EraseNowWindowTest, ShowsItsTextsAndOpensHelp) {
   ui::EraseNowWindow window(ctx);
   window.OnHelp();
   EXPECT_FALSE(window.closed());
-  EXPECT_EQ(shell.opened, std::vector<std::string>{ProgramFile("help.chm")});
-  EXPECT_EQ(shell.openStyles, std::vector<platform::ShowStyle>{platform::ShowStyle::kShow});
+  ASSERT_EQ(shell.opens.size(), 1u);
+  EXPECT_EQ(shell.opens[0].target, ProgramFile("help.chm"));
+  EXPECT_EQ(shell.opens[0].style, platform::ShowStyle::kShow);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "core/ini_file.h"
 #include "platform/reg_file.h"
 
 namespace quellorn::demo {
@@ -38,6 +39,13 @@ void DemoBuilder::Reg(std::string_view body) {
   }
 }
 
+void DemoBuilder::Setting(std::string_view section, std::string_view key, std::string_view value) {
+  clsIniFile settings(os_.files, InProgram("settings.dat"));
+  if (settings.SaveSetting(section, key, value) == 0) {
+    throw std::runtime_error("cannot write " + settings.path());
+  }
+}
+
 std::string DemoBuilder::InProfile(std::string_view relative) {
   return std::string(kProfile) + "\\" + std::string(relative);
 }
@@ -53,8 +61,8 @@ std::string DemoBuilder::InProgram(std::string_view relative) {
 void BuildDemoMachine(DemoBuilder& demo) {
   using Area = void (*)(DemoBuilder&);
   constexpr Area kAreas[] = {
-      AddUserProfile,
-      AddProgramFolder,
+      AddUserProfile, AddProgramFolder, AddNetscapeTraces,
+      AddOperaTraces, AddAolTraces,     AddEveryFamilyPlugin,
   };
   for (Area area : kAreas)
     area(demo);

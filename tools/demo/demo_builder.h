@@ -23,6 +23,8 @@ class DemoBuilder {
   void File(std::string_view path, std::string_view content);
   // Loads registry entries written as a "Windows Registry Editor Version 5.00" text.
   void Reg(std::string_view body);
+  // Writes one value of the program's settings.dat, as the user would by hand.
+  void Setting(std::string_view section, std::string_view key, std::string_view value);
 
   // Paths below the profile, the Windows folder and the program folder.
   static std::string InProfile(std::string_view relative);
@@ -39,5 +41,9 @@ void BuildDemoMachine(DemoBuilder& demo);
 // The areas.
 void AddUserProfile(DemoBuilder& demo);
 void AddProgramFolder(DemoBuilder& demo);
+void AddNetscapeTraces(DemoBuilder& demo);
+void AddOperaTraces(DemoBuilder& demo);
+void AddAolTraces(DemoBuilder& demo);
+void AddEveryFamilyPlugin(DemoBuilder& demo);
 
 }  // namespace quellorn::demo

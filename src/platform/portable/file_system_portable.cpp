@@ -95,6 +95,14 @@ bool SameEntry(const std::filesystem::path& a, const std::filesystem::path& b) {
          first.st_ino == second.st_ino && SameName(a.filename().string(), b.filename().string());
 }
 
+// Forces a file's data, or a folder's entries, to the disk.
+Status Sync(const std::filesystem::path& path, int flags) {
+  UniqueFd fd(::open(path.c_str(), flags | O_CLOEXEC));
+  if (!fd) return Errno();
+  if (::fsync(fd.get()) != 0) return Errno();
+  return kSuccess;
+}
+
 }  // namespace
 
 std::unique_ptr<DirListing> PortableFileSystem::List(std::string_view folder) {
@@ -176,6 +184,25 @@ Status PortableFileSystem::Rename(std::string_view from, std::string_view to) {
   if (::renameat2(AT_FDCWD, source.path.c_str(), AT_FDCWD, target.path.c_str(), RENAME_NOREPLACE) !=
       0) {
     return Errno();
+  }
+  return kSuccess;
+}
+
+Status PortableFileSystem::Replace(std::string_view from, std::string_view to) {
+  HostPath source = resolver_.Resolve(from);
+  if (source.status != kSuccess) return source.status;
+  if (KindOf(source.path).folder) return kAccessDenied;
+  HostPath target = resolver_.Resolve(to);
+  if (target.status != kSuccess && target.status != kFileNotFound) return target.status;
+  Kind existing = KindOf(target.path);
+  if (existing.folder || (!existing.link && existing.readOnly)) return kAccessDenied;
+  // The content is on the disk before the new name points at it, and the name before the call
+  // returns: a crash leaves the old file or the whole new one.
+  if (Status status = Sync(source.path, O_RDONLY); status != kSuccess) return status;
+  if (::rename(source.path.c_str(), target.path.c_str()) != 0) return Errno();
+  Sync(target.path.parent_path(), O_RDONLY | O_DIRECTORY);
+  if (source.path.parent_path() != target.path.parent_path()) {
+    Sync(source.path.parent_path(), O_RDONLY | O_DIRECTORY);
   }
   return kSuccess;
 }

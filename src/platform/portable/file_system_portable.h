@@ -19,6 +19,7 @@ class PortableFileSystem : public FileSystem {
   Status Open(std::string_view path, OpenMode mode, std::unique_ptr<File>& file) override;
   Status Copy(std::string_view from, std::string_view to) override;
   Status Rename(std::string_view from, std::string_view to) override;
+  Status Replace(std::string_view from, std::string_view to) override;
   Status Delete(std::string_view path) override;
   Status CreateFolder(std::string_view path) override;
   Status RemoveFolder(std::string_view path) override;

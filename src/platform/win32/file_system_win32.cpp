@@ -122,6 +122,25 @@ Status Win32FileSystem::Rename(std::string_view from, std::string_view to) {
   return win32::RenamePath(source, target);
 }
 
+Status Win32FileSystem::Replace(std::string_view from, std::string_view to) {
+  std::wstring source;
+  std::wstring target;
+  if (!ToWide(from, source) || !ToWide(to, target)) return kInvalidParameter;
+  const DWORD sourceAttributes = GetFileAttributesW(source.c_str());
+  if (sourceAttributes == INVALID_FILE_ATTRIBUTES) return win32::LastStatus();
+  const DWORD targetAttributes = GetFileAttributesW(target.c_str());
+  const bool targetIsFolder = targetAttributes != INVALID_FILE_ATTRIBUTES &&
+                              (targetAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  // MoveFileEx would move a folder to a free name; Wine leaves a read-only target to the Unix
+  // permission bits, which do not stop root.
+  if ((sourceAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 || targetIsFolder ||
+      IsReadOnlyFile(target)) {
+    return kAccessDenied;
+  }
+  return win32::StatusOf(MoveFileExW(source.c_str(), target.c_str(),
+                                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
+}
+
 Status Win32FileSystem::Delete(std::string_view path) {
   std::wstring wide;
   if (!ToWide(path, wide)) return kInvalidParameter;

@@ -1,0 +1,112 @@
+// The registry families of a plugin or custom item.
+
+#include "core/activity_log.h"
+#include "core/context.h"
+#include "core/report.h"
+#include "plugins/plugin_actions.h"
+#include "primitives/reg_api.h"
+#include "primitives/reg_path.h"
+
+namespace quellorn {
+
+namespace {
+
+struct KeyPath {
+  platform::RegHandle root;
+  std::string subKey;
+};
+
+KeyPath KeyOf(std::string_view path) {
+  return {GetRootKey(path), GetSubkeyPath(path)};
+}
+
+// An entry erased (or, in a test run, found): counted, logged, shown.
+void ReportKey(Context& ctx, const std::string& line) {
+  ++ctx.totals.registryKeys;
+  WriteLog(ctx, line);
+  DispStatus(ctx);
+  DispList(ctx, line);
+  ctx.view.Yield();
+}
+
+void ListForEditor(Context& ctx, const std::string& line) {
+  if (ctx.editorList != nullptr) ctx.editorList->AddLine(line);
+  ++ctx.editorTestCount;
+}
+
+bool KeyOpens(Context& ctx, const KeyPath& key) {
+  platform::RegKey opened;
+  return platform::RegKey::Open(ctx.os.registry, key.root, key.subKey, opened) ==
+         platform::kSuccess;
+}
+
+}  // namespace
+
+bool DelRegValueListEntry(Context& ctx, const clsIniFile&, std::string_view value) {
+  const ActionFields fields(value);
+  if (fields[0].empty() || fields[1].empty()) return false;
+  const KeyPath key = KeyOf(fields[0]);
+  DeleteMatchingValues(ctx, key.root, key.subKey, fields[1]);
+  return true;
+}
+
+bool DelRegValueEntry(Context& ctx, const clsIniFile&, std::string_view value) {
+  const ActionFields fields(value);
+  if (fields[0].empty() || fields[1].empty()) return false;
+  const KeyPath key = KeyOf(fields[0]);
+  const std::string& name = fields[1];
+  // A value that cannot be read (missing, or of a type shown as no text) goes unreported.
+  if (QueryValue(ctx, key.root, key.subKey, name) == kReadFailed) {
+    if (!ctx.editorTest) DeleteValue(ctx, key.root, key.subKey, name);
+    return true;
+  }
+  const std::string line = "Erasing Registry Key Value: " + name + " <OK>";
+  if (ctx.editorTest) {
+    ListForEditor(ctx, line);
+    return true;
+  }
+  DeleteValue(ctx, key.root, key.subKey, name);
+  ReportKey(ctx, line);
+  return true;
+}
+
+bool DelRegKeyListEntry(Context& ctx, const clsIniFile&, std::string_view value) {
+  const ActionFields fields(value);
+  if (fields[0].empty() || fields[1].empty()) return false;
+  const KeyPath key = KeyOf(fields[0]);
+  DeleteMatchingSubkeys(ctx, key.root, key.subKey, fields[1]);
+  return true;
+}
+
+bool DelRegKeyEntry(Context& ctx, const clsIniFile&, std::string_view value) {
+  const ActionFields fields(value);
+  const KeyPath key = KeyOf(fields[0]);
+  // A root key alone is never deleted, so it is not reported either.
+  if (key.subKey.empty() || !KeyOpens(ctx, key)) return true;
+  const std::string line = "Erasing Registry Key: " + fields[0] + " <OK>";
+  if (ctx.editorTest) {
+    ListForEditor(ctx, line);
+    return true;
+  }
+  DeleteKey(ctx, key.root, key.subKey);
+  ReportKey(ctx, line);
+  return true;
+}
+
+bool UpdateRegValueEntry(Context& ctx, const clsIniFile&, std::string_view value) {
+  const ActionFields fields(value);
+  if (fields[0].empty() || fields[1].empty()) return false;
+  const KeyPath key = KeyOf(fields[0]);
+  // Only a value that is there and readable is changed: none is created.
+  const std::string old = QueryValue(ctx, key.root, key.subKey, fields[1]);
+  if (old == kReadFailed) return true;
+  if (ctx.editorTest) {
+    ++ctx.editorTestCount;
+    return true;
+  }
+  SetValue(ctx, key.root, key.subKey, fields[1], fields[2], platform::reg_type::kSz);
+  ReportKey(ctx, "Erasing Registry Key Value: " + old + " <OK>");
+  return true;
+}
+
+}  // namespace quellorn

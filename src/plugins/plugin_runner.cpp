@@ -1,0 +1,110 @@
+#include "plugins/plugin_runner.h"
+
+#include <algorithm>
+#include <string>
+
+#include "core/context.h"
+#include "core/ini_file.h"
+#include "core/report.h"
+#include "plugins/plugin_actions.h"
+#include "plugins/plugin_file.h"
+#include "plugins/plugin_folder.h"
+#include "primitives/string_api.h"
+
+namespace quellorn {
+
+namespace {
+
+using EntryStep = bool (*)(Context&, const clsIniFile&, std::string_view);
+
+struct Family {
+  std::string_view name;
+  EntryStep step;
+};
+
+// The order in which an item's families run, whatever the order of its keys.
+constexpr Family kFamilies[] = {
+    {"DelRegValueList", DelRegValueListEntry}, {"DelRegValue", DelRegValueEntry},
+    {"DelRegKeyList", DelRegKeyListEntry},     {"DelRegKey", DelRegKeyEntry},
+    {"UpdateRegValue", UpdateRegValueEntry},   {"DelFile", DelFileEntry},
+    {"UpdateFile", UpdateFileEntry},
+};
+
+// A family runs from entry 1 up to the first missing number, or to an entry that ends it.
+void RunFamily(Context& ctx, const clsIniFile& item, const Family& family) {
+  for (int n = 1;; ++n) {
+    const auto value = ReadAction(item, family.name, n);
+    if (!value || !family.step(ctx, item, *value)) return;
+  }
+}
+
+void ShowProgress(Context& ctx, int position) {
+  if (ctx.taskCount <= 0) return;
+  const float percent = static_cast<float>(position) / static_cast<float>(ctx.taskCount) * 100.0f;
+  // Items added to a folder since the task list was built would take the bar past its end.
+  ctx.view.SetProgress(std::min(100, static_cast<int>(percent)));
+}
+
+void RunFolder(Context& ctx, std::string_view folder, int& position) {
+  for (const std::string& name : ListItemFiles(ctx, folder)) {
+    const clsIniFile item(ctx.os.files, ItemFolderPath(ctx, folder) + name);
+    if (SelectedValue(item) != 0) continue;
+    ++position;
+    ctx.view.SetTaskState(position, "Erasing", "working");
+    DispList(ctx, "Erasing " + ItemDisplayName(name) + " .....");
+    RunPluginItem(ctx, item);
+    ctx.view.SetTaskState(position, "Done", "done");
+    ctx.view.ScrollTasksDown();
+    ShowProgress(ctx, position);
+  }
+}
+
+// Holds the editor test flag and list for one editor test, and puts them back after it.
+class EditorTestScope {
+ public:
+  EditorTestScope(Context& ctx, EditorTestList& list)
+      : ctx_(ctx), flag_(ctx.editorTest), list_(ctx.editorList) {
+    ctx.editorTest = true;
+    ctx.editorList = &list;
+    ctx.editorTestCount = 0;
+  }
+  ~EditorTestScope() {
+    ctx_.editorTest = flag_;
+    ctx_.editorList = list_;
+  }
+  EditorTestScope(const EditorTestScope&) = delete;
+  EditorTestScope& operator=(const EditorTestScope&) = delete;
+
+ private:
+  Context& ctx_;
+  bool flag_;
+  EditorTestList* list_;
+};
+
+}  // namespace
+
+ActionFields::ActionFields(std::string_view value) : fields_(SplitText(value, ",")) {}
+
+const std::string& ActionFields::operator[](std::size_t index) const {
+  static const std::string kNone;
+  return index < fields_.size() ? fields_[index] : kNone;
+}
+
+void RunPluginFolders(Context& ctx, int& position) {
+  RunFolder(ctx, kPluginsFolder, position);
+  RunFolder(ctx, kCustomFolder, position);
+}
+
+void RunPluginItem(Context& ctx, const clsIniFile& item) {
+  for (const Family& family : kFamilies)
+    RunFamily(ctx, item, family);
+  StartItemProgram(ctx, item);
+}
+
+std::int16_t RunEditorTest(Context& ctx, const clsIniFile& item, EditorTestList& list) {
+  EditorTestScope scope(ctx, list);
+  RunPluginItem(ctx, item);
+  return ctx.editorTestCount;
+}
+
+}  // namespace quellorn

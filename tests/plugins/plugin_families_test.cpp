@@ -1,0 +1,213 @@
+#include <gtest/gtest.h>
+
+#include "plugins/plugin_fixture.h"
+#include "plugins/plugin_runner.h"
+
+namespace quellorn {
+namespace {
+
+class PluginFamiliesTest : public testing::PluginTest {
+ protected:
+  // One entry of every family, written in the reverse of the order they run in.
+  clsIniFile EveryFamily() {
+    LoadKey(
+        "\"MRU1\"=\"first.txt\"\r\n\"Other\"=\"kept\"\r\n\"Last\"=\"last.txt\"\r\n"
+        "\"Folder\"=\"C:\\\\Private\"\r\n");
+    LoadKey("", "Sessions\\Session1");
+    LoadKey("", "Clipboard");
+    machine.WriteFile(Path("data\\cache.tmp"), std::string(2048, 't'));
+    machine.WriteFile(Path("data\\app.ini"), "[Editor]\r\nrecent1=a.txt\r\nwidth=5\r\n");
+    return Plugin("UpdateFile1=" + Path("data\\app.ini") + ",recent\r\n" +
+                  "DelFile1=" + Path("data\\*.tmp") + "\r\n" + "UpdateRegValue1=" + Key() +
+                  ",Folder,C:\\\r\n" + "DelRegKey1=" + Key("Clipboard") + "\r\n" +
+                  "DelRegKeyList1=" + Key("Sessions") + ",Session\r\n" + "DelRegValue1=" + Key() +
+                  ",Last\r\n" + "DelRegValueList1=" + Key() + ",mru\r\n");
+  }
+  std::vector<std::string> ExpectedLines(std::string_view prefix) const {
+    const std::string p(prefix);
+    return {p + "Erasing Registry Key Value: first.txt <OK>",
+            p + "Erasing Registry Key Value: Last <OK>",
+            p + "Erasing Registry Key: " + std::string(kSubKey) + "\\Sessions\\Session1 <OK>",
+            p + "Erasing Registry Key: " + Key("Clipboard") + " <OK>",
+            p + "Erasing Registry Key Value: C:\\Private <OK>",
+            p + "Erasing " + Path("data\\cache.tmp") + " <OK>",
+            p + "Updated file: " + Path("data\\app.ini") + " <OK>"};
+  }
+};
+
+TEST_F(PluginFamiliesTest, TestRunCountsAndReportsEveryFamilyInOrderAndChangesNothing) {
+  const clsIniFile item = EveryFamily();
+  ctx.eraseMode = "test";
+  RunPluginItem(ctx, item);
+  EXPECT_EQ(view.progress, ExpectedLines("Test Mode: "));
+  EXPECT_EQ(ctx.totals.registryKeys, 5);
+  EXPECT_EQ(ctx.totals.files, 1);
+  EXPECT_FLOAT_EQ(ctx.totals.releasedKilobytes, 2.0f);
+  EXPECT_EQ(Value("MRU1"), "first.txt");
+  EXPECT_EQ(Value("Last"), "last.txt");
+  EXPECT_EQ(Value("Folder"), "C:\\Private");
+  EXPECT_TRUE(KeyExists("Sessions\\Session1"));
+  EXPECT_TRUE(KeyExists("Clipboard"));
+  EXPECT_TRUE(os.files.Exists(Path("data\\cache.tmp")));
+  EXPECT_EQ(machine.ReadFile(Path("data\\app.ini")), "[Editor]\r\nrecent1=a.txt\r\nwidth=5\r\n");
+  EXPECT_NE(Log().find("Test Mode: Updated file: "), std::string::npos);
+  EXPECT_NE(Log().find("Test Mode: Erasing Registry Key: "), std::string::npos);
+}
+
+TEST_F(PluginFamiliesTest, EraseRunActsOnEveryFamily) {
+  const clsIniFile item = EveryFamily();
+  ctx.eraseMode = "erase";
+  ctx.settings.antirecover = 1;
+  RunPluginItem(ctx, item);
+  EXPECT_EQ(view.progress, ExpectedLines(""));
+  EXPECT_EQ(Value("MRU1"), std::string(kReadFailed));
+  EXPECT_EQ(Value("Other"), "kept");
+  EXPECT_EQ(Value("Last"), std::string(kReadFailed));
+  EXPECT_EQ(Value("Folder"), "C:\\");
+  EXPECT_FALSE(KeyExists("Sessions\\Session1"));
+  EXPECT_TRUE(KeyExists("Sessions"));
+  EXPECT_FALSE(KeyExists("Clipboard"));
+  EXPECT_FALSE(os.files.Exists(Path("data\\cache.tmp")));
+  EXPECT_EQ(machine.ReadFile(Path("data\\app.ini")), "[Editor]\r\nwidth=5\r\n");
+  EXPECT_FALSE(os.files.Exists(Path("data\\app.ini.old")));
+  EXPECT_EQ(ctx.totals.registryKeys, 5);
+}
+
+TEST_F(PluginFamiliesTest, FamiliesEndAtTheirStopConditions) {
+  LoadKey("\"Present\"=\"x\"\r\n\"A1\"=\"a\"\r\n\"B1\"=\"b\"\r\n");
+  machine.WriteFile(Path("data\\keep.txt"), "drop me\r\nkeep me\r\n");
+  const clsIniFile item = Plugin(
+      // A missing value is passed over; the next entry is still read.
+      "DelRegValue1=" + Key() + ",Missing\r\nDelRegValue2=" + Key() + ",Present\r\n" +
+      // An empty filter ends the family before the entry that would take every value.
+      "DelRegValueList1=" + Key() + ",\r\nDelRegValueList2=" + Key() + ",all\r\n" +
+      // A missing key is passed over too.
+      "DelRegKey1=" + Key("Missing") + "\r\nDelRegKey2=HKEY_CURRENT_USER\\\r\n" +
+      // A missing file ends the family.
+      "UpdateFile1=" + Path("data\\missing.txt") +
+      ",drop\r\nUpdateFile2=" + Path("data\\keep.txt") + ",drop\r\n" +
+      // Only the first of numbers 1 and 3 is read.
+      "UpdateRegValue1=" + Key() + ",A1,changed\r\nUpdateRegValue3=" + Key() + ",B1,changed\r\n");
+  ctx.eraseMode = "erase";
+  RunPluginItem(ctx, item);
+  EXPECT_EQ(view.progress, (std::vector<std::string>{"Erasing Registry Key Value: Present <OK>",
+                                                     "Erasing Registry Key Value: a <OK>"}));
+  EXPECT_EQ(Value("Present"), std::string(kReadFailed));
+  EXPECT_EQ(Value("A1"), "changed");
+  EXPECT_EQ(Value("B1"), "b");
+  EXPECT_EQ(machine.ReadFile(Path("data\\keep.txt")), "drop me\r\nkeep me\r\n");
+}
+
+TEST_F(PluginFamiliesTest, UpdateRegValueEmptiesButNeverCreates) {
+  LoadKey("\"Typed\"=\"secret\"\r\n");
+  const clsIniFile item =
+      Plugin("UpdateRegValue1=" + Key() + ",Typed\r\nUpdateRegValue2=" + Key() + ",Absent,new\r\n");
+  ctx.eraseMode = "erase";
+  RunPluginItem(ctx, item);
+  EXPECT_EQ(Value("Typed"), "");
+  EXPECT_EQ(Value("Absent"), std::string(kReadFailed));
+  EXPECT_EQ(ctx.totals.registryKeys, 1);
+}
+
+TEST_F(PluginFamiliesTest, PathMacrosNameTheUserAndTheSystemFolders) {
+  system.userName = "joe";
+  system.windowsFolder = Path("WINDOWS");
+  machine.LoadReg(R"reg(Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders]
+"AppData"="$ROOT\\AppData"
+)reg");
+  for (const char* file :
+       {"home\\joe\\a.tmp", "home\\joe\\b.log", "WINDOWS\\Temp\\c.tmp", "AppData\\Editor\\d.bak"}) {
+    machine.WriteFile(Path(file), "x");
+  }
+  machine.WriteFile(Path("AppData\\Editor\\editor.ini"), "mru=a\r\nsize=1\r\n");
+  const clsIniFile item =
+      Plugin("DelFile1=" + Path("home\\%username%\\*.tmp") + "\r\n" +
+             "DelFile2=" + Path("home\\%USERNAME%\\*.log") + "\r\n" +
+             "DelFile3=%win%\\Temp\\*.tmp\r\n" + "DelFile4=%appdata%\\Editor\\*.bak\r\n" +
+             "UpdateFile1=%appdata%\\Editor\\editor.ini,MRU\r\n");
+  ctx.eraseMode = "erase";
+  ctx.settings.antirecover = 1;
+  RunPluginItem(ctx, item);
+  EXPECT_FALSE(os.files.Exists(Path("home\\joe\\a.tmp")));
+  EXPECT_TRUE(os.files.Exists(Path("home\\joe\\b.log")));
+  EXPECT_FALSE(os.files.Exists(Path("WINDOWS\\Temp\\c.tmp")));
+  EXPECT_FALSE(os.files.Exists(Path("AppData\\Editor\\d.bak")));
+  EXPECT_EQ(machine.ReadFile(Path("AppData\\Editor\\editor.ini")), "size=1\r\n");
+  EXPECT_EQ(view.progress.back(), "Updated file: " + Path("AppData") + "\\Editor\\editor.ini <OK>");
+}
+
+TEST_F(PluginFamiliesTest, DelFileHonoursSubfoldersAndTheItemsExclusions) {
+  for (const char* file : {"d\\a.part", "d\\keep.part", "d\\old\\b.part", "e\\c.part"}) {
+    machine.WriteFile(Path(file), "x");
+  }
+  const clsIniFile item =
+      Plugin("DelFile1=" + Path("d\\*.part") + ",Subfolder\r\n" + "DelFile2=" + Path("e\\*.part") +
+             ",subfolder\r\n" + "ExFile1=" + Path("d\\keep.part") + "\r\n");
+  ctx.eraseMode = "erase";
+  ctx.settings.antirecover = 1;
+  RunPluginItem(ctx, item);
+  EXPECT_FALSE(os.files.Exists(Path("d\\a.part")));
+  EXPECT_FALSE(os.files.Exists(Path("d\\old\\b.part")));
+  EXPECT_TRUE(os.files.Exists(Path("d\\keep.part")));
+  EXPECT_FALSE(os.files.Exists(Path("e\\c.part")));
+  EXPECT_EQ(ctx.totals.files, 3);
+}
+
+TEST_F(PluginFamiliesTest, DelFileWithoutAFullFolderErasesNothing) {
+  machine.WriteFile(Path("d\\a.tmp"), "x");
+  const clsIniFile item = Plugin(
+      "DelFile1=\r\nDelFile2=*.tmp\r\nDelFile3=%appdata%\\*.tmp\r\n"
+      "DelFile4=" +
+      Path("d\\a.tmp") + "\r\n");
+  machine.LoadReg(R"reg(Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders]
+"AppData"=-
+)reg");
+  ctx.eraseMode = "test";
+  RunPluginItem(ctx, item);
+  EXPECT_EQ(view.progress,
+            std::vector<std::string>{"Test Mode: Erasing " + Path("d\\a.tmp") + " <OK>"});
+}
+
+TEST_F(PluginFamiliesTest, UpdateFileRemovesMatchingLinesAndAnEmptyTextKeepsOnlyEmptyLines) {
+  machine.WriteFile(Path("f\\list.txt"), "Recent=a\r\nrecent=b\nother\r\n\r\nlast");
+  machine.WriteFile(Path("f\\blank.txt"), "one\r\n\r\ntwo\r\n");
+  const clsIniFile item = Plugin("UpdateFile1=" + Path("f\\list.txt") + ",RECENT\r\n" +
+                                 "UpdateFile2=" + Path("f\\blank.txt") + "\r\n");
+  ctx.eraseMode = "erase";
+  RunPluginItem(ctx, item);
+  EXPECT_EQ(machine.ReadFile(Path("f\\list.txt")), "other\r\n\r\nlast\r\n");
+  EXPECT_EQ(machine.ReadFile(Path("f\\blank.txt")), "\r\n");
+  EXPECT_EQ(view.progress,
+            (std::vector<std::string>{"Updated file: " + Path("f\\list.txt") + " <OK>",
+                                      "Updated file: " + Path("f\\blank.txt") + " <OK>"}));
+  EXPECT_EQ(ctx.totals.files, 0);
+  EXPECT_FALSE(os.files.Exists(Path("f\\list.txt.old")));
+}
+
+TEST_F(PluginFamiliesTest, UpdateFileThatCannotBeWrittenKeepsItsContent) {
+  machine.WriteFile(Path("f\\list.txt"), "recent=a\r\nother\r\n");
+  faults.fullDisk = Path("f");
+  const clsIniFile item = Plugin("UpdateFile1=" + Path("f\\list.txt") + ",recent\r\n");
+  ctx.eraseMode = "erase";
+  RunPluginItem(ctx, item);
+  EXPECT_EQ(machine.ReadFile(Path("f\\list.txt")), "recent=a\r\nother\r\n");
+  EXPECT_FALSE(os.files.Exists(Path("f\\list.txt.old")));
+  EXPECT_TRUE(view.progress.empty());
+}
+
+TEST_F(PluginFamiliesTest, AnUnreadableItemRunsNothing) {
+  LoadKey("\"Last\"=\"x\"\r\n");
+  const clsIniFile item = Plugin("DelRegValue1=" + Key() + ",Last\r\n");
+  faults.unopenable.insert(item.path());
+  ctx.eraseMode = "erase";
+  RunPluginItem(ctx, item);
+  EXPECT_EQ(Value("Last"), "x");
+  EXPECT_TRUE(view.progress.empty());
+}
+
+}  // namespace
+}  // namespace quellorn
