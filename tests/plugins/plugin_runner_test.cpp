@@ -97,11 +97,6 @@ TEST_F(PluginRunnerTest, RunWaitsForAnEraseRun) {
   EXPECT_TRUE(shell.starts.empty());
 }
 
-struct TestList : EditorTestList {
-  std::vector<std::string> lines;
-  void AddLine(const std::string& line) override { lines.push_back(line); }
-};
-
 TEST_F(PluginRunnerTest, EditorTestListsWhatWouldGoAndChangesNothing) {
   LoadKey("\"Name1\"=\"one\"\r\n\"Last\"=\"last\"\r\n\"Folder\"=\"f\"\r\n");
   LoadKey("", "Sessions\\Session1");
@@ -117,7 +112,7 @@ TEST_F(PluginRunnerTest, EditorTestListsWhatWouldGoAndChangesNothing) {
                "\r\nUpdateRegValue1=" + Key() + ",Folder,g\r\nDelFile1=" + Path("data\\*.tmp") +
                "\r\nUpdateFile1=" + Path("data\\list.txt") + ",recent\r\nRun=cleanup.exe\r\n");
   ctx.eraseMode = "erase";  // what the last run left
-  TestList list;
+  testing::RecordingEditorList list;
   EXPECT_EQ(RunEditorTest(ctx, item, list), 6);
   EXPECT_EQ(list.lines,
             (std::vector<std::string>{

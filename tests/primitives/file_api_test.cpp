@@ -305,10 +305,7 @@ TEST_F(MatchingFilesTest, ExclusionsSpareFullPathsInAnyCaseAtEveryDepth) {
 
 TEST_F(MatchingFilesTest, EditorTestListsOnly) {
   Make("m\\a.tmp");
-  struct List : EditorTestList {
-    std::vector<std::string> lines;
-    void AddLine(const std::string& line) override { lines.push_back(line); }
-  } list;
+  testing::RecordingEditorList list;
   ctx.eraseMode = "erase";
   ctx.editorTest = true;
   ctx.editorList = &list;

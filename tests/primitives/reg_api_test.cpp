@@ -166,10 +166,7 @@ TEST_F(RegApiTest, MatchingSubkeysRespectCaseAndGoWithTheirSubkeys) {
 TEST_F(RegApiTest, EditorTestListsAndChangesNothing) {
   Load("\"a\"=\"cmd\"\r\n");
   machine.LoadReg("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + key + "\\Sub]\r\n");
-  struct List : EditorTestList {
-    std::vector<std::string> lines;
-    void AddLine(const std::string& line) override { lines.push_back(line); }
-  } list;
+  testing::RecordingEditorList list;
   ctx.eraseMode = "erase";
   ctx.editorTest = true;
   ctx.editorList = &list;

@@ -72,4 +72,10 @@ class RecordingRunView : public RunView {
   }
 };
 
+// The custom item editors' test list, remembered.
+struct RecordingEditorList : EditorTestList {
+  std::vector<std::string> lines;
+  void AddLine(const std::string& line) override { lines.push_back(line); }
+};
+
 }  // namespace quellorn::testing

@@ -90,13 +90,12 @@ void PortableRegistry::Changed() const {
   if (onChange_) onChange_();
 }
 
-Status PortableRegistry::OpenKey(RegHandle parent, std::string_view subKey, RegHandle& key) {
-  if (parent == kPerformanceData) {
-    if (!subKey.empty()) return kInvalidHandle;
-    key = parent;
-    return kSuccess;
-  }
-  std::shared_ptr<RegistryNode> node;
+const RegistryNode* PortableRegistry::Root(RegHandle handle) const {
+  return IsRootHandle(handle) ? roots_[handle - kClassesRoot].get() : nullptr;
+}
+
+Status PortableRegistry::FindKey(RegHandle parent, std::string_view subKey,
+                                 std::shared_ptr<RegistryNode>& node) const {
   std::vector<std::string_view> names;
   Status status = Resolve(parent, node);
   if (status == kSuccess) status = SplitPath(subKey, names);
@@ -105,8 +104,19 @@ Status PortableRegistry::OpenKey(RegHandle parent, std::string_view subKey, RegH
     node = node->FindSubkey(FoldName(name));
     if (!node) return kFileNotFound;
   }
+  return kSuccess;
+}
+
+Status PortableRegistry::OpenKey(RegHandle parent, std::string_view subKey, RegHandle& key) {
+  if (parent == kPerformanceData) {
+    if (!subKey.empty()) return kInvalidHandle;
+    key = parent;
+    return kSuccess;
+  }
+  std::shared_ptr<RegistryNode> node;
+  if (Status status = FindKey(parent, subKey, node); status != kSuccess) return status;
   // Opening a root itself gives back the predefined handle.
-  key = names.empty() && IsRootHandle(parent) ? parent : NewHandle(std::move(node));
+  key = node.get() == Root(parent) ? parent : NewHandle(std::move(node));
   return kSuccess;
 }
 
@@ -176,14 +186,7 @@ Status PortableRegistry::DeleteValue(RegHandle key, std::string_view name) {
 
 Status PortableRegistry::DeleteKey(RegHandle parent, std::string_view subKey) {
   std::shared_ptr<RegistryNode> node;
-  std::vector<std::string_view> names;
-  Status status = Resolve(parent, node);
-  if (status == kSuccess) status = SplitPath(subKey, names);
-  if (status != kSuccess) return status;
-  for (std::string_view name : names) {
-    node = node->FindSubkey(FoldName(name));
-    if (!node) return kFileNotFound;
-  }
+  if (Status status = FindKey(parent, subKey, node); status != kSuccess) return status;
   // Roots cannot go, nor keys that still have subkeys.
   if (!node->parent || !node->subkeys.empty()) return kAccessDenied;
   node->deleted = true;

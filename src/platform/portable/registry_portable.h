@@ -42,6 +42,11 @@ class PortableRegistry : public Registry {
 
  private:
   Status Resolve(RegHandle handle, std::shared_ptr<RegistryNode>& node) const;
+  // The existing key `subKey` names below `parent`.
+  Status FindKey(RegHandle parent, std::string_view subKey,
+                 std::shared_ptr<RegistryNode>& node) const;
+  // The node of a root handle; nullptr for any other handle.
+  const RegistryNode* Root(RegHandle handle) const;
   RegHandle NewHandle(std::shared_ptr<RegistryNode> node);
   void Changed() const;
 
