@@ -1,22 +1,30 @@
 #include "run/catalogue.h"
 
+#include "browsers/ie_api.h"
+#include "browsers/index_dat.h"
+#include "primitives/win_api.h"
+
 namespace quellorn {
 namespace {
 
 // Erasers arrive with their modules; an entry without one is listed and walked but erases
 // nothing yet.
 constexpr CatalogueItem kCatalogue[] = {
-    {Track::kIeLocationBar, "IE Location Bar", "ie", "Erasing IE Location Bar......", {}},
-    {Track::kIeCookies, "IE Cookies", "ie", "Erasing IE Cookies .....", {}},
-    {Track::kIeCache, "IE Cache", "ie", "Erasing IE Cache .....", {}},
-    {Track::kIeHistory, "IE History", "ie", "Erasing IE History .....", {}},
+    {Track::kIeLocationBar,
+     "IE Location Bar",
+     "ie",
+     "Erasing IE Location Bar......",
+     {EraseTypedUrls}},
+    {Track::kIeCookies, "IE Cookies", "ie", "Erasing IE Cookies .....", {EraseIECookies}},
+    {Track::kIeCache, "IE Cache", "ie", "Erasing IE Cache .....", {EraseIECache}},
+    {Track::kIeHistory, "IE History", "ie", "Erasing IE History .....", {EraseIEHistory}},
     {Track::kIeAutoComplete,
      "IE AutoComplete Forms and Passwords",
      "ie",
      "Erasing AutoComplete Memory .....",
-     {}},
-    {Track::kIePlugins, "IE PlugIns", "ie", "Erasing IE Plugins .....", {}},
-    {Track::kIeIndex, "Index.dat File", "ie", "Cleaning Index.dat .....", {}},
+     {EraseAutoComplete}},
+    {Track::kIePlugins, "IE PlugIns", "ie", "Erasing IE Plugins .....", {EraseIEPlugins}},
+    {Track::kIeIndex, "Index.dat File", "ie", "Cleaning Index.dat .....", {CleanIndexDat}},
     {Track::kNetscapeCookies, "Netscape Cookies", "netscape", "Erasing Netscape Cookies .....", {}},
     {Track::kNetscapeHistory, "Netscape History", "netscape", "Erasing Netscape History .....", {}},
     {Track::kNetscapeLocationBar,
@@ -38,34 +46,38 @@ constexpr CatalogueItem kCatalogue[] = {
      {}},
     {Track::kAolLocationBar, "AOL Location Bar", "Aol", "Erasing AOL Location Bar.....", {}},
     {Track::kAolCache, "AOL Cache", "Aol", "Erasing AOL Cache .....", {}},
-    {Track::kAolCookies, "AOL Cookies", "Aol", "Erasing AOL Cookies .....", {}},
-    {Track::kAolHistory, "AOL history", "Aol", "Erasing AOL History .....", {}},
+    {Track::kAolCookies, "AOL Cookies", "Aol", "Erasing AOL Cookies .....", {EraseIECookies}},
+    {Track::kAolHistory, "AOL history", "Aol", "Erasing AOL History .....", {EraseIEHistory}},
     {Track::kWindowsRecent,
      "Windows Start Menu Recent Documents",
      "win",
      "Erasing Windows Start Menu Recent Documents .....",
-     {}},
+     {EraseRecentDocuments}},
     {Track::kWindowsFind,
      "Windows Find Files and Computers History",
      "win",
      "Erasing Windows Find Files and Computers History .....",
-     {}},
+     {EraseFindHistory}},
     {Track::kWindowsRun,
      "Windows Start Menu Run History",
      "win",
      "Erasing Windows Start Menu Run History .....",
-     {}},
-    {Track::kWindowsTemp, "Windows Temp Folder", "win", "Erasing Windows Temp .....", {}},
+     {EraseRunHistory}},
+    {Track::kWindowsTemp,
+     "Windows Temp Folder",
+     "win",
+     "Erasing Windows Temp .....",
+     {EraseWindowsTemp}},
     {Track::kWindowsOpenSave,
      "Windows Open/Save History",
      "win",
      "Erasing Open/Save Dialog Box .....",
-     {}},
+     {EraseOpenSaveHistory, EraseLastVisited}},
     {Track::kWindowsRecycleBin,
      "Windows Recycle Bin",
      "win",
      "Clearing Windows Recycle Bin .....",
-     {}},
+     {EmptyRecycleBin}},
 };
 
 static_assert(std::size(kCatalogue) == kTrackCount);
