@@ -40,8 +40,10 @@ class Desktop {
   // PostMessage: queues the message for the window and returns at once.
   virtual Status Post(WindowHandle window, std::uint32_t message, std::uint64_t wParam,
                       std::int64_t lParam) = 0;
-  // Queues key strokes for the window, written in the notation of key_notation.h, and returns
-  // once the window's program is taking messages from its queue again.
+  // Delivers key strokes, written in the notation of key_notation.h, to this window alone: Enter
+  // and Tab go to its message queue; Alt with a letter presses the window's own button whose
+  // underlined letter it is (kNotFound when it has none). Returns once the window's program is
+  // taking messages again.
   virtual Status PostKeys(WindowHandle window, std::string_view keys) = 0;
 };
 

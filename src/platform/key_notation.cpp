@@ -16,11 +16,9 @@ bool SameLetters(std::u16string_view text, std::u16string_view upper) {
   return true;
 }
 
-// The stroke a name in braces stands for.
 std::optional<KeyStroke> NamedKey(std::u16string_view name) {
   if (SameLetters(name, u"ENTER")) return KeyStroke{Kind::kEnter, 0};
   if (SameLetters(name, u"TAB")) return KeyStroke{Kind::kTab, 0};
-  if (name == u"%" || name == u"{" || name == u"}") return KeyStroke{Kind::kCharacter, name[0]};
   return std::nullopt;
 }
 
@@ -31,23 +29,16 @@ std::optional<std::vector<KeyStroke>> ParseKeys(std::string_view keys) {
   const std::u16string text = Utf8ToUtf16(keys);
   std::vector<KeyStroke> strokes;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    const char16_t c = text[i];
-    if (c == u'%') {
-      if (++i == text.size()) return std::nullopt;
-      strokes.push_back({Kind::kAltCharacter, text[i]});
-    } else if (c == u'{') {
-      // "{}}" names the closing brace, so the name ends at the first "}" after its first unit.
-      const std::size_t close = text.find(u'}', i + 2);
-      if (close == std::u16string::npos) return std::nullopt;
-      const auto stroke = NamedKey(std::u16string_view(text).substr(i + 1, close - i - 1));
-      if (!stroke) return std::nullopt;
-      strokes.push_back(*stroke);
-      i = close;
-    } else if (c == u'}') {
-      return std::nullopt;
-    } else {
-      strokes.push_back({Kind::kCharacter, c});
+    if (text[i] == u'%' && i + 1 < text.size()) {
+      strokes.push_back({Kind::kAltCharacter, text[++i]});
+      continue;
     }
+    const std::size_t close = text[i] == u'{' ? text.find(u'}', i) : std::u16string::npos;
+    if (close == std::u16string::npos) return std::nullopt;
+    const auto stroke = NamedKey(std::u16string_view(text).substr(i + 1, close - i - 1));
+    if (!stroke) return std::nullopt;
+    strokes.push_back(*stroke);
+    i = close;
   }
   return strokes;
 }

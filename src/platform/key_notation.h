@@ -8,19 +8,18 @@ namespace quellorn::platform {
 
 // One key stroke of a key string.
 struct KeyStroke {
-  enum class Kind { kCharacter, kAltCharacter, kEnter, kTab };
-  Kind kind = Kind::kCharacter;
-  char16_t character = 0;  // a UTF-16 unit, for kCharacter and kAltCharacter
+  enum class Kind { kAltCharacter, kEnter, kTab };
+  Kind kind = Kind::kEnter;
+  char16_t character = 0;  // for kAltCharacter: a UTF-16 unit
 
   friend bool operator==(const KeyStroke&, const KeyStroke&) = default;
 };
 
 // Parses a key string: "%" followed by a character is that character with the Alt key down,
-// "{ENTER}" and "{TAB}" (any letter case) are those keys, "{%}", "{{}" and "{}}" type the
-// character in braces, and every other character of the UTF-8 text is typed as it is (a
-// character beyond the basic plane as its two UTF-16 units).
-// Nothing when the text holds an unknown name in braces, a lone brace, a "%" with nothing
-// after it, or is not valid UTF-8.
+// and "{ENTER}" and "{TAB}" (any letter case) are those keys. Nothing for any other text, a
+// text that is not valid UTF-8 included. Plain characters are refused: a dialog box takes a
+// typed character for a button's underlined letter as well, and without a match there it
+// goes on looking in other programs' windows.
 std::optional<std::vector<KeyStroke>> ParseKeys(std::string_view keys);
 
 }  // namespace quellorn::platform

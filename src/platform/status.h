@@ -29,6 +29,7 @@ inline constexpr Status kMoreData = 234;              // ERROR_MORE_DATA
 inline constexpr Status kNoMoreItems = 259;           // ERROR_NO_MORE_ITEMS
 inline constexpr Status kDirectory = 267;             // ERROR_DIRECTORY: not a folder
 inline constexpr Status kKeyDeleted = 1018;           // ERROR_KEY_DELETED
+inline constexpr Status kNotFound = 1168;             // ERROR_NOT_FOUND
 inline constexpr Status kInvalidWindowHandle = 1400;  // ERROR_INVALID_WINDOW_HANDLE
 inline constexpr Status kTimeout = 1460;              // ERROR_TIMEOUT
 

@@ -1,5 +1,8 @@
 #include "platform/win32/desktop_win32.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "platform/key_notation.h"
 #include "platform/win32/windows_api.h"
 
@@ -55,31 +58,76 @@ LPARAM KeyParam(UINT scanCode, bool release) {
   return param;
 }
 
-// The messages a keyboard would queue for the stroke, before the receiving loop translates
-// them: named keys go as key presses, which dialog boxes act on; characters go as characters,
-// with Alt as the system character that dialog boxes take for a button's underlined letter.
-BOOL PostStroke(HWND window, const KeyStroke& stroke) {
-  constexpr LPARAM kAltDown = LPARAM{1} << 29;
-  switch (stroke.kind) {
-    case KeyStroke::Kind::kEnter:
-    case KeyStroke::Kind::kTab: {
-      const bool enter = stroke.kind == KeyStroke::Kind::kEnter;
-      const WPARAM key = enter ? VK_RETURN : VK_TAB;
-      const UINT scanCode = enter ? 0x1C : 0x0F;
-      return PostMessageW(window, WM_KEYDOWN, key, KeyParam(scanCode, false)) &&
-             PostMessageW(window, WM_KEYUP, key, KeyParam(scanCode, true));
-    }
-    case KeyStroke::Kind::kAltCharacter: {
-      // Alt with a letter key gives the small letter: Shift is not down.
-      const char16_t c = stroke.character >= u'A' && stroke.character <= u'Z'
-                             ? stroke.character + (u'a' - u'A')
-                             : stroke.character;
-      return PostMessageW(window, WM_SYSCHAR, c, 1 | kAltDown);
-    }
-    case KeyStroke::Kind::kCharacter:
-      return PostMessageW(window, WM_CHAR, stroke.character, 1);
+// A named key goes to the window's queue as the keyboard would queue it: a dialog box acts on
+// Enter and Tab within itself.
+BOOL PostNamedKey(HWND window, bool enter) {
+  const WPARAM key = enter ? VK_RETURN : VK_TAB;
+  const UINT scanCode = enter ? 0x1C : 0x0F;
+  return PostMessageW(window, WM_KEYDOWN, key, KeyParam(scanCode, false)) &&
+         PostMessageW(window, WM_KEYUP, key, KeyParam(scanCode, true));
+}
+
+std::wstring TextOf(HWND window) {
+  wchar_t text[256] = {};
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutW(window, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text),
+                           SMTO_ABORTIFHUNG, kResponseMilliseconds, &length)) {
+    return {};
   }
-  return FALSE;
+  return std::wstring(text, std::min<std::size_t>(length, std::size(text) - 1));
+}
+
+// The underlined letter of a control's text: the character after a single "&".
+wchar_t Mnemonic(const std::wstring& text) {
+  for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != L'&') continue;
+    if (text[i + 1] != L'&') return text[i + 1];
+    ++i;  // "&&" is an ampersand
+  }
+  return 0;
+}
+
+wchar_t Upper(wchar_t c) {
+  return static_cast<wchar_t>(reinterpret_cast<std::uintptr_t>(
+      CharUpperW(reinterpret_cast<LPWSTR>(static_cast<std::uintptr_t>(c)))));
+}
+
+struct ButtonSearch {
+  wchar_t letter;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK FindButton(HWND child, LPARAM param) {
+  auto& search = *reinterpret_cast<ButtonSearch*>(param);
+  const LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
+  wchar_t kind[16] = {};
+  GetClassNameW(child, kind, static_cast<int>(std::size(kind)));
+  const LONG_PTR type = style & BS_TYPEMASK;
+  if ((style & (WS_VISIBLE | WS_DISABLED)) == WS_VISIBLE && lstrcmpiW(kind, L"Button") == 0 &&
+      (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) &&
+      Upper(Mnemonic(TextOf(child))) == search.letter) {
+    search.found = child;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// Alt with a letter in a dialog box presses the button whose underlined letter it is. The
+// dialog manager would look for that button in other programs' windows as well when the
+// dialog is hidden (Wine does), so the button is looked up here, among the window's own
+// controls alone, and pressed the way a click reports it to its dialog.
+Status PressButton(HWND window, char16_t letter) {
+  ButtonSearch search{Upper(static_cast<wchar_t>(letter))};
+  EnumChildWindows(window, FindButton, reinterpret_cast<LPARAM>(&search));
+  if (search.found == nullptr) return kNotFound;
+  const WPARAM command = MAKEWPARAM(GetDlgCtrlID(search.found), BN_CLICKED);
+  return win32::StatusOf(PostMessageW(GetParent(search.found), WM_COMMAND, command,
+                                      reinterpret_cast<LPARAM>(search.found)));
+}
+
+Status PostStroke(HWND window, const KeyStroke& stroke) {
+  if (stroke.kind == KeyStroke::Kind::kAltCharacter) return PressButton(window, stroke.character);
+  return win32::StatusOf(PostNamedKey(window, stroke.kind == KeyStroke::Kind::kEnter));
 }
 
 }  // namespace
@@ -125,7 +173,7 @@ Status Win32Desktop::PostKeys(WindowHandle window, std::string_view keys) {
   if (!Exists(window)) return kInvalidWindowHandle;
   const HWND hwnd = ToHwnd(window);
   for (const KeyStroke& stroke : *strokes) {
-    if (!PostStroke(hwnd, stroke)) return win32::LastStatus();
+    if (const Status status = PostStroke(hwnd, stroke); status != kSuccess) return status;
   }
   DWORD_PTR ignored = 0;
   if (!SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kResponseMilliseconds,

@@ -4,9 +4,9 @@
 
 namespace quellorn::platform {
 
-// The windows of the real desktop. Key strokes are posted to the window's own message queue
-// as the keyboard driver would queue them for it, so they reach that window alone, whichever
-// window has the focus.
+// The windows of the real desktop. Key strokes are posted to the window itself, never through
+// the keyboard input of the desktop, so they reach that window alone, whichever window has the
+// focus.
 class Win32Desktop final : public Desktop {
  public:
   bool HasWindows() override { return true; }
