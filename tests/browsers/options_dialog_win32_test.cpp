@@ -67,8 +67,9 @@ TEST_F(OptionsDialogTest, ClearsFormsAndPasswordsThroughTheDialog) {
   } cases[] = {{"6.0.2900.2180", "xp", ",,3", ShowStyle::kHidden},
                {"6.0.2800.1106", "2000", ",,3", ShowStyle::kMinimized},
                {"5.50.4807.2300", "98", ",,2", ShowStyle::kMinimized}};
+  int run = 0;
   for (const auto& c : cases) {
-    DialogProbe probe(machine, std::string("options") + c.page[2], QUELLORN_DIALOG_PROBE);
+    DialogProbe probe(machine, "options" + std::to_string(++run), QUELLORN_DIALOG_PROBE);
     ASSERT_TRUE(probe.ready());
     startingShell.probe = &probe;
     startingShell.started.clear();

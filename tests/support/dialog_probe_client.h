@@ -38,7 +38,7 @@ class DialogProbe {
   std::string CommandLine(std::string_view mode, std::string_view title = "") {
     started_ = true;
     std::string line = Quoted(exe_) + " " + std::string(mode) + " " + Quoted(report_) + " " +
-                       std::string(event_.begin(), event_.end());
+                       Quoted(std::string(event_.begin(), event_.end()));
     if (!title.empty()) line += " " + Quoted(title);
     return line;
   }
