@@ -33,7 +33,7 @@ void EraseIECookies(Context& ctx) {
 void EraseIEPlugins(Context& ctx) {
   const std::string path = QueryValue(ctx, platform::kLocalMachine, kIeSetupKey, "Path");
   if (HasText(path)) {
-    EraseSparingKept(ctx, path + std::string(kPluginsFolder), KeepListKind::kPlugins);
+    EraseSparingKept(ctx, path + std::string(kIePluginsFolder), KeepListKind::kPlugins);
   }
 }
 

@@ -12,6 +12,6 @@ inline constexpr std::string_view kTypedUrlsKey =
 // Under HKEY_LOCAL_MACHINE: value "Path", the folder Internet Explorer is installed in.
 inline constexpr std::string_view kIeSetupKey = "SOFTWARE\\Microsoft\\IE Setup\\Setup";
 // The plug-in folder below it, spelled as the program has always spelled it.
-inline constexpr std::string_view kPluginsFolder = "\\PlUGINS";
+inline constexpr std::string_view kIePluginsFolder = "\\PlUGINS";
 
 }  // namespace quellorn

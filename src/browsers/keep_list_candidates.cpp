@@ -49,7 +49,7 @@ std::vector<std::string> KeepListCandidates(Context& ctx, KeepListKind kind) {
       return FileNames(ctx, std::string(Trim(ShellFolder(ctx, "Cookies"))));
     case KeepListKind::kPlugins: {
       const std::string path = QueryValue(ctx, platform::kLocalMachine, kIeSetupKey, "Path");
-      return HasText(path) ? FileNames(ctx, path + std::string(kPluginsFolder))
+      return HasText(path) ? FileNames(ctx, path + std::string(kIePluginsFolder))
                            : std::vector<std::string>{};
     }
     case KeepListKind::kUrl:

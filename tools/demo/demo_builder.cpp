@@ -33,8 +33,8 @@ void DemoBuilder::Reg(std::string_view body) {
     issues.push_back(std::move(issue));
   }
   if (!issues.empty()) {
-    throw std::runtime_error("demo registry text, line " + std::to_string(issues[0].line) +
-                             ": " + issues[0].reason);
+    throw std::runtime_error("demo registry text, line " + std::to_string(issues[0].line) + ": " +
+                             issues[0].reason);
   }
 }
 
@@ -55,8 +55,11 @@ void BuildDemoMachine(DemoBuilder& demo) {
   constexpr Area kAreas[] = {
       AddUserProfile,
       AddProgramFolder,
+      AddWindowsTraces,
+      AddInternetExplorerTraces,
   };
-  for (Area area : kAreas) area(demo);
+  for (Area area : kAreas)
+    area(demo);
 }
 
 }  // namespace quellorn::demo

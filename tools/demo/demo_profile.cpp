@@ -17,9 +17,9 @@ void AddUserProfile(DemoBuilder& demo) {
 [HKEY_CURRENT_USER\Software\Microsoft\Internet Explorer\Main]
 "Start Page"="http://www.example.com/"
 )");
-  for (const char* folder : {"Application Data", "Cookies", "Desktop", "Local Settings\\History",
-                             "Local Settings\\Temp", "Local Settings\\Temporary Internet Files",
-                             "My Documents", "Recent"}) {
+  for (const char* folder :
+       {"Application Data", "Cookies", "Desktop", "Local Settings\\History", "Local Settings\\Temp",
+        "Local Settings\\Temporary Internet Files", "My Documents", "Recent"}) {
     demo.Folder(DemoBuilder::InProfile(folder));
   }
   demo.Folder(DemoBuilder::InWindows("Temp"));
