@@ -211,9 +211,10 @@ class HistoryTest : public IeErasersTest {
 // reported.
 TEST_F(HistoryTest, HistoryGoesQuietlyAndItsIndexFilesAreCleaned) {
   // Windows holds the index files open: they can be written, not removed.
-  for (const std::string& path : {std::string(kHistory), std::string(kHistory) + "\\index.dat",
-                                 std::string(kHistory) + "\\MSHist012024030420240305",
-                                 std::string(kHistory) + "\\MSHist012024030420240305\\index.dat"}) {
+  for (const std::string& path :
+       {std::string(kHistory), std::string(kHistory) + "\\index.dat",
+        std::string(kHistory) + "\\MSHist012024030420240305",
+        std::string(kHistory) + "\\MSHist012024030420240305\\index.dat"}) {
     faults.undeletable.insert(At(path));
     faults.unrenamable.insert(At(path));
   }

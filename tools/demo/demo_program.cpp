@@ -29,8 +29,7 @@ constexpr std::string_view kMediaPlugin =
     "DelFile1=%appdata%\\Media Player\\*.tmp\r\n";
 
 void AddPluginTraces(DemoBuilder& demo) {
-  demo.Reg(
-      R"([HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Applets\Paint\Recent File List]
+  demo.Reg(R"([HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Applets\Paint\Recent File List]
 "File1"="C:\\Documents and Settings\\joe\\My Documents\\holiday.bmp"
 "File2"="C:\\Documents and Settings\\joe\\Desktop\\sketch.bmp"
 
