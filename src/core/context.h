@@ -41,6 +41,9 @@ struct Context {
   std::string eraseMode;
   EraseTotals totals;
   bool triggeredRun = false;
+  // Set while Windows 98 asks whether it may end the session: then no other program may be
+  // started.
+  bool windows98Ending = false;
   bool runActive = false;
   std::int16_t taskCount = 0;  // rows of the task list since it was last built
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/desktop.h"
 #include "platform/file_system.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
@@ -14,6 +15,7 @@ struct Platform {
   FileSystem& files;
   Shell& shell;
   SystemInfo& system;
+  Desktop& desktop;
 };
 
 }  // namespace quellorn::platform

@@ -12,6 +12,15 @@ namespace {
 class EraseRunnerTest : public testing::ContextTest {
  protected:
   EraseRunnerTest() {
+    // The runs here must reach nothing outside the test's own folder, also on a real system:
+    // the Windows folder and the cookie folder are the test's, and the items chosen below
+    // look only where nothing is set up.
+    system.windowsFolder = machine.root() + "\\WINDOWS";
+    machine.MakeFolder(machine.root() + "\\Cookies");
+    machine.LoadReg(
+        "Windows Registry Editor Version 5.00\r\n\r\n"
+        "[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell "
+        "Folders]\r\n\"Cookies\"=\"$ROOT\\\\Cookies\"\r\n");
     // Nothing selected unless a test selects it: every flag off.
     ctx.settings.trackFlags.fill(1);
     ctx.settings.stealth = 1;
@@ -94,7 +103,7 @@ TEST_F(EraseRunnerTest, CancelErasesAndLogsNothing) {
   machine.WriteFile(ProgramFile("syslog.txt"), "before\r\n");
   view.progress = {"an earlier line"};
   view.confirmAnswer = "";
-  Select({Track::kWindowsTemp});
+  Select({Track::kNetscapeCookies});
   EraseNow(ctx);
   EXPECT_EQ(Log(), "before\r\n");
   EXPECT_EQ(view.progress, std::vector<std::string>{"an earlier line"});
@@ -107,14 +116,14 @@ TEST_F(EraseRunnerTest, CancelErasesAndLogsNothing) {
 TEST_F(EraseRunnerTest, LoggingOffLeavesTheLogByteForByte) {
   machine.WriteFile(ProgramFile("syslog.txt"), "kept as it is\n");
   ctx.settings.clearlog = 3;
-  Select({Track::kWindowsTemp, Track::kWindowsRun});
+  Select({Track::kNetscapeCookies, Track::kOperaCookies});
   EraseNow(ctx);
   TestNow(ctx);
   EXPECT_EQ(Log(), "kept as it is\n");
 }
 
 TEST_F(EraseRunnerTest, ConfirmationTestAndTestNowGiveTheSameRun) {
-  Select({Track::kIeCookies, Track::kWindowsTemp});
+  Select({Track::kNetscapeCookies, Track::kOperaCookies});
   view.confirmAnswer = "test";
   EraseNow(ctx);
   const std::string fromConfirmation = Log();
@@ -130,8 +139,8 @@ TEST_F(EraseRunnerTest, ConfirmationTestAndTestNowGiveTheSameRun) {
                 kStamp + "\r\n");
   EXPECT_EQ(view.progress.front(),
             std::string("Test Mode: Test start---------------------at ") + kStamp);
-  EXPECT_EQ(view.progress[1], "Test Mode: Erasing IE Cookies .....");
-  EXPECT_EQ(view.progress[2], "Test Mode: Erasing Windows Temp .....");
+  EXPECT_EQ(view.progress[1], "Test Mode: Erasing Netscape Cookies .....");
+  EXPECT_EQ(view.progress[2], "Test Mode: Erasing Opera Cookies .....");
 }
 
 TEST_F(EraseRunnerTest, TestRunsShowTheirResultAlwaysAndLeaveLastErasedAlone) {

@@ -34,7 +34,7 @@ class ContextTest : public ::testing::Test {
   FaultyFileSystem files{machine.platform().files, faults};
   FaultyShell shell{machine.platform().shell, faults};
   SystemInfoOverride system{machine.platform().system};
-  platform::Platform os{registry, files, shell, system};
+  platform::Platform os{registry, files, shell, system, machine.platform().desktop};
   RecordingRunView view;
   Context ctx{os, view, machine.root() + "\\Quellorn"};
 };

@@ -96,6 +96,9 @@ class FaultyShell : public platform::Shell {
     return platform::kSuccess;
   }
 
+ protected:
+  platform::Shell& real() { return real_; }
+
  private:
   platform::Shell& real_;
   const FaultPlan& plan_;

@@ -53,7 +53,7 @@ struct TestMachine::Impl {
   platform::Win32Platform real;
   UndoingRegistry registry{real.platform().registry};
   platform::Platform platform{registry, real.platform().files, real.platform().shell,
-                              real.platform().system};
+                              real.platform().system, real.platform().desktop};
   std::string root;
   std::vector<std::string> created;                              // outside root, oldest first
   std::vector<std::pair<std::string, std::string>> overwritten;  // path, old content

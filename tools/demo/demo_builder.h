@@ -41,6 +41,9 @@ void BuildDemoMachine(DemoBuilder& demo);
 // The areas.
 void AddUserProfile(DemoBuilder& demo);
 void AddProgramFolder(DemoBuilder& demo);
+void AddWindowsTraces(DemoBuilder& demo);
+// After the program folder: it writes the keep lists over the shipped empty ones.
+void AddInternetExplorerTraces(DemoBuilder& demo);
 void AddNetscapeTraces(DemoBuilder& demo);
 void AddOperaTraces(DemoBuilder& demo);
 void AddAolTraces(DemoBuilder& demo);

@@ -42,7 +42,7 @@ PortableMachine::PortableMachine(std::filesystem::path folder)
       files_(resolver_),
       shell_(resolver_, files_, folder_),
       system_(config_),
-      platform_{registry_, files_, shell_, system_} {
+      platform_{registry_, files_, shell_, system_, desktop_} {
   LoadRegistry();
   registry_.SetChangeHandler([this] { SaveRegistry(); });
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/portable/desktop_portable.h"
 #include "platform/portable/file_system_portable.h"
 #include "platform/portable/machine_config.h"
 #include "platform/portable/path_resolver.h"
@@ -47,6 +48,7 @@ class PortableMachine : public BackEnd {
   PortableFileSystem files_;
   PortableShell shell_;
   PortableSystemInfo system_;
+  PortableDesktop desktop_;
   Platform platform_;
   std::vector<RegFileIssue> registryIssues_;
   bool canSave_ = true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "platform/win32/desktop_win32.h"
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/shell_win32.h"
@@ -22,7 +23,8 @@ class Win32Platform final : public BackEnd {
   Win32FileSystem files_;
   Win32Shell shell_;
   Win32SystemInfo system_;
-  Platform platform_{registry_, files_, shell_, system_};
+  Win32Desktop desktop_;
+  Platform platform_{registry_, files_, shell_, system_, desktop_};
 };
 
 }  // namespace quellorn::platform

@@ -1,0 +1,208 @@
+// Whole runs over the Windows and Internet Explorer track items on a populated user profile:
+// a test run changes nothing anywhere, and an erase run's totals are what it removed.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "core/settings.h"
+#include "core/text_util.h"
+#include "primitives/reg_api.h"
+#include "run/erase_runner.h"
+#include "run/task_list.h"
+#include "support/fixtures.h"
+#include "support/profile_fixture.h"
+#include "support/xp_hive.h"
+
+namespace quellorn {
+namespace {
+
+using platform::kCurrentUser;
+
+constexpr Track kItems[] = {
+    Track::kIeLocationBar,  Track::kIeCookies,       Track::kIeCache,           Track::kIeHistory,
+    Track::kIeAutoComplete, Track::kIePlugins,       Track::kIeIndex,           Track::kAolCookies,
+    Track::kAolHistory,     Track::kWindowsRecent,   Track::kWindowsFind,       Track::kWindowsRun,
+    Track::kWindowsTemp,    Track::kWindowsOpenSave, Track::kWindowsRecycleBin,
+};
+
+const std::string kExplorer = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\";
+const std::string kBars =
+    "Software\\Microsoft\\Internet Explorer\\Explorer "
+    "Bars\\{C4EE31F3-4768-11D2-BE5C-00A0C9A83DA1}\\";
+const std::vector<std::string> kValueKeys = {
+    "Software\\Microsoft\\Internet Explorer\\TypedURLs",
+    kExplorer + "RunMRU",
+    kExplorer + "ComDlg32\\LastVisitedMRU",
+    kExplorer + "ComDlg32\\OpenSaveMRU\\*",
+    kExplorer + "ComDlg32\\OpenSaveMRU\\doc",
+    kBars + "filesNamedMRU",
+    kBars + "ContainingTextMRU",
+    "AppEvents\\Schemes\\Apps\\.Default\\SystemQuestion\\.Current",
+};
+const std::string kSearches = "Software\\Microsoft\\Internet Explorer\\Search\\SearchProperties";
+
+struct FileState {
+  std::string content;
+  bool inHistory = false;
+};
+
+class TrackItemsTest : public testing::ProfileTest {
+ protected:
+  TrackItemsTest() {
+    machine.LoadReg(testing::XpUserKeys({testing::kXpShellFolders, testing::kXpTypedUrls}));
+    LoadKeys();
+    MakeFiles();
+    for (Track track : Catalogue())
+      ctx.settings.flag(track) = 1;
+    for (Track track : kItems)
+      ctx.settings.flag(track) = 0;
+    ctx.settings.OverWriteTimes = 1;
+    machine.WriteFile(ProgramFile("settings.dat"), "[General]\r\nWarning=1\r\n");
+    Addtask(ctx);
+  }
+
+  static std::vector<Track> Catalogue() {
+    std::vector<Track> all;
+    for (std::size_t i = 0; i < kTrackCount; ++i)
+      all.push_back(static_cast<Track>(i));
+    return all;
+  }
+
+  void LoadKeys() {
+    Reg("[HKEY_CURRENT_USER\\" + kExplorer +
+        "RunMRU]\r\n\"a\"=\"regedit\\\\1\"\r\n\"MRUList\"=\"a\"\r\n"
+        "[HKEY_CURRENT_USER\\" +
+        kExplorer +
+        "ComDlg32\\LastVisitedMRU]\r\n\"a\"=\"notepad.exe\"\r\n"
+        "[HKEY_CURRENT_USER\\" +
+        kExplorer +
+        "ComDlg32\\OpenSaveMRU\\*]\r\n\"a\"=\"C:\\\\letter.doc\"\r\n"
+        "[HKEY_CURRENT_USER\\" +
+        kExplorer +
+        "ComDlg32\\OpenSaveMRU\\doc]\r\n\"a\"=\"C:\\\\letter.doc\"\r\n"
+        "[HKEY_CURRENT_USER\\" +
+        kBars +
+        "filesNamedMRU]\r\n\"a\"=\"secret*.doc\"\r\n"
+        "[HKEY_CURRENT_USER\\" +
+        kBars +
+        "ContainingTextMRU]\r\n\"a\"=\"salary\"\r\n"
+        "[HKEY_CURRENT_USER\\" +
+        kSearches +
+        "\\{A1}]\r\n\"Term\"=\"holiday\"\r\n"
+        "[HKEY_CURRENT_USER\\AppEvents\\Schemes\\Apps\\.Default\\SystemQuestion\\.Current]\r\n"
+        "@=\"ding.wav\"\r\n"
+        "[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Internet Explorer\\Version Vector]\r\n"
+        "\"IE\"=\"8.0000\"\r\n"
+        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\IE "
+        "Setup\\Setup]\r\n\"Path\"=\"$ROOT\\\\IE\"\r\n");
+  }
+
+  void MakeFiles() {
+    machine.WriteFile(ProgramFile("Url.txt"), "http://firefox.com/\r\n");
+    machine.WriteFile(ProgramFile("Cookies.txt"), "joe@bank[1].txt\r\n");
+    Make("joe\\Recent\\letter.lnk", std::string(700, 'r'));
+    Make("joe\\Local Settings\\Temp\\~setup.tmp", std::string(3000, 't'));
+    Make("joe\\Local Settings\\Temp\\unpacked\\a.cab", std::string(100, 'c'));
+    Make("WINDOWS\\temp\\install.log", std::string(200, 'l'));
+    Make("joe\\Cookies\\joe@ads[1].txt", std::string(300, 'a'));
+    Make("joe\\Cookies\\joe@bank[1].txt", "kept");
+    Make("joe\\Cookies\\index.dat", std::string(16384, 'i'));
+    Make("joe\\Local Settings\\Temporary Internet Files\\Content.IE5\\index.dat",
+         testing::Fixture("index_dat/content_ie5_index.dat"));
+    Make("joe\\Local Settings\\Temporary Internet Files\\Content.IE5\\Q1W2E3R4\\page[1].htm",
+         std::string(5000, 'p'));
+    Make("joe\\Local Settings\\History\\History.IE5\\index.dat",
+         testing::Fixture("index_dat/history_ie5_index.dat"));
+    Make("joe\\Local Settings\\History\\History.IE5\\MSHist012024030420240305\\index.dat",
+         testing::Fixture("index_dat/mshist_daily_index.dat"));
+    Make("WINDOWS\\history\\old.url", "http://old.example/");
+    Make("IE\\PLUGINS\\npqtplugin.dll", std::string(4096, 'q'));
+  }
+
+  std::map<std::string, FileState> Files() {
+    std::map<std::string, FileState> files;
+    Walk(machine.root(), files);
+    files.erase(ProgramFile("syslog.txt"));
+    files.erase(ProgramFile("settings.dat"));
+    return files;
+  }
+  void Walk(const std::string& folder, std::map<std::string, FileState>& files) {
+    auto listing = os.files.List(folder);
+    for (platform::DirEntry entry; listing && listing->Next(entry);) {
+      const std::string path = folder + "\\" + entry.name;
+      if ((entry.attributes & platform::attr::kDirectory) != 0) {
+        files[path + "\\"] = {};
+        Walk(path, files);
+      } else {
+        const bool inHistory = ContainsIgnoreCase(path, "history");
+        files[path] = {machine.ReadFile(path), inHistory};
+      }
+    }
+  }
+
+  std::map<std::string, std::string> Keys() {
+    std::map<std::string, std::string> keys;
+    for (const std::string& key : kValueKeys) {
+      const std::string names = EnumValues(ctx, kCurrentUser, key);
+      keys[key] = names;
+      for (const std::string& name : {std::string("a"), std::string("url1"), std::string("")}) {
+        keys[key + "|" + name] = QueryValue(ctx, kCurrentUser, key, name);
+      }
+    }
+    keys[kSearches] = EnumKeys(ctx, kCurrentUser, kSearches);
+    return keys;
+  }
+  int RegistryEntries() {
+    int count = 0;
+    for (const std::string& key : kValueKeys) {
+      const std::string names = EnumValues(ctx, kCurrentUser, key);
+      count += static_cast<int>(std::count(names.begin(), names.end(), ','));
+    }
+    return count + (EnumKeys(ctx, kCurrentUser, kSearches) == "error440" ? 0 : 1);
+  }
+};
+
+TEST_F(TrackItemsTest, TestRunChangesNothingAnywhere) {
+  const auto files = Files();
+  const auto keys = Keys();
+  TestNow(ctx);
+  EXPECT_GT(ctx.totals.files, 0);
+  EXPECT_GT(ctx.totals.registryKeys, 0);
+  const auto after = Files();
+  EXPECT_EQ(after.size(), files.size());
+  for (const auto& [path, state] : files) {
+    ASSERT_TRUE(after.contains(path)) << path;
+    EXPECT_EQ(after.at(path).content, state.content) << path;
+  }
+  EXPECT_EQ(Keys(), keys);
+}
+
+// Every file that goes is counted once, with its size, except the history, which goes
+// quietly; every registry value and key that goes is counted once.
+TEST_F(TrackItemsTest, EraseRunTotalsAreWhatItRemoved) {
+  // Under Wine the bin is the trash of the whole test prefix, which other programs use.
+  ctx.settings.flag(Track::kWindowsRecycleBin) = 1;
+  Addtask(ctx);
+  const auto files = Files();
+  const int entries = RegistryEntries();
+  EraseNow(ctx);
+  const auto after = Files();
+  int removed = 0;
+  double kilobytes = 0;
+  for (const auto& [path, state] : files) {
+    if (path.ends_with('\\') || after.contains(path) || state.inHistory) continue;
+    ++removed;
+    kilobytes += static_cast<double>(state.content.size()) / 1024;
+  }
+  EXPECT_EQ(ctx.totals.files, removed);
+  EXPECT_NEAR(ctx.totals.releasedKilobytes, kilobytes, 0.01);
+  // The typed address on the keep list is written back, so it is no entry removed.
+  EXPECT_EQ(ctx.totals.registryKeys, entries - RegistryEntries());
+  EXPECT_FALSE(after.contains(At("joe\\Cookies\\joe@ads[1].txt")));
+  EXPECT_TRUE(after.contains(At("joe\\Cookies\\joe@bank[1].txt")));
+  EXPECT_EQ(QueryValue(ctx, kCurrentUser, kValueKeys[0], "url1"), "http://firefox.com/");
+  EXPECT_EQ(QueryValue(ctx, kCurrentUser, kValueKeys.back(), ""), "ding.wav");
+}
+
+}  // namespace
+}  // namespace quellorn
