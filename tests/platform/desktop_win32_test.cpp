@@ -97,5 +97,15 @@ TEST_F(DesktopTest, KeysReachTheNamedWindowAlone) {
   EXPECT_EQ(bystander.Finish(), Lines{"close 0 0"});
 }
 
+// A dialog box is found as soon as its window exists, before it has made its buttons.
+TEST_F(DesktopTest, KeysWaitForTheButtonsOfADialogJustMade) {
+  DialogProbe probe(machine, "late", QUELLORN_DIALOG_PROBE);
+  const WindowHandle window = Start(probe, "late", Title("late"));
+  ASSERT_NE(window, 0u);
+  EXPECT_EQ(desktop.PostKeys(window, "%p"), kSuccess);
+  EXPECT_EQ(desktop.Post(window, window_message::kClose, 0, 0), kSuccess);
+  EXPECT_EQ(probe.Finish(), (Lines{"push", "close 0 0"}));
+}
+
 }  // namespace
 }  // namespace quellorn::platform

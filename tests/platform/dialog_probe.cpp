@@ -4,6 +4,7 @@
 // MODE "window": one dialog titled TITLE with a "&Push" button, OK (the default) and Cancel.
 //   Every key message its loop takes is written down ("char 97", "syschar 112", "keydown 13").
 // MODE "bystander": the same, brought to the front with the keyboard focus in an edit box.
+// MODE "late": the same as "window", but "&Push" is made half a second after the dialog.
 // MODE "options": "Internet Properties" with "A&utoComplete...", which opens "AutoComplete
 //   Settings" with "&Clear Forms" and "C&lear Passwords"; each asks "Internet Options" for OK.
 //   The first line is the question sound the probe finds set when it starts.
@@ -135,6 +136,11 @@ void End(HWND dialog, const std::string& why) {
 INT_PTR CALLBACK MainProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
+      if (probe->mode == "late") {
+        Sleep(500);
+        CreateWindowW(L"Button", L"&Push", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 10,
+                      10, 90, 24, dialog, reinterpret_cast<HMENU>(kPush), nullptr, nullptr);
+      }
       return TRUE;
     case WM_CLOSE:
       End(dialog, "close " + std::to_string(wParam) + " " + std::to_string(lParam));
@@ -170,7 +176,7 @@ HWND CreateMain(const std::wstring& title) {
   if (options) {
     main.Button(L"A&utoComplete...", kAutoComplete, 10, 10);
   } else {
-    main.Button(L"&Push", kPush, 10, 10);
+    if (probe->mode != "late") main.Button(L"&Push", kPush, 10, 10);
     main.Edit(kEdit, 10, 30);
   }
   main.Button(L"OK", IDOK, 10, 90, BS_DEFPUSHBUTTON);

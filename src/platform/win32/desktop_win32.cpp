@@ -115,10 +115,15 @@ BOOL CALLBACK FindButton(HWND child, LPARAM param) {
 // Alt with a letter in a dialog box presses the button whose underlined letter it is. The
 // dialog manager would look for that button in other programs' windows as well when the
 // dialog is hidden (Wine does), so the button is looked up here, among the window's own
-// controls alone, and pressed the way a click reports it to its dialog.
+// controls alone, and pressed the way a click reports it to its dialog. A dialog box is a
+// window before its controls are made, so a window just found is given time to make them.
 Status PressButton(HWND window, char16_t letter) {
   ButtonSearch search{Upper(static_cast<wchar_t>(letter))};
-  EnumChildWindows(window, FindButton, reinterpret_cast<LPARAM>(&search));
+  const auto found = [&] {
+    EnumChildWindows(window, FindButton, reinterpret_cast<LPARAM>(&search));
+    return search.found != nullptr || !IsWindow(window);
+  };
+  PollUntil(found, std::chrono::milliseconds(kResponseMilliseconds));
   if (search.found == nullptr) return kNotFound;
   const WPARAM command = MAKEWPARAM(GetDlgCtrlID(search.found), BN_CLICKED);
   return win32::StatusOf(PostMessageW(GetParent(search.found), WM_COMMAND, command,
