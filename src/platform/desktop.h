@@ -97,8 +97,8 @@ class Desktop {
   virtual Status PostKeys(WindowHandle window, std::string_view keys) = 0;
 
   // RegisterHotKey: from now on the key with the modifiers posts kHotKey with `id` to `owner`,
-  // whichever window has the focus. Fails (kHotKeyAlreadyRegistered) when the combination or
-  // the id of that window is taken.
+  // whichever window has the focus. Fails (kHotKeyAlreadyRegistered) when another hot key has
+  // the combination. The keys go when their window goes.
   virtual Status RegisterHotKey(WindowHandle owner, int id, std::uint32_t modifiers,
                                 std::uint32_t key) = 0;
 

@@ -73,13 +73,13 @@ TEST_F(DesktopConformanceTest, PlacementsHideAndRestoreEachState) {
   }
 }
 
-TEST_F(DesktopConformanceTest, AHotKeyBelongsToOneWindowAndId) {
+TEST_F(DesktopConformanceTest, AKeyCombinationBelongsToOneWindow) {
   const WindowHandle first = windows.Open("Conformance.Keys", "first", ShowStyle::kHidden);
   const WindowHandle second = windows.Open("Conformance.Keys", "second", ShowStyle::kHidden);
   // ALT+F9 and ALT+F10: keys no desktop of the tests holds.
   EXPECT_EQ(desktop.RegisterHotKey(first, 1, kAlt, 0x78), kSuccess);
-  EXPECT_EQ(desktop.RegisterHotKey(first, 1, kAlt, 0x79), kHotKeyAlreadyRegistered);
   EXPECT_EQ(desktop.RegisterHotKey(second, 1, kAlt, 0x78), kHotKeyAlreadyRegistered);
+  EXPECT_EQ(desktop.RegisterHotKey(second, 2, kAlt, 0x78), kHotKeyAlreadyRegistered);
   EXPECT_EQ(desktop.RegisterHotKey(second, 1, kAlt, 0x79), kSuccess);
   // A window that has gone gives its keys back.
   desktop.Post(first, window_message::kClose, 0, 0);

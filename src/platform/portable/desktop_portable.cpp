@@ -154,10 +154,7 @@ Status PortableDesktop::RegisterHotKey(WindowHandle owner, int id, std::uint32_t
                                        std::uint32_t key) {
   if (!Exists(owner)) return kInvalidWindowHandle;
   for (const HotKey& taken : hotKeys_) {
-    if ((taken.modifiers == modifiers && taken.key == key) ||
-        (taken.owner == owner && taken.id == id)) {
-      return kHotKeyAlreadyRegistered;
-    }
+    if (taken.modifiers == modifiers && taken.key == key) return kHotKeyAlreadyRegistered;
   }
   hotKeys_.push_back({owner, id, modifiers, key});
   return kSuccess;
