@@ -57,6 +57,7 @@ class GuiTest : public ::testing::Test {
     Write(kFolder / "Custom" / "Leftovers.qk",
           "[Info]\r\nTitle = Leftovers\r\nSelected = 0\r\nDelFile1=" +
               (kFolder / "traces" / "*.trc").string() + "\r\n");
+    fs::remove_all(kFolder / "traces");
     Write(kFolder / "traces" / "one.trc", "a trace");
     Write(kFolder / "traces" / "two.trc", "another trace");
     fs::remove(kFolder / "syslog.txt");
@@ -95,6 +96,29 @@ TEST_F(GuiTest, MainWindowListsTheTasksAndATestRunChangesNothing) {
 
   ASSERT_TRUE(Click(result, L"OK"));
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(result); }));
+}
+
+// A run yields to the window after every file: it repaints and answers, and a request to close
+// waits for the run to end.
+TEST_F(GuiTest, DuringARunTheWindowAnswersAndClosesOnlyAfterIt) {
+  for (int i = 0; i < 1500; ++i) {
+    Write(kFolder / "traces" / ("many" + std::to_string(i) + ".trc"), "a trace");
+  }
+  RunningProgram program(kFolder);
+  const HWND main = program.main();
+  ASSERT_NE(main, nullptr);
+  const HWND bar = FindWindowExW(main, nullptr, PROGRESS_CLASSW, nullptr);
+  EXPECT_FALSE(IsWindowVisible(bar)) << "only during a run";
+
+  ASSERT_TRUE(Click(main, L"Test Now"));
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(bar) != FALSE; }));
+  EXPECT_TRUE(Screenshot(main, Shot(L"main_during_run")));
+  EXPECT_FALSE(IsWindowEnabled(FindButton(main, L"Erase Now")));
+  EXPECT_FALSE(IsWindowEnabled(FindButton(main, L"Exit")));
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(program.WaitForExit());
+  EXPECT_NE(Log().find("Test Mode: --Test Completed"), std::string::npos)
+      << "the run ended before the program";
 }
 
 TEST_F(GuiTest, EraseNowAsksFirstThenErases) {

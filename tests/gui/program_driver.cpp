@@ -113,12 +113,17 @@ HWND WaitForWindow(DWORD process, std::wstring_view className, std::wstring_view
   return found;
 }
 
-bool Click(HWND window, std::wstring_view caption) {
+HWND FindButton(HWND window, std::wstring_view caption) {
   ButtonSearch search{caption};
   EnumChildWindows(window, MatchButton, reinterpret_cast<LPARAM>(&search));
-  if (search.found == nullptr || !IsWindowEnabled(search.found)) return false;
-  const WPARAM command = MAKEWPARAM(GetDlgCtrlID(search.found), BN_CLICKED);
-  return PostMessageW(window, WM_COMMAND, command, reinterpret_cast<LPARAM>(search.found)) != 0;
+  return search.found;
+}
+
+bool Click(HWND window, std::wstring_view caption) {
+  const HWND button = FindButton(window, caption);
+  if (button == nullptr || !IsWindowEnabled(button)) return false;
+  const WPARAM command = MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED);
+  return PostMessageW(window, WM_COMMAND, command, reinterpret_cast<LPARAM>(button)) != 0;
 }
 
 bool Responds(HWND window) {

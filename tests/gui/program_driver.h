@@ -22,6 +22,8 @@ bool WaitUntil(const std::function<bool()>& holds, std::chrono::milliseconds pat
 HWND FindProgramWindow(DWORD process, std::wstring_view className, std::wstring_view title = {});
 HWND WaitForWindow(DWORD process, std::wstring_view className, std::wstring_view title = {});
 
+// A button of the window, found by its caption (with or without its access key's ampersand).
+HWND FindButton(HWND window, std::wstring_view caption);
 // Presses a button of the window, found by its caption, as a click reports it.
 bool Click(HWND window, std::wstring_view caption);
 // Whether the window's thread is taking messages (it answers within the patience).

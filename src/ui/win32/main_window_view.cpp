@@ -1,5 +1,7 @@
 #include "ui/win32/main_window_view.h"
 
+#include <algorithm>
+
 #include "core/os_api.h"
 #include "run/second_copy.h"
 #include "ui/win32/controls.h"
@@ -28,6 +30,7 @@ constexpr int kStatusTop = kHeight - kContentBottomMargin - 16;
 constexpr int kFirstButton = 1001;
 constexpr int kTaskListId = 1101;
 constexpr int kProgressListId = 1102;
+constexpr ULONGLONG kPumpInterval = 40;  // milliseconds
 constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT_PTR kTmrAuto = 2;
 
@@ -112,9 +115,11 @@ void MainWindowView::BuildLists() {
   const int top = kContentTop + kTaskListHeight + kGap;
   const int listsBottom =
       kButtonsTop + static_cast<int>(std::size(kButtons) - 1) * kButtonStep + kButtonHeight;
+  // The list asks for its lines as it shows them: a run adds thousands, and a list that kept
+  // copies would take longer to add each one the more it holds.
   progress_ = MakeListView(hwnd(), kProgressListId,
                            {kListsLeft, top, kListsWidth, listsBottom - kBarHeight - 6 - top}, font,
-                           LVS_SINGLESEL | LVS_NOCOLUMNHEADER);
+                           LVS_SINGLESEL | LVS_NOCOLUMNHEADER | LVS_OWNERDATA);
   AddColumn(progress_, 0, L"", 800);
 }
 
@@ -125,15 +130,16 @@ void MainWindowView::Changed(MainWindowChange change) {
       if (loaded_) ApplyWindowState();
       return;
     case MainWindowChange::kButtons:
-      return ApplyButtons();
+      ApplyButtons();
+      return ShowLater();
     case MainWindowChange::kTitle:
       return SetTitle(model_.title());
     case MainWindowChange::kStatus:
-      SetText(status_, model_.status());
-      UpdateWindow(status_);
-      return;
+      statusDue_ = true;
+      return ShowLater();
     case MainWindowChange::kProgressBar:
-      return ApplyProgressBar();
+      ApplyProgressBar();
+      return ShowLater();
   }
 }
 
@@ -160,32 +166,33 @@ void MainWindowView::ApplyButtons() {
 void MainWindowView::ApplyProgressBar() {
   SendMessageW(progressBar_, PBM_SETPOS, static_cast<WPARAM>(model_.progress()), 0);
   ShowWindow(progressBar_, model_.progressBarVisible() ? SW_SHOW : SW_HIDE);
-  UpdateWindow(progressBar_);
 }
 
-void MainWindowView::ProgressChanged(ListChange change, std::size_t row) {
+void MainWindowView::ProgressChanged(ListChange change, std::size_t) {
   if (!open()) return;
-  switch (change) {
-    case ListChange::kCleared:
-      ListView_DeleteAllItems(progress_);
-      break;
-    case ListChange::kAdded: {
-      std::wstring text = Wide(model_.progressLines()[row]);
-      LVITEMW item{};
-      item.mask = LVIF_TEXT;
-      item.iItem = static_cast<int>(row);
-      item.pszText = text.data();
-      ListView_InsertItem(progress_, &item);
-      break;
-    }
-    case ListChange::kRowChanged:
-      break;
-    case ListChange::kScrolled:
-      ScrollDown(progress_);
-      break;
+  progressDue_ = true;
+  if (change == ListChange::kScrolled) scrollDue_ = true;
+  ShowLater();
+}
+
+// A run changes the status line and the progress list for every item it reports. Under a run
+// they are shown at its next pass of the message loop, all at once: updating the controls line by
+// line would cost far more than the run itself.
+void MainWindowView::ShowLater() {
+  if (!model_.context().runActive) ShowNow();
+}
+
+void MainWindowView::ShowNow() {
+  if (statusDue_) SetText(status_, model_.status());
+  if (progressDue_) {
+    ListView_SetItemCountEx(progress_, static_cast<int>(model_.progressLines().size()),
+                            LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
   }
-  // Shown at once, also in the middle of a run that has not yielded yet.
-  UpdateWindow(progress_);
+  // The newest line stays in view.
+  if (scrollDue_ && !model_.progressLines().empty()) {
+    ListView_EnsureVisible(progress_, static_cast<int>(model_.progressLines().size() - 1), FALSE);
+  }
+  statusDue_ = progressDue_ = scrollDue_ = false;
 }
 
 void MainWindowView::TasksChanged(ListChange change, std::size_t row) {
@@ -216,7 +223,6 @@ void MainWindowView::TasksChanged(ListChange change, std::size_t row) {
       ScrollDown(tasks_);
       break;
   }
-  UpdateWindow(tasks_);
 }
 
 void MainWindowView::Focus() {
@@ -224,11 +230,18 @@ void MainWindowView::Focus() {
   SetFocus(GetDlgItem(hwnd(), ButtonId(MainButton::kErase)));
 }
 
+// A run yields after every line it reports. Serving the events a few dozen times a second
+// keeps the window live and leaves the run its time.
 void MainWindowView::PumpMessages() {
+  const ULONGLONG now = GetTickCount64();
+  if (now - lastPump_ < kPumpInterval) return;
+  lastPump_ = now;
+  ShowNow();
   loop_.PumpPending();
 }
 
 void MainWindowView::PumpMessagesFor(std::chrono::milliseconds time) {
+  ShowNow();
   loop_.PumpFor(time);
 }
 
@@ -301,6 +314,13 @@ LRESULT MainWindowView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                                                   : WindowState::kNormal);
       }
       return 0;
+    case WM_NOTIFY: {
+      auto* header = reinterpret_cast<NMHDR*>(lParam);
+      if (header->hwndFrom == progress_ && header->code == LVN_GETDISPINFOW) {
+        ShowProgressLine(*reinterpret_cast<NMLVDISPINFOW*>(lParam));
+      }
+      return 0;
+    }
     case WM_TIMER:
       if (wParam == kTimer1) model_.Timer1();
       if (wParam == kTmrAuto) model_.TmrAuto();
@@ -313,6 +333,20 @@ LRESULT MainWindowView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       return SkinnedWindow::OnMessage(message, wParam, lParam);
   }
+}
+
+// The progress list's text, line by line as the list shows them.
+void MainWindowView::ShowProgressLine(NMLVDISPINFOW& request) {
+  LVITEMW& item = request.item;
+  const auto& lines = model_.progressLines();
+  if (!(item.mask & LVIF_TEXT) || item.iItem < 0 ||
+      static_cast<std::size_t>(item.iItem) >= lines.size() || item.cchTextMax <= 0) {
+    return;
+  }
+  const std::wstring text = Wide(lines[static_cast<std::size_t>(item.iItem)]);
+  const std::size_t length = std::min(text.size(), static_cast<std::size_t>(item.cchTextMax - 1));
+  text.copy(item.pszText, length);
+  item.pszText[length] = L'\0';
 }
 
 void MainWindowView::OnCommand(int id, int code) {

@@ -49,6 +49,8 @@ class MainWindowView : public SkinnedWindow, public MainWindowHost {
   void ApplyWindowState();
   void ApplyButtons();
   void ApplyProgressBar();
+  void ShowLater();
+  void ShowNow();
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override;
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnCommand(int id, int code) override;
@@ -56,6 +58,7 @@ class MainWindowView : public SkinnedWindow, public MainWindowHost {
   void OnTitleHelp() override { model_.ClickTitleHelp(); }
   void OnTitleMinimize() override { model_.ClickMinimize(); }
   void PaintContent(HDC dc) override;
+  void ShowProgressLine(NMLVDISPINFOW& request);
 
   MessageLoop& loop_;
   MainWindow model_;
@@ -68,6 +71,10 @@ class MainWindowView : public SkinnedWindow, public MainWindowHost {
   HWND status_ = nullptr;
   bool loaded_ = false;
   bool applying_ = false;
+  ULONGLONG lastPump_ = 0;
+  bool statusDue_ = false;
+  bool progressDue_ = false;
+  bool scrollDue_ = false;
   std::map<MessageId, std::unique_ptr<MessageView>> messages_;
   MessageId nextMessage_ = 0;
   std::unique_ptr<AboutView> about_;
