@@ -115,7 +115,16 @@ TEST_F(MainWindowLoadTest, MinimizingHidesInTheTrayAndRestoreBringsItBack) {
   EXPECT_EQ(window.state(), WindowState::kMaximized);
 }
 
-TEST_F(MainWindowLoadTest, TrayMenuListsItsEntriesInOrder) {
+TEST_F(MainWindowLoadTest, ButtonsAndTrayMenuShowTheirCaptions) {
+  std::vector<std::string> buttons;
+  for (const MainButton button : {MainButton::kErase, MainButton::kSettings, MainButton::kTest,
+                                  MainButton::kAbout, MainButton::kExit, MainButton::kViewLog,
+                                  MainButton::kHelp, MainButton::kOptions, MainButton::kClear}) {
+    buttons.emplace_back(window.Caption(button));
+  }
+  EXPECT_EQ(buttons,
+            (std::vector<std::string>{"&Erase Now", "Eraser &Settings", "&Test Now", "A&bout",
+                                      "Exit", "&View Log", "&Help", "&Options", "&Clear Log"}));
   std::vector<std::string> captions;
   for (const ui::TrayMenuLine& line : ui::MainWindow::TrayMenu()) {
     captions.emplace_back(line.entry ? line.caption : "-");

@@ -172,6 +172,7 @@ void MainWindowView::ProgressChanged(ListChange change, std::size_t) {
   if (!open()) return;
   progressDue_ = true;
   if (change == ListChange::kScrolled) scrollDue_ = true;
+  if (change == ListChange::kCleared) progressCleared_ = true;
   ShowLater();
 }
 
@@ -188,11 +189,13 @@ void MainWindowView::ShowNow() {
     ListView_SetItemCountEx(progress_, static_cast<int>(model_.progressLines().size()),
                             LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
   }
+  // Once emptied, the rows in view may show other lines under the same numbers: repaint them.
+  if (progressCleared_) InvalidateRect(progress_, nullptr, TRUE);
   // The newest line stays in view.
   if (scrollDue_ && !model_.progressLines().empty()) {
     ListView_EnsureVisible(progress_, static_cast<int>(model_.progressLines().size() - 1), FALSE);
   }
-  statusDue_ = progressDue_ = scrollDue_ = false;
+  statusDue_ = progressDue_ = scrollDue_ = progressCleared_ = false;
 }
 
 void MainWindowView::TasksChanged(ListChange change, std::size_t row) {

@@ -75,6 +75,7 @@ class MainWindowView : public SkinnedWindow, public MainWindowHost {
   bool statusDue_ = false;
   bool progressDue_ = false;
   bool scrollDue_ = false;
+  bool progressCleared_ = false;
   std::map<MessageId, std::unique_ptr<MessageView>> messages_;
   MessageId nextMessage_ = 0;
   std::unique_ptr<AboutView> about_;
