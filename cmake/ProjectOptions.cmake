@@ -1,11 +1,13 @@
 # Compiler settings shared by every target of the project.
 add_library(quellorn_options INTERFACE)
-target_compile_options(quellorn_options INTERFACE -Wall -Wextra -Werror)
+# C++ only: the resource compiler of the Windows program takes none of these.
+target_compile_options(quellorn_options INTERFACE
+  "$<$<COMPILE_LANGUAGE:CXX>:-Wall;-Wextra;-Werror>")
 target_include_directories(quellorn_options INTERFACE ${PROJECT_SOURCE_DIR}/src)
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
   # GCC 12 reports false -Wrestrict overlaps inside std::string concatenation when optimising
   # (GCC bug 105329).
-  target_compile_options(quellorn_options INTERFACE -Wno-restrict)
+  target_compile_options(quellorn_options INTERFACE $<$<COMPILE_LANGUAGE:CXX>:-Wno-restrict>)
 endif()
 
 if(WIN32)

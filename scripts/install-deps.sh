@@ -3,8 +3,8 @@
 set -euo pipefail
 packages=(
   cmake ninja-build g++ googletest libgtest-dev libgmock-dev
-  g++-mingw-w64-x86-64-posix wine64
-  xvfb xdotool imagemagick python3
+  g++-mingw-w64-x86-64-posix wine64 python3 fp-utils
+  xvfb xdotool imagemagick
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -38,4 +38,8 @@ void OpenHelp(Context& ctx) {
   ctx.os.shell.Open(ctx.programFolder + "\\help.chm", platform::ShowStyle::kShow);
 }
 
+std::string LogoPath(const Context& ctx) {
+  return ctx.programFolder + "\\logo.jpg";
+}
+
 }  // namespace quellorn

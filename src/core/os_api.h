@@ -18,5 +18,7 @@ std::string GetWindowsVersion(const platform::WindowsVersion& version);
 
 // Opens help.chm of the program folder.
 void OpenHelp(Context& ctx);
+// The program's logo, logo.jpg of the program folder.
+std::string LogoPath(const Context& ctx);
 
 }  // namespace quellorn

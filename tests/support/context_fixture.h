@@ -12,20 +12,20 @@
 
 namespace quellorn::testing {
 
-// A Context on a fresh test machine: the program folder is root()\Quellorn, the clock stands
-// at 7 March 2024 13:05:09 and the locale is U.S. English, whatever machine runs the test.
-// The file system, shell and registry pass through fault injection, idle until a test adds
-// to `faults`.
-class ContextTest : public ::testing::Test {
+// A fresh test machine seen through fault injection: the clock stands at 7 March 2024 13:05:09
+// and the locale is U.S. English, whatever machine runs the test. The file system, shell and
+// registry pass through fault injection, idle until a test adds to `faults`. The program folder
+// is root()\Quellorn.
+class PlatformTest : public ::testing::Test {
  protected:
-  ContextTest() {
+  PlatformTest() {
     system.now = platform::LocalTime{2024, 3, 7, 4, 13, 5, 9};
     system.locale = platform::LocaleFormats{};
-    machine.MakeFolder(ctx.programFolder);
+    machine.MakeFolder(programFolder);
   }
 
   std::string ProgramFile(std::string_view name) const {
-    return ctx.programFolder + "\\" + std::string(name);
+    return programFolder + "\\" + std::string(name);
   }
 
   TestMachine machine;
@@ -35,8 +35,14 @@ class ContextTest : public ::testing::Test {
   FaultyShell shell{machine.platform().shell, faults};
   SystemInfoOverride system{machine.platform().system};
   platform::Platform os{registry, files, shell, system, machine.platform().desktop};
+  const std::string programFolder = machine.root() + "\\Quellorn";
+};
+
+// A Context on that machine, showing what runs show in a RecordingRunView.
+class ContextTest : public PlatformTest {
+ protected:
   RecordingRunView view;
-  Context ctx{os, view, machine.root() + "\\Quellorn"};
+  Context ctx{os, view, programFolder};
 };
 
 }  // namespace quellorn::testing

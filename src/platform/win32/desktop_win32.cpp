@@ -4,25 +4,20 @@
 #include <iterator>
 
 #include "platform/key_notation.h"
+#include "platform/win32/window_handle.h"
 #include "platform/win32/windows_api.h"
 
 namespace quellorn::platform {
 
 namespace {
 
+using win32::FromHwnd;
+using win32::ToHwnd;
 using Clock = std::chrono::steady_clock;
 
 constexpr DWORD kPollMilliseconds = 20;
 // How long PostKeys waits for the window's program to take messages again.
 constexpr UINT kResponseMilliseconds = 5000;
-
-HWND ToHwnd(WindowHandle window) {
-  return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(window));
-}
-
-WindowHandle FromHwnd(HWND window) {
-  return reinterpret_cast<std::uintptr_t>(window);
-}
 
 DWORD ProcessOf(HWND window) {
   DWORD process = 0;
@@ -149,6 +144,13 @@ WindowHandle Win32Desktop::FindByTitle(std::string_view title, std::chrono::mill
   HWND found = nullptr;
   PollUntil([&] { return (found = FindNow(wide, process)) != nullptr; }, patience);
   return FromHwnd(found);
+}
+
+WindowHandle Win32Desktop::FindByClass(std::string_view className, std::string_view title) {
+  std::wstring wideClass;
+  std::wstring wideTitle;
+  if (!win32::ToWide(className, wideClass) || !win32::ToWide(title, wideTitle)) return 0;
+  return FromHwnd(FindWindowW(wideClass.c_str(), wideTitle.c_str()));
 }
 
 bool Win32Desktop::Exists(WindowHandle window) {

@@ -1,0 +1,53 @@
+// The Windows program: start-up, a copy already running handed over, then the main window and
+// its message loop until the window unloads.
+#include <chrono>
+
+#include "platform/win32/win32_platform.h"
+#include "platform/win32/windows_api.h"
+#include "run/second_copy.h"
+#include "run/startup.h"
+#include "ui/win32/main_window_view.h"
+#include "ui/win32/message_loop.h"
+#include "ui/win32/skin_art.h"
+
+// Needs <windows.h> before it.
+#include <ole2.h>
+
+namespace {
+
+// How long a new copy gives the old one to close.
+constexpr std::chrono::seconds kOldCopyPatience{5};
+
+// The picture loader needs OLE on the thread for as long as the program runs.
+class OleSession {
+ public:
+  OleSession() : ok_(SUCCEEDED(OleInitialize(nullptr))) {}
+  ~OleSession() {
+    if (ok_) OleUninitialize();
+  }
+  OleSession(const OleSession&) = delete;
+  OleSession& operator=(const OleSession&) = delete;
+
+ private:
+  bool ok_;
+};
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
+  using namespace quellorn;
+  const OleSession ole;
+  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                      ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS};
+  InitCommonControlsEx(&controls);
+
+  platform::Win32Platform backEnd;
+  platform::Platform& os = backEnd.platform();
+  const ui::win32::SkinArt art(instance);
+  ui::win32::MessageLoop loop;
+  ui::win32::MainWindowView main(art, loop, os, os.system.ProgramFolder());
+  StartUp(main.context(), platform::win32::ToUtf8(commandLine));
+  CloseRunningCopy(os.desktop, kOldCopyPatience);
+  if (!main.Open()) return 1;
+  return loop.Run();
+}

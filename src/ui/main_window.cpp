@@ -1,0 +1,330 @@
+#include "ui/main_window.h"
+
+#include "core/activity_log.h"
+#include "core/os_api.h"
+#include "run/erase_runner.h"
+#include "run/task_list.h"
+#include "ui/maker_site.h"
+
+namespace quellorn::ui {
+
+namespace {
+
+constexpr std::uint32_t kSpaceKey = 0x20;
+constexpr std::uint32_t kAKey = 0x41;
+
+constexpr TrayMenuLine kTrayMenu[] = {
+    {TrayEntry::kLink, "Quellorn On the Web"},
+    {TrayEntry::kHelp, "Help"},
+    {std::nullopt, ""},
+    {TrayEntry::kRestore, "&Restore"},
+    {std::nullopt, ""},
+    {TrayEntry::kEraseNow, "Erase Now"},
+    {TrayEntry::kTestNow, "Test Now"},
+    {std::nullopt, ""},
+    {TrayEntry::kShow, "Show Browser Windows    ALT+SPACE"},
+    {TrayEntry::kHide, "Hide Browser Windows    ALT+SPACE"},
+    {std::nullopt, ""},
+    {TrayEntry::kSettings, "Erase &Settings"},
+    {TrayEntry::kOptions, "Options"},
+    {std::nullopt, ""},
+    {TrayEntry::kDownload, "Download Plugins"},
+    {std::nullopt, ""},
+    {TrayEntry::kExit, "&Exit"},
+};
+
+}  // namespace
+
+MainWindow::MainWindow(platform::Platform& os, std::string programFolder, MainWindowHost& host)
+    : ctx_(os, *this, std::move(programFolder)), host_(host) {}
+
+std::span<const TrayMenuLine> MainWindow::TrayMenu() {
+  return kTrayMenu;
+}
+
+std::string_view MainWindow::Caption(MainButton button) const {
+  switch (button) {
+    case MainButton::kErase:
+      return eraseCaption_;
+    case MainButton::kSettings:
+      return "Eraser &Settings";
+    case MainButton::kTest:
+      return "&Test Now";
+    case MainButton::kAbout:
+      return "A&bout";
+    case MainButton::kExit:
+      return "Exit";
+    case MainButton::kViewLog:
+      return "&View Log";
+    case MainButton::kHelp:
+      return "&Help";
+    case MainButton::kOptions:
+      return "&Options";
+    case MainButton::kClear:
+      return "&Clear Log";
+  }
+  return "";
+}
+
+// Erase Now and Exit wait while a run is under way, whichever started it.
+bool MainWindow::Enabled(MainButton button) {
+  switch (button) {
+    case MainButton::kErase:
+      return eraseEnabled_ && !ctx_.runActive;
+    case MainButton::kExit:
+      return !ctx_.runActive;
+    case MainButton::kSettings:
+      return host_.HasWindow(OtherWindow::kSettings);
+    case MainButton::kOptions:
+      return host_.HasWindow(OtherWindow::kOptions);
+    default:
+      return true;
+  }
+}
+
+bool MainWindow::Enabled(TrayEntry entry) {
+  switch (entry) {
+    case TrayEntry::kRestore:
+      return trayRestoreEnabled_;
+    case TrayEntry::kExit:
+      return trayExitEnabled_ && !ctx_.runActive;
+    case TrayEntry::kSettings:
+      return host_.HasWindow(OtherWindow::kSettings);
+    case TrayEntry::kOptions:
+      return host_.HasWindow(OtherWindow::kOptions);
+    default:
+      return true;
+  }
+}
+
+void MainWindow::Load() {
+  const bool hiddenStart = ctx_.startArgument == "min" && ctx_.settings.stealth == 0;
+  visible_ = !hiddenStart;
+  host_.Changed(MainWindowChange::kWindow);
+  lastState_ = state_ == WindowState::kMinimized ? WindowState::kNormal : state_;
+  InstallTrayAndHotKeys();
+  ctx_.os.desktop.SetTrayTip(host_.handle(), "Quellorn");
+  title_ = kTitle;
+  host_.Changed(MainWindowChange::kTitle);
+  Addtask(ctx_);
+  if (ctx_.startArgument == "min") {
+    SetWindowState(WindowState::kMinimized);
+    if (triggers_ != nullptr) Serve([&] { triggers_->WindowsStartUp(); });
+  }
+  status_ = "Last Erased at: " + ctx_.settingsFile.GetSetting("General", "lasterased");
+  progressBarVisible_ = false;
+  host_.Changed(MainWindowChange::kStatus);
+  host_.Changed(MainWindowChange::kProgressBar);
+  host_.Changed(MainWindowChange::kButtons);
+}
+
+// The hot keys stay with the window whatever the settings; the tray icon only without stealth.
+// A key another program holds, or a missing notification area, leaves that part out.
+void MainWindow::InstallTrayAndHotKeys() {
+  platform::Desktop& desktop = ctx_.os.desktop;
+  const platform::WindowHandle window = host_.handle();
+  desktop.RegisterHotKey(window, kBossKeyId, platform::hot_key_modifier::kAlt, kSpaceKey);
+  desktop.RegisterHotKey(window, kShowHideKeyId, platform::hot_key_modifier::kAlt, kAKey);
+  if (ctx_.settings.stealth != 0) desktop.AddTrayIcon(window, kTrayCallback);
+}
+
+template <typename Handler>
+void MainWindow::Serve(Handler handler) {
+  handler();
+  if (unloaded_) return;
+  host_.Changed(MainWindowChange::kButtons);
+  if (closePending_ && !ctx_.runActive) Unload();
+}
+
+void MainWindow::Click(MainButton button) {
+  if (!Enabled(button)) return;
+  switch (button) {
+    case MainButton::kErase:
+      return Serve([&] {
+        ctx_.triggeredRun = false;
+        EraseNow(ctx_);
+      });
+    case MainButton::kTest:
+      return Serve([&] { TestNow(ctx_); });
+    case MainButton::kSettings:
+      return OpenIfPresent(OtherWindow::kSettings);
+    case MainButton::kOptions:
+      return OpenIfPresent(OtherWindow::kOptions);
+    case MainButton::kAbout:
+      return OpenIfPresent(OtherWindow::kAbout);
+    case MainButton::kExit:
+      return RequestClose();
+    case MainButton::kViewLog:
+      return ViewLog(ctx_);
+    case MainButton::kHelp:
+      return OpenHelp(ctx_);
+    case MainButton::kClear:
+      return ClearLogAndConfirm();
+  }
+}
+
+void MainWindow::ClickTray(TrayEntry entry) {
+  if (!Enabled(entry)) return;
+  switch (entry) {
+    case TrayEntry::kLink:
+      ctx_.os.shell.Open(kMakerHomePage, platform::ShowStyle::kHidden);
+      return;
+    case TrayEntry::kHelp:
+      return OpenHelp(ctx_);
+    case TrayEntry::kRestore:
+      return ShowFromHiding();
+    case TrayEntry::kEraseNow:
+      return Serve([&] { EraseNow(ctx_); });
+    case TrayEntry::kTestNow:
+      return Serve([&] { TestNow(ctx_); });
+    case TrayEntry::kShow:
+      return hider_.Show(ctx_.os.desktop);
+    case TrayEntry::kHide:
+      return hider_.Hide(ctx_.os.desktop);
+    case TrayEntry::kSettings:
+      return OpenIfPresent(OtherWindow::kSettings);
+    case TrayEntry::kOptions:
+      return OpenIfPresent(OtherWindow::kOptions);
+    case TrayEntry::kDownload:
+      ctx_.os.shell.Open(kMakerPluginsPage, platform::ShowStyle::kHidden);
+      return;
+    case TrayEntry::kExit:
+      return RequestClose();
+  }
+}
+
+void MainWindow::OpenIfPresent(OtherWindow window) {
+  if (host_.HasWindow(window)) host_.OpenWindow(window);
+}
+
+void MainWindow::ClearLogAndConfirm() {
+  ClearLog(ctx_);
+  host_.ShowMessage("Quellorn", "Log File Cleared Successfully!");
+}
+
+void MainWindow::ClickMinimize() {
+  SetWindowState(WindowState::kMinimized);
+}
+
+void MainWindow::ClickTitleHelp() {
+  OpenHelp(ctx_);
+}
+
+void MainWindow::SetWindowState(WindowState state) {
+  state_ = state;
+  Resize();
+}
+
+// Minimized, the window lives in the tray (or, in stealth mode, nowhere to be seen).
+void MainWindow::Resize() {
+  if (state_ == WindowState::kMinimized) {
+    trayRestoreEnabled_ = true;
+    visible_ = false;
+  } else {
+    trayRestoreEnabled_ = false;
+    lastState_ = state_;
+  }
+  host_.Changed(MainWindowChange::kWindow);
+  host_.Changed(MainWindowChange::kButtons);
+}
+
+void MainWindow::Resized(WindowState state) {
+  if (state != state_) SetWindowState(state);
+}
+
+// Back from the tray or from hiding, in the state it had before.
+void MainWindow::ShowFromHiding() {
+  SetWindowState(lastState_);
+  visible_ = true;
+  host_.Changed(MainWindowChange::kWindow);
+  host_.Focus();
+}
+
+std::optional<std::int64_t> MainWindow::Hook(std::uint32_t message, std::uint64_t wParam,
+                                             std::int64_t lParam) {
+  namespace wm = platform::window_message;
+  switch (message) {
+    case kTrayCallback:
+      ClickTrayIcon(lParam);
+      return 0;
+    case wm::kHotKey:
+      PressHotKey(wParam);
+      return std::nullopt;
+    case wm::kQueryEndSession:
+      if (RefuseSessionEnd()) return 0;
+      if (triggers_ != nullptr) Serve([&] { triggers_->QueryEndSession(); });
+      return std::nullopt;
+    case wm::kEndSession:
+      if (wParam != 0) RequestClose();
+      return std::nullopt;
+    case wm::kClose:
+      RequestClose();
+      return 0;
+    default:
+      return std::nullopt;
+  }
+}
+
+void MainWindow::ClickTrayIcon(std::int64_t mouseMessage) {
+  if (mouseMessage == platform::window_message::kLeftButtonUp) {
+    if (state_ == WindowState::kMinimized) SetWindowState(lastState_);
+    visible_ = true;
+    host_.Changed(MainWindowChange::kWindow);
+    host_.Focus();
+  } else if (mouseMessage == platform::window_message::kRightButtonUp) {
+    host_.ShowTrayMenu();
+  }
+}
+
+void MainWindow::PressHotKey(std::uint64_t id) {
+  if (id == kBossKeyId && ctx_.settings.bosskey == 0) {
+    if (bossKeyState_ == 0) {
+      bossKeyState_ = 1;
+      hider_.Hide(ctx_.os.desktop);
+    } else {
+      hider_.Show(ctx_.os.desktop);
+      bossKeyState_ = 0;
+    }
+  } else if (id == kShowHideKeyId) {
+    if (visible_) {
+      visible_ = false;
+      host_.Changed(MainWindowChange::kWindow);
+    } else {
+      ShowFromHiding();
+    }
+  }
+}
+
+// Windows may not end the session under a run: the run would be cut off midway. The program
+// closes when the run has ended, and the session can end then.
+bool MainWindow::RefuseSessionEnd() {
+  if (!ctx_.runActive) return false;
+  closePending_ = true;
+  return true;
+}
+
+void MainWindow::Timer1() {
+  if (triggers_ != nullptr) Serve([&] { triggers_->Timer1(); });
+}
+
+void MainWindow::TmrAuto() {
+  if (triggers_ != nullptr) Serve([&] { triggers_->TmrAuto(); });
+}
+
+void MainWindow::RequestClose() {
+  if (ctx_.runActive) {
+    closePending_ = true;
+    return;
+  }
+  Unload();
+}
+
+void MainWindow::Unload() {
+  if (unloaded_) return;
+  unloaded_ = true;
+  if (ctx_.settings.clearlog == 1) ClearLog(ctx_);
+  ctx_.os.desktop.RemoveTrayIcon(host_.handle());
+  host_.CloseAll();
+}
+
+}  // namespace quellorn::ui

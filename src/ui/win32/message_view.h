@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+#include "ui/message_window.h"
+#include "ui/win32/message_loop.h"
+#include "ui/win32/skinned_window.h"
+
+namespace quellorn::ui::win32 {
+
+// The message window on screen, modeless. It is as tall as its text needs.
+class MessageView : public SkinnedWindow {
+ public:
+  MessageView(const SkinArt& art, MessageLoop& loop, std::string heading, std::string text);
+
+  bool Show(HWND owner);
+  void Close();
+
+ private:
+  void OnCommand(int id, int code) override;
+  void OnTitleClose() override { Close(); }
+
+  MessageLoop& loop_;
+  MessageWindow model_;
+};
+
+}  // namespace quellorn::ui::win32

@@ -1,0 +1,42 @@
+#include "ui/win32/picture.h"
+
+// Needs <windows.h> before them.
+#include <ole2.h>
+#include <olectl.h>
+
+namespace quellorn::ui::win32 {
+
+UniqueBitmap LoadPicture(std::string_view path) {
+  std::wstring wide = Wide(path);
+  if (wide.empty() || GetFileAttributesW(wide.c_str()) == INVALID_FILE_ATTRIBUTES) return {};
+  IPicture* picture = nullptr;
+  if (FAILED(OleLoadPicturePath(wide.data(), nullptr, 0, 0, IID_IPicture,
+                                reinterpret_cast<void**>(&picture)))) {
+    return {};
+  }
+  OLE_HANDLE handle = 0;
+  short type = PICTYPE_NONE;
+  UniqueBitmap copy;
+  if (SUCCEEDED(picture->get_Type(&type)) && type == PICTYPE_BITMAP &&
+      SUCCEEDED(picture->get_Handle(&handle))) {
+    // The picture owns its bitmap; the program keeps a copy of its own.
+    copy.reset(
+        static_cast<HBITMAP>(CopyImage(reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(handle)),
+                                       IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  }
+  picture->Release();
+  return copy;
+}
+
+void DrawPicture(HDC dc, HBITMAP picture, int left, int top) {
+  if (picture == nullptr) return;
+  BITMAP info{};
+  GetObjectW(picture, sizeof info, &info);
+  const HDC source = CreateCompatibleDC(dc);
+  const HGDIOBJ old = SelectObject(source, picture);
+  BitBlt(dc, left, top, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
+  SelectObject(source, old);
+  DeleteDC(source);
+}
+
+}  // namespace quellorn::ui::win32

@@ -1,0 +1,72 @@
+#include "ui/win32/window.h"
+
+#include <algorithm>
+
+namespace quellorn::ui::win32 {
+
+namespace {
+
+void Register(const WindowSpec& spec, WNDPROC procedure) {
+  WNDCLASSEXW windowClass{};
+  if (GetClassInfoExW(GetModuleHandleW(nullptr), spec.className, &windowClass)) return;
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hIcon = spec.icon;
+  windowClass.hIconSm = spec.smallIcon;
+  windowClass.lpszClassName = spec.className;
+  RegisterClassExW(&windowClass);
+}
+
+// Centred on the owner, or on the screen's work area; never off the work area's top left.
+POINT Place(const WindowSpec& spec) {
+  RECT area{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+  RECT around = area;
+  if (spec.owner != nullptr && IsWindowVisible(spec.owner)) GetWindowRect(spec.owner, &around);
+  const LONG x = (around.left + around.right - spec.width) / 2;
+  const LONG y = (around.top + around.bottom - spec.height) / 2;
+  return {std::max(area.left, x), std::max(area.top, y)};
+}
+
+}  // namespace
+
+Window::~Window() {
+  Destroy();
+}
+
+void Window::Destroy() {
+  if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+}
+
+bool Window::Create(const WindowSpec& spec) {
+  Register(spec, Procedure);
+  const POINT at = Place(spec);
+  // The procedure takes the object from the creation data before the first message it handles.
+  CreateWindowExW(spec.exStyle, spec.className, spec.title.c_str(), spec.style, at.x, at.y,
+                  spec.width, spec.height, spec.owner, nullptr, GetModuleHandleW(nullptr), this);
+  return hwnd_ != nullptr;
+}
+
+LRESULT Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->hwnd_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    self->hwnd_ = nullptr;
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  return self->Handle(message, wParam, lParam);
+}
+
+}  // namespace quellorn::ui::win32

@@ -1,0 +1,242 @@
+// quellorn.exe under Wine, driven as a user would: its windows are found by their class and
+// caption, buttons are pressed, and what a run did is read back from syslog.txt and the disk.
+// Screenshots of every window land in the shots folder for review.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "program_driver.h"
+#include "support/display_check.h"
+
+// Needs <windows.h> before it.
+#include <commctrl.h>
+
+namespace quellorn::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The program folder and the shots folder, made by the test script.
+const fs::path kFolder = L"C:\\quellorn-gui";
+const fs::path kShots = L"C:\\quellorn-gui-shots";
+
+constexpr UINT kTrayCallback = 2025;
+constexpr int kShowHideKey = 2;
+
+void Write(const fs::path& path, std::string_view text) {
+  fs::create_directories(path.parent_path());
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string Read(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// Four built-in items that erase only registry entries, and one custom item that erases the
+// trace files.
+constexpr std::string_view kSettings =
+    "[General]\r\nstealth=1\r\nresultwin=1\r\nclearlog=0\r\nWarning=0\r\nAntiRecover=1\r\n"
+    "[IE]\r\nURLList=0\r\nCookies=1\r\nHistory=1\r\nCache=1\r\nAutoComplete=1\r\nplugins=1\r\n"
+    "Index=1\r\n[netscape]\r\nhistory=1\r\ncookies=1\r\nURL=1\r\ncache=1\r\n"
+    "[AOL]\r\ncache=1\r\ncookies=1\r\nhistory=1\r\nURL=1\r\n[Opera]\r\nURL=1\r\ncookies=1\r\n"
+    "cache=1\r\n[Windows]\r\nRecent=1\r\nFind=0\r\nRun=0\r\nRecycleBin=1\r\nWindowsTemp=1\r\n"
+    "OpenSave=0\r\n";
+constexpr int kTaskRows = 5;
+
+class GuiTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!CanShowWindows()) GTEST_SKIP() << "no display to show windows on";
+    ASSERT_TRUE(fs::exists(kFolder / "quellorn.exe")) << "the test script copies it there";
+    Write(kFolder / "settings.dat", kSettings);
+    Write(kFolder / "Custom" / "Leftovers.qk",
+          "[Info]\r\nTitle = Leftovers\r\nSelected = 0\r\nDelFile1=" +
+              (kFolder / "traces" / "*.trc").string() + "\r\n");
+    fs::remove_all(kFolder / "traces");
+    Write(kFolder / "traces" / "one.trc", "a trace");
+    Write(kFolder / "traces" / "two.trc", "another trace");
+    fs::remove(kFolder / "syslog.txt");
+    fs::remove(kFolder / "help.chm");
+    fs::create_directories(kShots);
+  }
+
+  static std::wstring Shot(std::wstring_view name) { return (kShots / name).wstring() + L".bmp"; }
+  static std::string Log() { return Read(kFolder / "syslog.txt"); }
+  static bool TracesLeft() {
+    return fs::exists(kFolder / "traces" / "one.trc") || fs::exists(kFolder / "traces" / "two.trc");
+  }
+  static HWND List(HWND main, int which) {
+    HWND list = FindWindowExW(main, nullptr, WC_LISTVIEWW, nullptr);
+    if (which == 1) list = FindWindowExW(main, list, WC_LISTVIEWW, nullptr);
+    return list;
+  }
+};
+
+TEST_F(GuiTest, MainWindowListsTheTasksAndATestRunChangesNothing) {
+  RunningProgram program(kFolder);
+  ASSERT_NE(program.main(), nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(program.main()) != FALSE; }));
+  EXPECT_EQ(RowCount(List(program.main(), 0)), kTaskRows);
+  EXPECT_TRUE(Screenshot(program.main(), Shot(L"main")));
+
+  ASSERT_TRUE(Click(program.main(), L"Test Now"));
+  const HWND result = WaitForWindow(program.id(), L"Quellorn.Message", L"Test Completed");
+  ASSERT_NE(result, nullptr);
+  EXPECT_TRUE(Screenshot(result, Shot(L"test_result")));
+  EXPECT_TRUE(Screenshot(program.main(), Shot(L"main_after_test")));
+  EXPECT_NE(Log().find("Test Mode: Test Start"), std::string::npos) << Log();
+  EXPECT_NE(Log().find("Test Mode: --Test Completed"), std::string::npos) << Log();
+  EXPECT_TRUE(fs::exists(kFolder / "traces" / "one.trc"));
+  EXPECT_GT(RowCount(List(program.main(), 1)), 2) << "progress lines";
+
+  ASSERT_TRUE(Click(result, L"OK"));
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(result); }));
+}
+
+// A run yields to the window after every file: it repaints and answers, and a request to close
+// waits for the run to end.
+TEST_F(GuiTest, DuringARunTheWindowAnswersAndClosesOnlyAfterIt) {
+  for (int i = 0; i < 1500; ++i) {
+    Write(kFolder / "traces" / ("many" + std::to_string(i) + ".trc"), "a trace");
+  }
+  RunningProgram program(kFolder);
+  const HWND main = program.main();
+  ASSERT_NE(main, nullptr);
+  const HWND bar = FindWindowExW(main, nullptr, PROGRESS_CLASSW, nullptr);
+  EXPECT_FALSE(IsWindowVisible(bar)) << "only during a run";
+
+  ASSERT_TRUE(Click(main, L"Test Now"));
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(bar) != FALSE; }));
+  EXPECT_TRUE(Screenshot(main, Shot(L"main_during_run")));
+  EXPECT_FALSE(IsWindowEnabled(FindButton(main, L"Erase Now")));
+  EXPECT_FALSE(IsWindowEnabled(FindButton(main, L"Exit")));
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(program.WaitForExit());
+  EXPECT_NE(Log().find("Test Mode: --Test Completed"), std::string::npos)
+      << "the run ended before the program";
+}
+
+TEST_F(GuiTest, EraseNowAsksFirstThenErases) {
+  RunningProgram program(kFolder);
+  ASSERT_NE(program.main(), nullptr);
+
+  ASSERT_TRUE(Click(program.main(), L"Erase Now"));
+  HWND confirmation = WaitForWindow(program.id(), L"Quellorn.EraseNow", L"Erase Now");
+  ASSERT_NE(confirmation, nullptr);
+  EXPECT_FALSE(IsWindowEnabled(program.main())) << "modal";
+  ASSERT_TRUE(Click(confirmation, L"Cancel"));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(confirmation); }));
+  EXPECT_TRUE(Responds(program.main()));
+  EXPECT_EQ(Log(), "") << "a cancelled run writes nothing";
+  EXPECT_TRUE(TracesLeft());
+
+  ASSERT_TRUE(Click(program.main(), L"Erase Now"));
+  confirmation = WaitForWindow(program.id(), L"Quellorn.EraseNow", L"Erase Now");
+  ASSERT_NE(confirmation, nullptr);
+  EXPECT_TRUE(Screenshot(confirmation, Shot(L"confirmation")));
+  ASSERT_TRUE(Click(confirmation, L"Erase Now"));
+  const HWND result = WaitForWindow(program.id(), L"Quellorn.Message", L"Task Completed");
+  ASSERT_NE(result, nullptr);
+  EXPECT_TRUE(Screenshot(result, Shot(L"erase_result")));
+  EXPECT_NE(Log().find("-----------Start to Erase"), std::string::npos) << Log();
+  EXPECT_NE(Log().find("Files Erased: 2 "), std::string::npos) << Log();
+  EXPECT_FALSE(TracesLeft());
+  EXPECT_TRUE(IsWindowEnabled(program.main()));
+}
+
+TEST_F(GuiTest, AboutWindowOpensAndCloses) {
+  RunningProgram program(kFolder);
+  ASSERT_NE(program.main(), nullptr);
+  ASSERT_TRUE(Click(program.main(), L"About"));
+  const HWND about = WaitForWindow(program.id(), L"Quellorn.About", L"About");
+  ASSERT_NE(about, nullptr);
+  EXPECT_TRUE(Screenshot(about, Shot(L"about")));
+  ASSERT_TRUE(Click(about, L"OK"));
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }));
+}
+
+// ALT+A reaches a hidden window only through its message: Wine delivers global hot keys while
+// one of its windows has the keyboard.
+TEST_F(GuiTest, TrayMenuMinimizingAndAltA) {
+  RunningProgram program(kFolder);
+  const HWND main = program.main();
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
+
+  PostMessageW(main, kTrayCallback, 0, WM_RBUTTONUP);
+  const HWND menu = WaitForWindow(program.id(), L"#32768");
+  ASSERT_NE(menu, nullptr);
+  EXPECT_TRUE(Screenshot(menu, Shot(L"tray_menu")));
+  PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); }));
+
+  // The minimize image of the title bar: to the tray.
+  RECT client{};
+  GetClientRect(main, &client);
+  const LPARAM minimize = MAKELPARAM(client.right - 39 + 6, 8 + 6);
+  PostMessageW(main, WM_LBUTTONDOWN, MK_LBUTTON, minimize);
+  PostMessageW(main, WM_LBUTTONUP, 0, minimize);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(main); }));
+  EXPECT_TRUE(Screenshot(GetDesktopWindow(), Shot(L"desktop_in_tray")));
+  PostMessageW(main, kTrayCallback, 0, WM_LBUTTONUP);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
+
+  PostMessageW(main, WM_HOTKEY, kShowHideKey, MAKELPARAM(MOD_ALT, 'A'));
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(main); }));
+  PostMessageW(main, WM_HOTKEY, kShowHideKey, MAKELPARAM(MOD_ALT, 'A'));
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
+}
+
+TEST_F(GuiTest, StartedByWindowsInStealthModeItStaysUnseenUntilAltA) {
+  std::string settings(kSettings);
+  settings.replace(settings.find("stealth=1"), 9, "stealth=0");
+  Write(kFolder / "settings.dat", settings);
+  RunningProgram program(kFolder, L"min");
+  const HWND main = program.main();
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(Responds(main));
+  EXPECT_FALSE(IsWindowVisible(main));
+  PostMessageW(main, WM_HOTKEY, kShowHideKey, MAKELPARAM(MOD_ALT, 'A'));
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
+}
+
+// A folder window that shares the program's title is no old copy.
+TEST_F(GuiTest, ASecondCopyClosesTheFirstAndNothingElse) {
+  WNDCLASSW folderClass{};
+  folderClass.lpfnWndProc = DefWindowProcW;
+  folderClass.hInstance = GetModuleHandleW(nullptr);
+  folderClass.lpszClassName = L"CabinetWClass";
+  RegisterClassW(&folderClass);
+  const HWND folder = CreateWindowExW(0, L"CabinetWClass", L"Quellorn", WS_OVERLAPPEDWINDOW, 40, 40,
+                                      300, 200, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_NE(folder, nullptr);
+
+  RunningProgram first(kFolder);
+  ASSERT_NE(first.main(), nullptr);
+  RunningProgram second(kFolder);
+  EXPECT_TRUE(first.WaitForExit());
+  ASSERT_NE(second.main(), nullptr);
+  EXPECT_NE(second.main(), first.main());
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(second.main()) != FALSE; }));
+  MSG closing;
+  EXPECT_FALSE(PeekMessageW(&closing, folder, WM_CLOSE, WM_CLOSE, PM_NOREMOVE));
+  EXPECT_TRUE(IsWindow(folder));
+  DestroyWindow(folder);
+}
+
+TEST_F(GuiTest, HelpWithoutItsFileDoesNoHarm) {
+  RunningProgram program(kFolder);
+  ASSERT_NE(program.main(), nullptr);
+  ASSERT_TRUE(Click(program.main(), L"Help"));
+  ASSERT_TRUE(Responds(program.main()));
+  EXPECT_EQ(FindProgramWindow(program.id(), L"#32770"), nullptr) << "no error box";
+  EXPECT_TRUE(IsWindowVisible(program.main()));
+}
+
+}  // namespace
+}  // namespace quellorn::testing

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "support/context_fixture.h"
+#include "support/test_windows.h"
+#include "ui/main_window.h"
+#include "ui/recording_host.h"
+
+namespace quellorn::testing {
+
+// The main window's model on a test machine, its window a hidden one of the test's desktop.
+// Nothing is selected for a run unless a test selects it.
+class MainWindowTest : public PlatformTest {
+ protected:
+  MainWindowTest() {
+    host.window =
+        windows.Open("Quellorn.Test", "Quellorn model test", platform::ShowStyle::kHidden);
+    ctx.settings.trackFlags.fill(1);
+    ctx.settings.stealth = 1;  // a tray icon, as shipped
+  }
+
+  void SetUp() override {
+    if (!windows.CanOpen()) GTEST_SKIP() << "no display to show windows on";
+  }
+
+  // Whether the window's tray icon is there: only an icon that is there takes a tip.
+  bool TrayIconShown() { return desktop.SetTrayTip(host.window, "probe") == platform::kSuccess; }
+  bool HotKeyHeld(int id, std::uint32_t key) {
+    return desktop.RegisterHotKey(host.window, id, platform::hot_key_modifier::kAlt, key) ==
+           platform::kHotKeyAlreadyRegistered;
+  }
+  std::optional<std::int64_t> PressHotKey(int id) {
+    return window.Hook(platform::window_message::kHotKey, static_cast<std::uint64_t>(id), 0);
+  }
+  std::optional<std::int64_t> ClickTrayIcon(std::uint32_t mouseMessage) {
+    return window.Hook(ui::MainWindow::kTrayCallback, 0, mouseMessage);
+  }
+
+  TestWindows windows{machine};
+  RecordingHost host;
+  ui::MainWindow window{os, programFolder, host};
+  Context& ctx = window.context();
+  platform::Desktop& desktop = os.desktop;
+};
+
+}  // namespace quellorn::testing

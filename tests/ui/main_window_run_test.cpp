@@ -1,0 +1,188 @@
+#include <gtest/gtest.h>
+
+#include "core/activity_log.h"
+#include "ui/main_window.h"
+#include "ui/main_window_fixture.h"
+
+namespace quellorn {
+namespace {
+
+using platform::ShowStyle;
+using platform::window_message::kQueryEndSession;
+using ui::MainButton;
+using ui::TrayEntry;
+
+// The main window while runs go on: what it lets the user do, and when it may close.
+class MainWindowRunTest : public testing::MainWindowTest {
+ protected:
+  MainWindowRunTest() {
+    // One custom item with one file to erase, so that a run yields to the window once.
+    machine.WriteFile(machine.root() + "\\junk\\a.tmp", "leftover");
+    machine.WriteFile(ProgramFile("Custom\\Junk.qk"),
+                      "[Info]\r\nSelected = 0\r\nDelFile1=" + machine.root() + "\\junk\\*.tmp\r\n");
+    machine.WriteFile(ProgramFile("settings.dat"), "[General]\r\nWarning=1\r\n");
+    ctx.settings.antirecover = 1;
+    window.Load();
+  }
+
+  std::string Log() { return machine.ReadFile(LogPath(ctx)); }
+};
+
+TEST_F(MainWindowRunTest, AskingToCloseDuringARunClosesWhenItEnds) {
+  const auto asks = std::to_array<std::function<void(ui::MainWindow&)>>({
+      [](ui::MainWindow& w) { w.RequestClose(); },
+      [](ui::MainWindow& w) { w.Hook(platform::window_message::kClose, 1, 1); },
+      [](ui::MainWindow& w) { w.Hook(platform::window_message::kEndSession, 1, 0); },
+  });
+  for (std::size_t i = 0; i < asks.size(); ++i) {
+    SCOPED_TRACE(i);
+    testing::RecordingHost caseHost;
+    caseHost.window = windows.Open("Quellorn.Test", "case", ShowStyle::kHidden);
+    ui::MainWindow caseWindow(os, programFolder, caseHost);
+    caseWindow.context().settings = ctx.settings;
+    caseWindow.context().settings.clearlog = 1;
+    caseWindow.Load();
+    machine.WriteFile(machine.root() + "\\junk\\a.tmp", "leftover");
+    bool askedOnce = false;
+    caseHost.onPump = [&] {
+      if (askedOnce) return;
+      askedOnce = true;
+      asks[i](caseWindow);
+      EXPECT_EQ(caseHost.closeAlls, 0) << "not under the run";
+      EXPECT_FALSE(caseWindow.Enabled(MainButton::kErase));
+      EXPECT_FALSE(caseWindow.Enabled(MainButton::kExit));
+      EXPECT_FALSE(caseWindow.Enabled(TrayEntry::kExit));
+      caseWindow.Click(MainButton::kExit);
+      caseWindow.ClickTray(TrayEntry::kExit);
+      EXPECT_EQ(caseHost.closeAlls, 0);
+    };
+    caseWindow.Click(MainButton::kErase);
+    EXPECT_TRUE(askedOnce);
+    EXPECT_TRUE(caseWindow.unloaded());
+    EXPECT_EQ(caseHost.closeAlls, 1);
+    EXPECT_EQ(Log(), "") << "the run ended, then the log option emptied the log at exit";
+  }
+}
+
+TEST_F(MainWindowRunTest, TheSessionMayNotEndUnderARun) {
+  struct Triggers : ui::MainWindowTriggers {
+    int queries = 0;
+    void WindowsStartUp() override {}
+    void Timer1() override {}
+    void TmrAuto() override {}
+    void QueryEndSession() override { ++queries; }
+  } triggers;
+  window.SetTriggers(&triggers);
+  std::optional<std::int64_t> answer;
+  host.onPump = [&] {
+    if (!answer) answer = window.Hook(kQueryEndSession, 0, 0);
+  };
+  window.Click(MainButton::kTest);
+  EXPECT_EQ(answer, 0) << "refused";
+  EXPECT_EQ(triggers.queries, 0);
+  EXPECT_EQ(host.closeAlls, 1) << "the program ends after the run, so the session can";
+
+  testing::RecordingHost idleHost;
+  idleHost.window = windows.Open("Quellorn.Test", "idle", ShowStyle::kHidden);
+  ui::MainWindow idle(os, programFolder, idleHost);
+  idle.SetTriggers(&triggers);
+  idle.Load();
+  EXPECT_EQ(idle.Hook(kQueryEndSession, 0, 0), std::nullopt) << "passed on";
+  EXPECT_EQ(triggers.queries, 1);
+  EXPECT_EQ(idleHost.closeAlls, 0);
+}
+
+TEST_F(MainWindowRunTest, ButtonsComeBackAfterARun) {
+  bool checked = false;
+  host.onPump = [&] {
+    checked = true;
+    EXPECT_FALSE(window.Enabled(MainButton::kErase));
+    EXPECT_TRUE(window.progressBarVisible());
+    window.Click(MainButton::kTest);  // ignored: one run at a time
+  };
+  window.Click(MainButton::kErase);
+  EXPECT_TRUE(checked);
+  EXPECT_TRUE(window.Enabled(MainButton::kErase));
+  EXPECT_TRUE(window.Enabled(MainButton::kExit));
+  EXPECT_TRUE(window.Enabled(TrayEntry::kExit));
+  EXPECT_FALSE(window.progressBarVisible());
+  EXPECT_EQ(window.Caption(MainButton::kErase), "Erase Now");
+  ASSERT_EQ(window.tasks().size(), 1u);
+  EXPECT_EQ(window.tasks()[0].status, "Done");
+  EXPECT_EQ(window.tasks()[0].icon, "done");
+  EXPECT_EQ(window.status().rfind("Erased Registry Keys: 0  Files: 1", 0), 0u) << window.status();
+  EXPECT_EQ(Log().find("Test Mode"), std::string::npos) << "one erase run, no test run inside it";
+  EXPECT_EQ(host.closeAlls, 0);
+}
+
+// A triggered run's result closes by itself after a while; the user's run leaves it open.
+TEST_F(MainWindowRunTest, ResultOfATriggeredRunClosesByItself) {
+  ctx.settings.Resultwin = 1;
+  ctx.triggeredRun = true;
+  ctx.eraseMode = "erase";
+  window.ClickTray(TrayEntry::kEraseNow);  // leaves the flag as the trigger set it
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].heading, "Task Completed");
+  EXPECT_EQ(host.waits, std::vector<std::chrono::milliseconds>{std::chrono::seconds(3)});
+  EXPECT_FALSE(host.IsMessageOpen(0));
+
+  window.Click(MainButton::kErase);  // clears the flag
+  ASSERT_EQ(host.messages.size(), 2u);
+  EXPECT_TRUE(host.IsMessageOpen(1));
+  EXPECT_EQ(host.waits.size(), 1u);
+}
+
+TEST_F(MainWindowRunTest, TestNowFromTheTrayMenuShowsItsResult) {
+  window.ClickTray(TrayEntry::kTestNow);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].heading, "Test Completed");
+  EXPECT_NE(Log().find("Test Mode: Test Start"), std::string::npos);
+  EXPECT_EQ(machine.ReadFile(machine.root() + "\\junk\\a.tmp"), "leftover");
+}
+
+TEST_F(MainWindowRunTest, ClosingEmptiesTheLogOnlyWithLogOptionOne) {
+  for (const std::int16_t option : {0, 1, 2, 3}) {
+    SCOPED_TRACE(option);
+    testing::RecordingHost caseHost;
+    caseHost.window = windows.Open("Quellorn.Test", "case", ShowStyle::kHidden);
+    ui::MainWindow caseWindow(os, programFolder, caseHost);
+    caseWindow.context().settings.clearlog = option;
+    caseWindow.context().settings.stealth = 1;
+    caseWindow.Load();
+    machine.WriteFile(LogPath(ctx), "a line\r\n");
+    caseWindow.Click(MainButton::kExit);
+    EXPECT_EQ(caseHost.closeAlls, 1);
+    EXPECT_EQ(Log(), option == 1 ? "" : "a line\r\n");
+    EXPECT_NE(desktop.SetTrayTip(caseHost.window, "gone"), platform::kSuccess);
+    caseWindow.RequestClose();
+    EXPECT_EQ(caseHost.closeAlls, 1) << "unloads once";
+  }
+}
+
+TEST_F(MainWindowRunTest, AMinStartHandsTheLoadedWindowToTheTriggers) {
+  struct Triggers : ui::MainWindowTriggers {
+    ui::MainWindow* window = nullptr;
+    std::size_t rowsSeen = 99;
+    bool visibleSeen = true;
+    void WindowsStartUp() override {
+      rowsSeen = window->tasks().size();
+      visibleSeen = window->visible();
+    }
+    void Timer1() override {}
+    void TmrAuto() override {}
+    void QueryEndSession() override {}
+  } triggers;
+  testing::RecordingHost minHost;
+  minHost.window = windows.Open("Quellorn.Test", "min", ShowStyle::kHidden);
+  ui::MainWindow started(os, programFolder, minHost);
+  triggers.window = &started;
+  started.SetTriggers(&triggers);
+  started.context().settings.trackFlags.fill(1);
+  started.context().startArgument = "min";
+  started.Load();
+  EXPECT_EQ(triggers.rowsSeen, 1u) << "after the task list is built";
+  EXPECT_FALSE(triggers.visibleSeen) << "after the window went to the tray";
+}
+
+}  // namespace
+}  // namespace quellorn

@@ -1,0 +1,181 @@
+#include "ui/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include "core/activity_log.h"
+#include "ui/main_window_fixture.h"
+
+namespace quellorn {
+namespace {
+
+using platform::ShowStyle;
+using platform::window_message::kLeftButtonUp;
+using platform::window_message::kRightButtonUp;
+using ui::MainButton;
+using ui::TrayEntry;
+using ui::WindowState;
+
+class MainWindowLoadTest : public testing::MainWindowTest {};
+
+TEST_F(MainWindowLoadTest, ShowsTheTaskListTitleAndLastErase) {
+  ctx.settings.trackFlags.fill(0);
+  machine.WriteFile(ProgramFile("Custom\\Mine.qk"), "[Info]\r\nSelected = 0\r\n");
+  window.Load();
+  EXPECT_EQ(window.title(), "Quellorn 2.0");
+  ASSERT_EQ(window.tasks().size(), 25u);
+  EXPECT_EQ(window.tasks()[17].text, "AOL history");
+  EXPECT_EQ(window.tasks()[24].text, "Mine");
+  EXPECT_EQ(window.tasks()[24].icon, "Cust");
+  EXPECT_EQ(ctx.taskCount, 25);
+  EXPECT_EQ(window.status(), "Last Erased at: unknown value");
+  EXPECT_FALSE(window.progressBarVisible());
+  EXPECT_TRUE(HotKeyHeld(ui::MainWindow::kBossKeyId, 0x20));
+  EXPECT_TRUE(HotKeyHeld(ui::MainWindow::kShowHideKeyId, 0x41));
+}
+
+TEST_F(MainWindowLoadTest, StatusShowsTheTimeOfTheLastErase) {
+  machine.WriteFile(ProgramFile("settings.dat"), "[general]\r\nLastErased=3/6/2024 9:00:00 PM\r\n");
+  window.Load();
+  EXPECT_EQ(window.status(), "Last Erased at: 3/6/2024 9:00:00 PM");
+}
+
+// How the program comes up, by the way it was started and the stealth setting (0 is on).
+TEST_F(MainWindowLoadTest, StartArgumentAndStealthDecideWhatIsSeen) {
+  const struct {
+    const char* argument;
+    std::int16_t stealth;
+    bool visible;
+    WindowState state;
+    bool trayIcon;
+  } cases[] = {
+      {"", 1, true, WindowState::kNormal, true},
+      {"", 0, true, WindowState::kNormal, false},
+      {"min", 1, false, WindowState::kMinimized, true},
+      {"min", 0, false, WindowState::kMinimized, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.argument) + " stealth " + std::to_string(c.stealth));
+    testing::RecordingHost caseHost;
+    caseHost.window = windows.Open("Quellorn.Test", "case", ShowStyle::kHidden);
+    ui::MainWindow caseWindow(os, programFolder, caseHost);
+    caseWindow.context().settings.trackFlags.fill(1);
+    caseWindow.context().settings.stealth = c.stealth;
+    caseWindow.context().startArgument = c.argument;
+    caseWindow.Load();
+    EXPECT_EQ(caseWindow.visible(), c.visible);
+    EXPECT_EQ(caseWindow.state(), c.state);
+    EXPECT_EQ(caseWindow.lastState(), WindowState::kNormal);
+    EXPECT_EQ(caseWindow.Enabled(TrayEntry::kRestore), c.state == WindowState::kMinimized);
+    EXPECT_EQ(desktop.SetTrayTip(caseHost.window, "probe") == platform::kSuccess, c.trayIcon);
+  }
+}
+
+TEST_F(MainWindowLoadTest, FromTheTrayALeftClickRestoresTheLastState) {
+  ctx.startArgument = "min";
+  window.Load();
+  EXPECT_EQ(ClickTrayIcon(kRightButtonUp), 0);
+  EXPECT_EQ(host.trayMenus, 1);
+  EXPECT_FALSE(window.visible());
+  EXPECT_EQ(ClickTrayIcon(kLeftButtonUp), 0);
+  EXPECT_TRUE(window.visible());
+  EXPECT_EQ(window.state(), WindowState::kNormal);
+  EXPECT_FALSE(window.Enabled(TrayEntry::kRestore));
+  EXPECT_EQ(host.focuses, 1);
+}
+
+TEST_F(MainWindowLoadTest, InStealthModeAltAIsTheWayIn) {
+  ctx.startArgument = "min";
+  ctx.settings.stealth = 0;
+  window.Load();
+  EXPECT_FALSE(window.visible());
+  EXPECT_FALSE(TrayIconShown());
+  EXPECT_EQ(PressHotKey(ui::MainWindow::kShowHideKeyId), std::nullopt) << "passed on";
+  EXPECT_TRUE(window.visible());
+  EXPECT_EQ(window.state(), WindowState::kNormal);
+  PressHotKey(ui::MainWindow::kShowHideKeyId);
+  EXPECT_FALSE(window.visible());
+  EXPECT_EQ(window.state(), WindowState::kNormal) << "ALT+A hides without minimizing";
+}
+
+TEST_F(MainWindowLoadTest, MinimizingHidesInTheTrayAndRestoreBringsItBack) {
+  window.Load();
+  window.ClickMinimize();
+  EXPECT_FALSE(window.visible());
+  EXPECT_TRUE(window.Enabled(TrayEntry::kRestore));
+  EXPECT_TRUE(TrayIconShown());
+  window.ClickTray(TrayEntry::kRestore);
+  EXPECT_TRUE(window.visible());
+  EXPECT_EQ(window.state(), WindowState::kNormal);
+  EXPECT_FALSE(window.Enabled(TrayEntry::kRestore));
+  // A maximized window minimized by the system comes back maximized.
+  window.Resized(WindowState::kMaximized);
+  window.Resized(WindowState::kMinimized);
+  EXPECT_EQ(window.lastState(), WindowState::kMaximized);
+  ClickTrayIcon(kLeftButtonUp);
+  EXPECT_EQ(window.state(), WindowState::kMaximized);
+}
+
+TEST_F(MainWindowLoadTest, ButtonsAndTrayMenuShowTheirCaptions) {
+  std::vector<std::string> buttons;
+  for (const MainButton button : {MainButton::kErase, MainButton::kSettings, MainButton::kTest,
+                                  MainButton::kAbout, MainButton::kExit, MainButton::kViewLog,
+                                  MainButton::kHelp, MainButton::kOptions, MainButton::kClear}) {
+    buttons.emplace_back(window.Caption(button));
+  }
+  EXPECT_EQ(buttons,
+            (std::vector<std::string>{"&Erase Now", "Eraser &Settings", "&Test Now", "A&bout",
+                                      "Exit", "&View Log", "&Help", "&Options", "&Clear Log"}));
+  std::vector<std::string> captions;
+  for (const ui::TrayMenuLine& line : ui::MainWindow::TrayMenu()) {
+    captions.emplace_back(line.entry ? line.caption : "-");
+  }
+  EXPECT_EQ(captions,
+            (std::vector<std::string>{
+                "Quellorn On the Web", "Help", "-", "&Restore", "-", "Erase Now", "Test Now", "-",
+                "Show Browser Windows    ALT+SPACE", "Hide Browser Windows    ALT+SPACE", "-",
+                "Erase &Settings", "Options", "-", "Download Plugins", "-", "&Exit"}));
+}
+
+TEST_F(MainWindowLoadTest, LinksHelpAndLogButtonsReachTheShell) {
+  window.Load();
+  window.ClickTray(TrayEntry::kLink);
+  window.ClickTray(TrayEntry::kDownload);
+  window.Click(MainButton::kHelp);
+  window.ClickTitleHelp();
+  window.Click(MainButton::kViewLog);
+  ASSERT_EQ(shell.opens.size(), 4u);
+  EXPECT_EQ(shell.opens[0].target, "https://www.orvalen.example/");
+  EXPECT_EQ(shell.opens[0].style, ShowStyle::kHidden);
+  EXPECT_EQ(shell.opens[1].target, "https://www.orvalen.example/plugins.htm");
+  EXPECT_EQ(shell.opens[2].target, ProgramFile("help.chm"));
+  EXPECT_EQ(shell.opens[3].target, ProgramFile("help.chm"));
+  ASSERT_EQ(shell.starts.size(), 1u);
+  EXPECT_EQ(shell.starts[0].target, "notepad " + ProgramFile("syslog.txt"));
+}
+
+TEST_F(MainWindowLoadTest, ClearLogEmptiesTheLogAndSaysSo) {
+  machine.WriteFile(ProgramFile("syslog.txt"), "old line\r\n");
+  window.Load();
+  window.Click(MainButton::kClear);
+  EXPECT_EQ(machine.ReadFile(ProgramFile("syslog.txt")), "");
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].heading, "Quellorn");
+  EXPECT_EQ(host.messages[0].text, "Log File Cleared Successfully!");
+}
+
+// Windows the toolkit does not have yet cannot be asked for.
+TEST_F(MainWindowLoadTest, OpensOnlyTheWindowsThereAre) {
+  window.Load();
+  EXPECT_FALSE(window.Enabled(MainButton::kSettings));
+  EXPECT_FALSE(window.Enabled(TrayEntry::kOptions));
+  window.Click(MainButton::kSettings);
+  window.ClickTray(TrayEntry::kOptions);
+  window.Click(MainButton::kAbout);
+  host.available.insert(ui::OtherWindow::kOptions);
+  window.Click(MainButton::kOptions);
+  EXPECT_EQ(host.opened,
+            (std::vector<ui::OtherWindow>{ui::OtherWindow::kAbout, ui::OtherWindow::kOptions}));
+}
+
+}  // namespace
+}  // namespace quellorn
