@@ -10,10 +10,10 @@
 namespace quellorn::testing {
 
 // Item files in the program's plugins and custom item folders, and a scratch registry key
-// (HKEY_CURRENT_USER\Software\QuellornTest\Plugin) for their registry actions.
+// (HKEY_CURRENT_USER\Software\QuellornTest-Plugin) for their registry actions.
 class PluginTest : public ContextTest {
  protected:
-  static constexpr std::string_view kSubKey = "Software\\QuellornTest\\Plugin";
+  static constexpr std::string_view kSubKey = "Software\\QuellornTest-Plugin";
 
   static std::string Key(std::string_view below = "") {
     std::string path = "HKEY_CURRENT_USER\\" + std::string(kSubKey);

@@ -21,7 +21,8 @@ class RegApiTest : public testing::ContextTest {
   std::string Log() { return machine.ReadFile(ProgramFile("syslog.txt")); }
   std::string Read(const std::string& name) { return QueryValue(ctx, kCurrentUser, key, name); }
 
-  const std::string key = "Software\\QuellornTest\\Registry";
+  // A key with no parent that another test program running meanwhile could create and remove.
+  const std::string key = "Software\\QuellornTest-Registry";
 };
 
 TEST_F(RegApiTest, QueryValueAnswersTextDecimalOrTheMarker) {

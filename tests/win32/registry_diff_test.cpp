@@ -134,7 +134,7 @@ std::vector<std::string> RunScript(Registry& registry, const std::string& base) 
 }
 
 TEST(RegistryDiff, PortableRegistryAnswersAsTheRealOne) {
-  const std::string base = "Software\\QuellornTest\\Diff";
+  const std::string base = "Software\\QuellornTest-Diff";
   testing::TestMachine machine;  // the real registry, put back as it was when the test ends
   PortableRegistry portable;
   const std::vector<std::string> real = RunScript(machine.platform().registry, base);
