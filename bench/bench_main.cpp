@@ -46,7 +46,8 @@ int Generate(const std::filesystem::path& dir, int files, int folders, int minKi
   std::mt19937 random(20261206);
   std::uniform_int_distribution<int> kib(minKib, maxKib);
   std::vector<char> block(static_cast<std::size_t>(maxKib) * 1024);
-  for (std::size_t i = 0; i < block.size(); ++i) block[i] = static_cast<char>('a' + i % 26);
+  for (std::size_t i = 0; i < block.size(); ++i)
+    block[i] = static_cast<char>('a' + i % 26);
   for (int i = 0; i < files; ++i) {
     const std::filesystem::path folder = dir / ("folder" + std::to_string(i % folders));
     if (i < folders) std::filesystem::create_directories(folder);

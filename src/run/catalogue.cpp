@@ -43,6 +43,8 @@ static_assert(std::size(kCatalogue) == kTrackCount);
 
 }  // namespace
 
-std::span<const CatalogueItem> Catalogue() { return kCatalogue; }
+std::span<const CatalogueItem> Catalogue() {
+  return kCatalogue;
+}
 
 }  // namespace quellorn

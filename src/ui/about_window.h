@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/erase_now_window.h"
+#include "ui/control_text.h"
 
 namespace quellorn {
 

@@ -4,17 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "ui/control_text.h"
+
 namespace quellorn {
 
 struct Context;
 
 namespace ui {
-
-// One control of a window: its name and the text it shows.
-struct ControlText {
-  std::string_view name;
-  std::string_view text;
-};
 
 // The confirmation window shown before a run erases: erase, test, or cancel. It answers the
 // choice as the erase mode ("erase", "test" or "").

@@ -61,8 +61,8 @@ std::string DemoBuilder::InProgram(std::string_view relative) {
 void BuildDemoMachine(DemoBuilder& demo) {
   using Area = void (*)(DemoBuilder&);
   constexpr Area kAreas[] = {
-      AddUserProfile,     AddProgramFolder, AddWindowsTraces, AddInternetExplorerTraces,
-      AddNetscapeTraces,  AddOperaTraces,   AddAolTraces,     AddEveryFamilyPlugin,
+      AddUserProfile,    AddProgramFolder, AddWindowsTraces, AddInternetExplorerTraces,
+      AddNetscapeTraces, AddOperaTraces,   AddAolTraces,     AddEveryFamilyPlugin,
   };
   for (Area area : kAreas)
     area(demo);

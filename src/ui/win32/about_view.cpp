@@ -22,10 +22,7 @@ constexpr int kFirstLink = 120;
 constexpr unsigned kLinkColour = 0x0033AA;
 
 std::string_view TextOf(std::string_view name) {
-  for (const ControlText& control : AboutWindow::Controls()) {
-    if (control.name == name) return control.text;
-  }
-  return "";
+  return ui::TextOf(AboutWindow::Controls(), name);
 }
 
 int LinkId(AboutLink link) {

@@ -17,10 +17,7 @@ constexpr int kWarning = 105;
 constexpr int kCheckHeight = 18;
 
 std::string_view TextOf(std::string_view name) {
-  for (const ControlText& control : EraseNowWindow::Controls()) {
-    if (control.name == name) return control.text;
-  }
-  return "";
+  return ui::TextOf(EraseNowWindow::Controls(), name);
 }
 
 int HeightFor(const SkinArt& art) {
