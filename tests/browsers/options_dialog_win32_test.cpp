@@ -50,6 +50,13 @@ class OptionsDialogTest : public testing::ProfileTest {
     EraseAutoComplete(dialogCtx);
   }
   std::string SoundNow() { return QueryValue(ctx, platform::kCurrentUser, kSound, ""); }
+  // Starts the probe as a window of the user's own and answers it, found by its title.
+  platform::WindowHandle Show(DialogProbe& probe, std::string_view mode, std::string_view title) {
+    EXPECT_TRUE(probe.ready());
+    EXPECT_EQ(machine.platform().shell.Start(probe.CommandLine(mode, title), ShowStyle::kNormal),
+              platform::kSuccess);
+    return os.desktop.FindByTitle(title, 30s);
+  }
 
   DialogStartingShell startingShell{machine.platform().shell, faults};
   platform::Platform dialogOs{registry, files, startingShell, system, os.desktop};
@@ -91,11 +98,7 @@ TEST_F(OptionsDialogTest, ClearsFormsAndPasswordsThroughTheDialog) {
 // closed, and the window the user is typing in never gets a key.
 TEST_F(OptionsDialogTest, StopsAndClosesWhenAWindowDoesNotAppear) {
   DialogProbe bystander(machine, "bystander", QUELLORN_DIALOG_PROBE);
-  ASSERT_TRUE(bystander.ready());
-  ASSERT_EQ(machine.platform().shell.Start(bystander.CommandLine("bystander", "Letter - Editor"),
-                                           ShowStyle::kNormal),
-            platform::kSuccess);
-  const platform::WindowHandle editor = os.desktop.FindByTitle("Letter - Editor", 30s);
+  const platform::WindowHandle editor = Show(bystander, "bystander", "Letter - Editor");
   ASSERT_NE(editor, 0u);
   DialogProbe probe(machine, "broken", QUELLORN_DIALOG_PROBE);
   ASSERT_TRUE(probe.ready());
@@ -112,11 +115,7 @@ TEST_F(OptionsDialogTest, StopsAndClosesWhenAWindowDoesNotAppear) {
 // An Internet Properties window the user has open is not this program's to drive.
 TEST_F(OptionsDialogTest, LeavesTheUsersOwnDialogAlone) {
   DialogProbe users(machine, "users", QUELLORN_DIALOG_PROBE);
-  ASSERT_TRUE(users.ready());
-  ASSERT_EQ(machine.platform().shell.Start(users.CommandLine("window", "Internet Properties"),
-                                           ShowStyle::kNormal),
-            platform::kSuccess);
-  const platform::WindowHandle open = os.desktop.FindByTitle("Internet Properties", 30s);
+  const platform::WindowHandle open = Show(users, "window", "Internet Properties");
   ASSERT_NE(open, 0u);
   Version("6.0.2900.2180", "xp");
   Erase();
