@@ -73,6 +73,8 @@ class FileSystem {
   virtual std::uint32_t GetAttributes(std::string_view path) = 0;
   virtual Status SetAttributes(std::string_view path, std::uint32_t attributes) = 0;
 
+  // Opens a file, through a link. A folder, and anything else that is not a file (a pipe, a
+  // device), gives kAccessDenied without waiting for it.
   virtual Status Open(std::string_view path, OpenMode mode, std::unique_ptr<File>& file) = 0;
 
   // CopyFile with bFailIfExists = false: replaces an existing target.

@@ -259,6 +259,17 @@ TEST_F(FileSystemConformance, ResolvesPathsWithoutRegardToCase) {
   EXPECT_EQ(machine_.ReadFile(Path("MixedCase\\File.TXT")), "y");
 }
 
+// Windows drops trailing dots and blanks from a typed name, never from one that exists as given.
+TEST_F(FileSystemConformance, ANameEndingInADotIsTheEntrySpelledSo) {
+  machine_.WriteFile(Path("keep.txt"), "keep");
+  machine_.WriteListedFile(Path("keep.txt."), "dot");
+  EXPECT_EQ(Listing("").size(), 2u);
+  EXPECT_EQ(machine_.ReadFile(Path("KEEP.TXT.")), "dot");
+  EXPECT_EQ(files().Delete(Path("keep.txt.")), kSuccess);
+  EXPECT_EQ(Listing("").count("keep.txt"), 1u);
+  EXPECT_EQ(machine_.ReadFile(Path("keep.txt. ")), "keep");
+}
+
 TEST_F(FileSystemConformance, DotsResolveInTheTextAndStopAtTheRoot) {
   machine_.WriteFile(Path("f.txt"), "x");
   std::string below = machine_.root().substr(2);  // without the drive

@@ -2,6 +2,7 @@
 
 #include "platform/portable/file_system_portable.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -10,7 +11,9 @@
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <set>
 
+#include "platform/portable/host_fd.h"
 #include "support/machine_folder.h"
 
 namespace quellorn::platform {
@@ -186,6 +189,30 @@ TEST_F(PortableFileSystemTest, RefusesNamesWindowsDoesNotAllow) {
     EXPECT_EQ(files().CreateFolder(name), kInvalidName) << name;
     EXPECT_EQ(files().GetAttributes(name), attr::kInvalid) << name;
   }
+}
+
+// Host names Windows does not allow would read as paths once joined to their folder's path;
+// pipes, sockets and devices are no files of Windows.
+TEST_F(PortableFileSystemTest, ListsAndOpensOnlyWhatAWindowsFolderCouldHold) {
+  folder_.Write(Host("f"), "file");
+  for (const char* name : {"a\\..\\victim", "what?", "tab\there", "a:b", "x\\..\\..\\"})
+    folder_.Write(Host(name) / "in", "x");
+  ASSERT_EQ(::mkfifo(Host("pipe").c_str(), 0666), 0);
+  Link("pipe", "pipe-link");
+  // Both ends held open: an open that gets through to the pipe fails the test, not hangs it.
+  UniqueFd ends(::open(Host("pipe").c_str(), O_RDWR | O_NONBLOCK));
+  std::unique_ptr<File> file;
+  for (OpenMode mode : {OpenMode::kRead, OpenMode::kReadWrite, OpenMode::kCreateAlways}) {
+    EXPECT_EQ(files().Open("C:\\pipe", mode, file), kAccessDenied);
+    EXPECT_EQ(files().Open("C:\\pipe-link", mode, file), kAccessDenied);
+  }
+  EXPECT_EQ(files().Copy("C:\\f", "C:\\pipe"), kAccessDenied);
+  EXPECT_EQ(files().Replace("C:\\pipe", "C:\\f"), kAccessDenied);
+  std::set<std::string> names;
+  auto listing = files().List("C:\\");
+  for (DirEntry entry; listing->Next(entry);)
+    names.insert(entry.name);
+  EXPECT_EQ(names, (std::set<std::string>{"f", "pipe-link"}));
 }
 
 TEST_F(PortableFileSystemTest, WritingAReadOnlyFileIsRefusedEvenToRoot) {

@@ -303,6 +303,19 @@ TEST_F(MatchingFilesTest, ExclusionsSpareFullPathsInAnyCaseAtEveryDepth) {
   EXPECT_FALSE(Exists("m\\sub\\drop2.txt"));
 }
 
+// The test run and the erase run take the same file: the one listed, not the one it types as.
+TEST_F(MatchingFilesTest, ANameEndingInADotIsErasedAsListed) {
+  Make("m\\keep.txt", "keep");
+  machine.WriteListedFile(Path("m\\keep.txt."), "dot");
+  for (const char* mode : {"test", "erase"}) {
+    ctx.eraseMode = mode;
+    Erase("*.", false);
+  }
+  EXPECT_EQ(machine.ReadFile(Path("m\\keep.txt")), "keep");
+  Erase("*.", false);
+  EXPECT_EQ(ctx.totals.files, 2);
+}
+
 TEST_F(MatchingFilesTest, EditorTestListsOnly) {
   Make("m\\a.tmp");
   testing::RecordingEditorList list;

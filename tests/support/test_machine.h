@@ -30,6 +30,9 @@ class TestMachine {
   void WriteFile(std::string_view path, std::string_view content);
   std::string ReadFile(std::string_view path);
   void MakeFolder(std::string_view path);
+  // Writes a file below root() under its name as given, which a typed path may not reach
+  // ("keep.txt." types as "keep.txt"): on the host natively, through a "\\?\" path under Wine.
+  void WriteListedFile(std::string_view path, std::string_view content);
 
   // Loads a .reg text ("Windows Registry Editor Version 5.00" or "REGEDIT4") into the
   // machine's registry; "$ROOT" in the text stands for root(). What it changes is put

@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "support/machine_folder.h"
@@ -42,6 +43,13 @@ std::string TestMachine::ReadFile(std::string_view path) {
 
 void TestMachine::MakeFolder(std::string_view path) {
   MakeMachineFolder(platform().files, path);
+}
+
+void TestMachine::WriteListedFile(std::string_view path, std::string_view content) {
+  std::string below(path.substr(impl_->root.size() + 1));
+  std::replace(below.begin(), below.end(), '\\', '/');
+  impl_->folder.Write(impl_->folder.DriveC() / "qtest" / std::to_string(::getpid()) / below,
+                      content);
 }
 
 void TestMachine::LoadReg(std::string_view regText) {

@@ -161,6 +161,17 @@ std::string TestMachine::LinkedTree(std::string_view name) {
   return folder;
 }
 
+void TestMachine::WriteListedFile(std::string_view path, std::string_view content) {
+  std::wstring wide;
+  ASSERT_TRUE(platform::win32::ToWide(path, wide)) << path;
+  platform::win32::UniqueHandle file(CreateFileW((L"\\\\?\\" + wide).c_str(), GENERIC_WRITE, 0,
+                                                 nullptr, CREATE_ALWAYS, 0, nullptr));
+  DWORD written = 0;
+  ASSERT_TRUE(file && ::WriteFile(file.get(), content.data(), static_cast<DWORD>(content.size()),
+                                  &written, nullptr))
+      << path;
+}
+
 void TestMachine::LoadReg(std::string_view regText) {
   LoadMachineReg(platform().registry, regText, root());
 }

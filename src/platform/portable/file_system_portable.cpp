@@ -28,6 +28,7 @@ struct Kind {
   bool exists = false;
   bool link = false;
   bool folder = false;    // a folder, or a link to one
+  bool special = false;   // a pipe, socket or device, or a link to one: no file of Windows
   bool readOnly = false;  // of the file itself or the link's target
 };
 
@@ -37,6 +38,7 @@ Kind KindFrom(const std::filesystem::path& path, struct stat info) {
   kind.link = S_ISLNK(info.st_mode);
   if (kind.link && ::stat(path.c_str(), &info) != 0) return kind;  // a dangling link
   kind.folder = S_ISDIR(info.st_mode);
+  kind.special = !kind.folder && !S_ISREG(info.st_mode);
   kind.readOnly = (info.st_mode & kWriteBits) == 0;
   return kind;
 }
@@ -72,9 +74,26 @@ int OpenFlags(OpenMode mode) {
   return O_RDONLY;
 }
 
-Status CopyContent(int from, int to) {
+// Opens a regular file and nothing else. The entry may have become a pipe since it was looked
+// at: O_NONBLOCK keeps that open from waiting for the other end, and is cleared once the
+// entry proves to be a file.
+Status OpenRegular(const std::filesystem::path& path, int flags, UniqueFd& fd) {
+  fd = UniqueFd(::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0666));
+  if (!fd) return errno == ENXIO ? kAccessDenied : Errno();  // a pipe without reader, a socket
+  struct stat info;
+  if (::fstat(fd.get(), &info) != 0) return Errno();
+  if (!S_ISREG(info.st_mode)) {
+    fd = UniqueFd();
+    return kAccessDenied;
+  }
+  int status = ::fcntl(fd.get(), F_GETFL);
+  if (status < 0 || ::fcntl(fd.get(), F_SETFL, status & ~O_NONBLOCK) != 0) return Errno();
+  return kSuccess;
+}
+
+Status CopyContent(int from, UniqueFd to) {
   std::vector<char> buffer(kCopyBuffer);
-  HostFile target{UniqueFd(to)};
+  HostFile target{std::move(to)};
   for (;;) {
     ssize_t count = ::read(from, buffer.data(), buffer.size());
     if (count < 0 && errno == EINTR) continue;
@@ -97,7 +116,7 @@ bool SameEntry(const std::filesystem::path& a, const std::filesystem::path& b) {
 
 // Forces a file's data, or a folder's entries, to the disk.
 Status Sync(const std::filesystem::path& path, int flags) {
-  UniqueFd fd(::open(path.c_str(), flags | O_CLOEXEC));
+  UniqueFd fd(::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC));
   if (!fd) return Errno();
   if (::fsync(fd.get()) != 0) return Errno();
   return kSuccess;
@@ -129,11 +148,13 @@ Status PortableFileSystem::Open(std::string_view path, OpenMode mode, std::uniqu
   bool creates = mode == OpenMode::kCreateAlways || mode == OpenMode::kAppend;
   if (host.status != kSuccess && !(host.status == kFileNotFound && creates)) return host.status;
   Kind kind = KindOf(host);
-  if (kind.folder) return kAccessDenied;
+  if (kind.folder || kind.special) return kAccessDenied;
   if (kind.link && !Targets(host.path)) return creates ? kAccessDenied : kFileNotFound;
   if (mode != OpenMode::kRead && kind.readOnly) return kAccessDenied;
-  UniqueFd fd(::open(host.path.c_str(), OpenFlags(mode) | O_CLOEXEC, 0666));
-  if (!fd) return Errno();
+  UniqueFd fd;
+  if (Status status = OpenRegular(host.path, OpenFlags(mode), fd); status != kSuccess) {
+    return status;
+  }
   file = std::make_unique<HostFile>(std::move(fd));
   return kSuccess;
 }
@@ -142,22 +163,26 @@ Status PortableFileSystem::Copy(std::string_view from, std::string_view to) {
   HostPath source = resolver_.Resolve(from);
   if (source.status != kSuccess) return source.status;
   if (!Targets(source.path)) return kFileNotFound;
-  if (KindOf(source.path).folder) return kAccessDenied;
+  Kind kind = KindOf(source.path);
+  if (kind.folder || kind.special) return kAccessDenied;
   HostPath target = resolver_.Resolve(to);
   if (target.status != kSuccess && target.status != kFileNotFound) return target.status;
   Kind existing = KindOf(target.path);
-  if (existing.folder || existing.readOnly) return kAccessDenied;
+  if (existing.folder || existing.special || existing.readOnly) return kAccessDenied;
   struct stat sourceInfo, targetInfo;
   ::stat(source.path.c_str(), &sourceInfo);
   if (existing.exists && ::stat(target.path.c_str(), &targetInfo) == 0 &&
       sourceInfo.st_dev == targetInfo.st_dev && sourceInfo.st_ino == targetInfo.st_ino) {
     return kSharingViolation;  // a file copied onto itself
   }
-  UniqueFd in(::open(source.path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (!in) return Errno();
-  int out = ::open(target.path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (out < 0) return Errno();
-  if (Status status = CopyContent(in.get(), out); status != kSuccess) {
+  UniqueFd in;
+  UniqueFd out;
+  if (Status status = OpenRegular(source.path, O_RDONLY, in); status != kSuccess) return status;
+  if (Status status = OpenRegular(target.path, O_WRONLY | O_CREAT | O_TRUNC, out);
+      status != kSuccess) {
+    return status;
+  }
+  if (Status status = CopyContent(in.get(), std::move(out)); status != kSuccess) {
     ::unlink(target.path.c_str());  // CopyFile leaves no partial copy behind
     return status;
   }
@@ -191,7 +216,8 @@ Status PortableFileSystem::Rename(std::string_view from, std::string_view to) {
 Status PortableFileSystem::Replace(std::string_view from, std::string_view to) {
   HostPath source = resolver_.Resolve(from);
   if (source.status != kSuccess) return source.status;
-  if (KindOf(source.path).folder) return kAccessDenied;
+  Kind kind = KindOf(source.path);
+  if (kind.folder || kind.special) return kAccessDenied;
   HostPath target = resolver_.Resolve(to);
   if (target.status != kSuccess && target.status != kFileNotFound) return target.status;
   Kind existing = KindOf(target.path);

@@ -9,6 +9,7 @@
 
 #include "platform/portable/dos_attributes.h"
 #include "platform/portable/host_errors.h"
+#include "platform/portable/path_resolver.h"
 
 namespace quellorn::platform {
 
@@ -74,12 +75,16 @@ bool HostListing::Next(DirEntry& entry) {
     const dirent* found = ::readdir(dir_.get());
     if (found == nullptr) break;
     std::string_view name = found->d_name;
-    if (name == "." || name == "..") continue;
+    // A name Windows does not allow would be read as a path ("a\..\b") by whoever joins it to
+    // the folder's path, and so stand for another entry.
+    if (name == "." || name == ".." || !IsWindowsName(name)) continue;
     // Relative to the open folder: the kernel need not walk the whole path again.
     struct stat info;
     if (::fstatat(::dirfd(dir_.get()), found->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
       continue;  // gone since the folder was read
     }
+    // Pipes, sockets and devices are no files Windows would list: opening one may wait forever.
+    if (!S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode) && !S_ISLNK(info.st_mode)) continue;
     const std::filesystem::path path = folder_ / name;
     entry.name = name;
     entry.attributes = DosAttributes(path, info);

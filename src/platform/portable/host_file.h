@@ -27,7 +27,7 @@ class HostFile : public File {
 };
 
 // The entries of one host folder, with the attributes Windows would report. Links are
-// reported, never entered.
+// reported, never entered. Only files, folders and links whose names Windows allows are listed.
 class HostListing : public DirListing {
  public:
   // nullptr when the folder cannot be opened.

@@ -16,13 +16,6 @@ bool IsSeparator(char c) {
   return c == '\\' || c == '/';
 }
 
-bool IsAllowedName(std::string_view name) {
-  return std::none_of(name.begin(), name.end(), [](char c) {
-    return static_cast<unsigned char>(c) < 0x20 ||
-           std::string_view("<>:\"|?*").find(c) != std::string_view::npos;
-  });
-}
-
 // The names of the path below the drive root, with "." and ".." applied.
 std::vector<std::string_view> SplitNames(std::string_view rest) {
   std::vector<std::string_view> names;
@@ -36,12 +29,14 @@ std::vector<std::string_view> SplitNames(std::string_view rest) {
       names.push_back(name);
     }
   }
-  if (!names.empty()) {
-    std::string_view& last = names.back();
-    std::size_t keep = last.find_last_not_of(". ");
-    if (keep != std::string_view::npos) last = last.substr(0, keep + 1);
-  }
   return names;
+}
+
+// The name as Windows reads a typed one: trailing dots and blanks dropped, unless nothing
+// else is left.
+std::string_view WithoutTrailingDots(std::string_view name) {
+  std::size_t keep = name.find_last_not_of(". ");
+  return keep == std::string_view::npos ? name : name.substr(0, keep + 1);
 }
 
 // The entry of `folder` named `name` without regard to case: the exact name first, then the
@@ -96,6 +91,13 @@ std::vector<char> PathResolver::DriveLetters() const {
   return letters;
 }
 
+bool IsWindowsName(std::string_view name) {
+  return std::none_of(name.begin(), name.end(), [](char c) {
+    return static_cast<unsigned char>(c) < 0x20 ||
+           std::string_view("\\/<>:\"|?*").find(c) != std::string_view::npos;
+  });
+}
+
 HostPath PathResolver::Resolve(std::string_view windowsPath) const {
   HostPath result;
   if (windowsPath.size() < 2 || windowsPath[1] != ':') return result;
@@ -105,14 +107,27 @@ HostPath PathResolver::Resolve(std::string_view windowsPath) const {
 
   std::string_view rest = windowsPath.substr(2);
   std::vector<std::string_view> names = SplitNames(rest);
-  if (!std::all_of(names.begin(), names.end(), IsAllowedName)) {
+  if (!std::all_of(names.begin(), names.end(), IsWindowsName)) {
     result.status = kInvalidName;
     return result;
   }
+  // A name that exists as given is that entry, whatever it ends with: so a name found by
+  // listing a folder ("keep.txt.") never stands for another one ("keep.txt").
+  result = Walk(drive->second, names, rest);
+  if (result.status != kFileNotFound || names.empty()) return result;
+  std::string_view typed = WithoutTrailingDots(names.back());
+  if (typed.size() == names.back().size()) return result;
+  names.back() = typed;
+  return Walk(drive->second, names, rest);
+}
+
+HostPath PathResolver::Walk(const std::filesystem::path& drive,
+                            const std::vector<std::string_view>& names, std::string_view rest) {
+  HostPath result;
   if (!names.empty()) result.name = names.back();
-  if (ResolveExactly(drive->second, names, result)) return Finish(std::move(result), rest, names);
-  if (!IsFolder(drive->second)) return result;
-  result.path = drive->second;
+  if (ResolveExactly(drive, names, result)) return Finish(std::move(result), rest, names);
+  if (!IsFolder(drive)) return result;
+  result.path = drive;
   for (std::size_t i = 0; i < names.size(); ++i) {
     bool last = i + 1 == names.size();
     std::optional<std::string> entry = FindEntry(result.path, names[i]);

@@ -3,19 +3,20 @@
 #include "platform/win32/file_win32.h"
 #include "platform/win32/find_win32.h"
 #include "platform/win32/link_safe_win32.h"
+#include "platform/win32/paths_win32.h"
 #include "platform/win32/windows_api.h"
 
 namespace quellorn::platform {
 
 namespace {
 
-using win32::ToWide;
+using win32::ToFilePath;
 
 class Win32DirListing final : public DirListing {
  public:
   Status Open(std::string_view folder) {
     std::wstring wide;
-    if (!ToWide(folder, wide)) return kInvalidParameter;
+    if (!ToFilePath(folder, wide)) return kInvalidParameter;
     return scan_.Open(wide);
   }
 
@@ -91,26 +92,26 @@ std::unique_ptr<DirListing> Win32FileSystem::List(std::string_view folder) {
 
 std::uint32_t Win32FileSystem::GetAttributes(std::string_view path) {
   std::wstring wide;
-  if (!ToWide(path, wide)) return attr::kInvalid;
+  if (!ToFilePath(path, wide)) return attr::kInvalid;
   return GetFileAttributesW(wide.c_str());
 }
 
 Status Win32FileSystem::SetAttributes(std::string_view path, std::uint32_t attributes) {
   std::wstring wide;
-  if (!ToWide(path, wide)) return kInvalidParameter;
+  if (!ToFilePath(path, wide)) return kInvalidParameter;
   return win32::StatusOf(SetFileAttributesW(wide.c_str(), attributes));
 }
 
 Status Win32FileSystem::Open(std::string_view path, OpenMode mode, std::unique_ptr<File>& file) {
   std::wstring wide;
-  if (!ToWide(path, wide)) return kInvalidParameter;
+  if (!ToFilePath(path, wide)) return kInvalidParameter;
   return OpenFile(wide, mode, file);
 }
 
 Status Win32FileSystem::Copy(std::string_view from, std::string_view to) {
   std::wstring source;
   std::wstring target;
-  if (!ToWide(from, source) || !ToWide(to, target)) return kInvalidParameter;
+  if (!ToFilePath(from, source) || !ToFilePath(to, target)) return kInvalidParameter;
   if (IsReadOnlyFile(target)) return kAccessDenied;
   return win32::StatusOf(CopyFileW(source.c_str(), target.c_str(), FALSE));
 }
@@ -118,14 +119,14 @@ Status Win32FileSystem::Copy(std::string_view from, std::string_view to) {
 Status Win32FileSystem::Rename(std::string_view from, std::string_view to) {
   std::wstring source;
   std::wstring target;
-  if (!ToWide(from, source) || !ToWide(to, target)) return kInvalidParameter;
+  if (!ToFilePath(from, source) || !ToFilePath(to, target)) return kInvalidParameter;
   return win32::RenamePath(source, target);
 }
 
 Status Win32FileSystem::Replace(std::string_view from, std::string_view to) {
   std::wstring source;
   std::wstring target;
-  if (!ToWide(from, source) || !ToWide(to, target)) return kInvalidParameter;
+  if (!ToFilePath(from, source) || !ToFilePath(to, target)) return kInvalidParameter;
   const DWORD sourceAttributes = GetFileAttributesW(source.c_str());
   if (sourceAttributes == INVALID_FILE_ATTRIBUTES) return win32::LastStatus();
   const DWORD targetAttributes = GetFileAttributesW(target.c_str());
@@ -143,19 +144,19 @@ Status Win32FileSystem::Replace(std::string_view from, std::string_view to) {
 
 Status Win32FileSystem::Delete(std::string_view path) {
   std::wstring wide;
-  if (!ToWide(path, wide)) return kInvalidParameter;
+  if (!ToFilePath(path, wide)) return kInvalidParameter;
   return win32::RemovePath(wide, win32::EntryKind::kFile, false);
 }
 
 Status Win32FileSystem::CreateFolder(std::string_view path) {
   std::wstring wide;
-  if (!ToWide(path, wide)) return kInvalidParameter;
+  if (!ToFilePath(path, wide)) return kInvalidParameter;
   return win32::StatusOf(CreateDirectoryW(wide.c_str(), nullptr));
 }
 
 Status Win32FileSystem::RemoveFolder(std::string_view path) {
   std::wstring wide;
-  if (!ToWide(path, wide)) return kInvalidParameter;
+  if (!ToFilePath(path, wide)) return kInvalidParameter;
   return win32::RemovePath(wide, win32::EntryKind::kFolder, false);
 }
 

@@ -1,5 +1,8 @@
 #include "platform/win32/link_safe_win32.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "platform/win32/find_win32.h"
 #include "platform/win32/paths_win32.h"
 #include "platform/win32/windows_api.h"
@@ -30,6 +33,36 @@ std::wstring FinalPath(HANDLE handle) {
   }
 }
 
+// Whether the entry at `path` is the file the handle has open.
+bool SameFile(HANDLE handle, const std::wstring& path) {
+  UniqueHandle other(CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr,
+                                 OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  BY_HANDLE_FILE_INFORMATION mine;
+  BY_HANDLE_FILE_INFORMATION theirs;
+  return other && GetFileInformationByHandle(handle, &mine) &&
+         GetFileInformationByHandle(other.get(), &theirs) &&
+         mine.dwVolumeSerialNumber == theirs.dwVolumeSerialNumber &&
+         mine.nFileIndexHigh == theirs.nFileIndexHigh && mine.nFileIndexLow == theirs.nFileIndexLow;
+}
+
+// Whether the handle opened as `name` in the folder is that entry. Wine drops the trailing dots
+// and blanks of every name from a final path ("keep.txt." reads "keep.txt"): such a path is
+// the entry's own unless the handle is another entry of the folder whose name differs only
+// there, which a link would have opened.
+bool IsEntryItself(HANDLE handle, const std::wstring& folder, const std::wstring& folderFinal,
+                   const std::wstring& name) {
+  const std::wstring final = FinalPath(handle);
+  if (final.empty() || SamePath(final, JoinPath(folderFinal, name))) return true;
+  const std::wstring shorter = WithoutTrailingDots(name);
+  if (shorter == name || !SamePath(final, JoinPath(folderFinal, shorter))) return false;
+  std::vector<FoundEntry> entries;
+  if (ListFolder(folder, entries) != kSuccess) return false;
+  return std::none_of(entries.begin(), entries.end(), [&](const FoundEntry& entry) {
+    return entry.name != name && SamePath(WithoutTrailingDots(entry.name), shorter) &&
+           SameFile(handle, JoinPath(folder, entry.name));
+  });
+}
+
 // Opens the entry as itself and makes sure the handle is that entry and not a link's target.
 Status OpenEntry(const std::wstring& folder, const std::wstring& folderFinal,
                  const std::wstring& name, DWORD access, UniqueHandle& handle) {
@@ -37,9 +70,9 @@ Status OpenEntry(const std::wstring& folder, const std::wstring& folderFinal,
   handle.reset(
       CreateFileW(path.c_str(), access, kShareAll, nullptr, OPEN_EXISTING, kOpenAsItself, nullptr));
   if (!handle) return LastStatus();
-  if (folderFinal.empty()) return kSuccess;
-  const std::wstring final = FinalPath(handle.get());
-  if (final.empty() || SamePath(final, JoinPath(folderFinal, name))) return kSuccess;
+  if (folderFinal.empty() || IsEntryItself(handle.get(), folder, folderFinal, name)) {
+    return kSuccess;
+  }
   handle.reset();
   return kAccessDenied;
 }

@@ -70,7 +70,7 @@ Status FromShellExecute(INT_PTR result) {
 
 Status Win32Shell::Delete(std::string_view path) {
   std::wstring wide;
-  if (!win32::ToWide(path, wide)) return kInvalidParameter;
+  if (!win32::ToFilePath(path, wide)) return kInvalidParameter;
   std::wstring folder;
   std::wstring name;
   // A drive or share root is never deleted whole.
@@ -83,7 +83,7 @@ Status Win32Shell::Delete(std::string_view path) {
 Status Win32Shell::Rename(std::string_view from, std::string_view to) {
   std::wstring source;
   std::wstring target;
-  if (!win32::ToWide(from, source) || !win32::ToWide(to, target)) return kInvalidParameter;
+  if (!win32::ToFilePath(from, source) || !win32::ToFilePath(to, target)) return kInvalidParameter;
   return win32::RenamePath(source, target);
 }
 
