@@ -1,19 +1,25 @@
 // quellorn-bench: the erase primitives on generated trees, for bench/run.sh, which times them
-// against the system's own tools.
+// against the system's own tools, and the reading of large INI files.
 //   quellorn-bench generate DIR FILES FOLDERS MIN_KIB MAX_KIB   (sizes in whole KiB)
 //   quellorn-bench run test|erase|secure MACHINE WINDOWS_FOLDER
+//   quellorn-bench ini MACHINE KIB   (a plugin item and a settings.dat of about KIB KiB each)
 #include <sys/resource.h>
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "core/context.h"
+#include "core/file_text.h"
+#include "core/ini_file.h"
+#include "core/settings.h"
 #include "platform/portable/portable_machine.h"
+#include "plugins/plugin_runner.h"
 #include "primitives/file_api.h"
 
 namespace {
@@ -75,6 +81,52 @@ int Run(const std::string& mode, const std::filesystem::path& machineFolder,
   return 0;
 }
 
+double SecondsOf(const std::function<void()>& work) {
+  const auto start = std::chrono::steady_clock::now();
+  work();
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// A plugin item of DelFile entries in folders that do not exist, with a few exclusions that
+// every entry looks up, and a settings.dat whose own keys follow a large section of others.
+int Ini(const std::filesystem::path& machineFolder, std::size_t kib) {
+  platform::PortableMachine machine(machineFolder);
+  QuietView view;
+  Context ctx(machine.platform(), view, machine.platform().system.ProgramFolder());
+  ctx.eraseMode = "test";
+  const std::string item = ctx.programFolder + "\\plugins\\large.qk";
+  ctx.os.files.CreateFolder(ctx.programFolder + "\\plugins");
+  std::string plugin = "[Info]\r\nTitle=Large\r\nSelected=0\r\n";
+  for (int n = 1; n <= 10; ++n)
+    plugin += "ExFile" + std::to_string(n) + "=C:\\bench\\keep" + std::to_string(n) + ".log\r\n";
+  int entries = 0;
+  while (plugin.size() < kib * 1024) {
+    const std::string n = std::to_string(++entries);
+    plugin += "DelFile" + n + "=C:\\bench\\absent\\folder" + n + "\\*.tmp,Subfolder\r\n";
+  }
+  std::string settings = "[History]\r\n";
+  for (int n = 1; settings.size() < kib * 1024; ++n)
+    settings +=
+        "Entry" + std::to_string(n) + "=C:\\Documents\\report" + std::to_string(n) + ".doc\r\n";
+  settings += "[General]\r\nStealth=1\r\n[IE]\r\nCookies=1\r\n";
+  if (WriteWholeFile(ctx.os.files, item, plugin) != platform::kSuccess ||
+      WriteWholeFile(ctx.os.files, ctx.settingsFile.path(), settings) != platform::kSuccess) {
+    std::cerr << "cannot write the files\n";
+    return 1;
+  }
+  const double pluginSeconds =
+      SecondsOf([&] { RunPluginItem(ctx, clsIniFile(ctx.os.files, item)); });
+  const double settingsSeconds =
+      SecondsOf([&] { ReadSettings(ctx.settingsFile, ctx.programFolder, ctx.settings); });
+  const double saveSeconds =
+      SecondsOf([&] { ctx.settingsFile.SaveSetting("General", "LastErased", "now"); });
+  std::cout << "plugin_kib=" << plugin.size() / 1024 << " entries=" << entries
+            << " run_seconds=" << pluginSeconds << " settings_kib=" << settings.size() / 1024
+            << " read_seconds=" << settingsSeconds << " save_seconds=" << saveSeconds
+            << " stealth=" << ctx.settings.stealth << '\n';
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -84,7 +136,9 @@ int main(int argc, char** argv) {
                     std::stoi(args[5]));
   }
   if (args.size() == 4 && args[0] == "run") return Run(args[1], args[2], args[3]);
+  if (args.size() == 3 && args[0] == "ini") return Ini(args[1], std::stoul(args[2]));
   std::cerr << "usage: quellorn-bench generate DIR FILES FOLDERS MIN_KIB MAX_KIB\n"
-               "       quellorn-bench run test|erase|secure MACHINE WINDOWS_FOLDER\n";
+               "       quellorn-bench run test|erase|secure MACHINE WINDOWS_FOLDER\n"
+               "       quellorn-bench ini MACHINE KIB\n";
   return 2;
 }

@@ -10,6 +10,51 @@ using platform::File;
 using platform::OpenMode;
 using platform::Status;
 
+namespace attr = platform::attr;
+
+namespace {
+
+constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
+
+// A name beside the file that nothing else uses, so that no file of the user is overwritten.
+std::string FreeName(platform::FileSystem& files, std::string_view preferred) {
+  std::string name(preferred);
+  for (int suffix = 1; files.Exists(name); ++suffix) {
+    name = std::string(preferred) + "_" + std::to_string(suffix);
+  }
+  return name;
+}
+
+Status WriteToDisk(platform::FileSystem& files, const std::string& path, std::string_view content) {
+  std::unique_ptr<File> file;
+  Status status = files.Open(path, OpenMode::kCreateAlways, file);
+  if (status == platform::kSuccess) status = file->Write(content.data(), content.size());
+  if (status == platform::kSuccess) status = file->Flush();
+  return status;
+}
+
+Status ReplaceWith(platform::FileSystem& files, std::string_view path, std::string_view temporary,
+                   std::string_view content) {
+  const std::string beside = FreeName(files, temporary);
+  if (const Status status = WriteToDisk(files, beside, content); status != platform::kSuccess) {
+    files.Delete(beside);
+    return status;
+  }
+  // The new file takes the old one's hidden and system marks, as an edit in place would keep.
+  const std::uint32_t old = files.GetAttributes(path);
+  if (old != attr::kInvalid && (old & (attr::kHidden | attr::kSystem)) != 0) {
+    files.SetAttributes(beside, old & (attr::kHidden | attr::kSystem));
+  }
+  const Status status = files.Replace(beside, path);
+  if (status != platform::kSuccess) {
+    files.SetAttributes(beside, attr::kNormal);
+    files.Delete(beside);
+  }
+  return status;
+}
+
+}  // namespace
+
 std::optional<std::string> ReadWholeFile(platform::FileSystem& files, std::string_view path) {
   std::unique_ptr<File> file;
   if (files.Open(path, OpenMode::kRead, file) != platform::kSuccess) return std::nullopt;
@@ -23,30 +68,42 @@ std::optional<std::string> ReadWholeFile(platform::FileSystem& files, std::strin
   }
 }
 
-namespace {
+Status WriteWholeFile(platform::FileSystem& files, std::string_view path, std::string_view bytes) {
+  return ReplaceWith(files, path, std::string(path) + ".new", bytes);
+}
 
-Status WriteWith(platform::FileSystem& files, std::string_view path, OpenMode mode,
-                 std::string_view bytes) {
+Status AppendToFile(platform::FileSystem& files, std::string_view path, std::string_view bytes) {
   std::unique_ptr<File> file;
-  const Status status = files.Open(path, mode, file);
+  const Status status = files.Open(path, OpenMode::kAppend, file);
   if (status != platform::kSuccess) return status;
   return file->Write(bytes.data(), bytes.size());
 }
 
-}  // namespace
-
-Status WriteWholeFile(platform::FileSystem& files, std::string_view path, std::string_view bytes) {
-  return WriteWith(files, path, OpenMode::kCreateAlways, bytes);
+bool ReplaceContent(platform::FileSystem& files, std::string_view path, std::string_view temporary,
+                    std::string_view content) {
+  return ReplaceWith(files, path, temporary, content) == platform::kSuccess;
 }
 
-Status AppendToFile(platform::FileSystem& files, std::string_view path, std::string_view bytes) {
-  return WriteWith(files, path, OpenMode::kAppend, bytes);
+std::optional<DecodedText> ReadDecodedTextFile(platform::FileSystem& files, std::string_view path) {
+  auto bytes = ReadWholeFile(files, path);
+  if (!bytes) return std::nullopt;
+  if (!bytes->starts_with(kUtf16LeMark)) return DecodedText{platform::DecodeTextFile(*bytes)};
+  const auto* units = reinterpret_cast<const std::uint8_t*>(bytes->data()) + kUtf16LeMark.size();
+  return DecodedText{
+      platform::Utf16ToUtf8(platform::LeBytesToUtf16(units, bytes->size() - kUtf16LeMark.size())),
+      TextEncoding::kUtf16Le};
 }
 
 std::optional<std::string> ReadTextFile(platform::FileSystem& files, std::string_view path) {
-  auto bytes = ReadWholeFile(files, path);
-  if (!bytes) return std::nullopt;
-  return platform::DecodeTextFile(*bytes);
+  auto decoded = ReadDecodedTextFile(files, path);
+  if (!decoded) return std::nullopt;
+  return std::move(decoded->text);
+}
+
+std::string EncodeText(std::string_view text, TextEncoding encoding) {
+  if (encoding == TextEncoding::kUtf8) return std::string(text);
+  const std::vector<std::uint8_t> units = platform::Utf16ToLeBytes(platform::Utf8ToUtf16(text));
+  return std::string(kUtf16LeMark) + std::string(units.begin(), units.end());
 }
 
 }  // namespace quellorn

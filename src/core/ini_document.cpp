@@ -72,17 +72,34 @@ std::size_t IniDocument::SectionEnd(std::size_t header) const {
   return end;
 }
 
-std::optional<std::string> IniDocument::Find(std::string_view section, std::string_view key) const {
-  const std::size_t header = FindSection(section);
-  if (header == std::string::npos) return std::nullopt;
-  key = TrimProfileBlanks(key);
-  for (std::size_t i = FirstLine(header); i < SectionEnd(header); ++i) {
-    if (EqualsIgnoreCase(lines_[i].name, key)) return lines_[i].value;
+const IniDocument::Index& IniDocument::index() const {
+  if (index_) return *index_;
+  Index& index = index_.emplace();
+  // Lines before the first header form a section without a name.
+  Keys* keys = lines_.empty() || !lines_.front().isSection ? &index[""] : nullptr;
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    const Line& line = lines_[i];
+    if (line.isSection) {
+      const auto [entry, first] = index.try_emplace(ToLower(line.name));
+      keys = first ? &entry->second : nullptr;
+    } else if (keys != nullptr) {
+      keys->try_emplace(ToLower(line.name), i);
+    }
   }
-  return std::nullopt;
+  return index;
+}
+
+std::optional<std::string> IniDocument::Find(std::string_view section, std::string_view key) const {
+  const Index& sections = index();
+  const auto keys = sections.find(ToLower(TrimProfileBlanks(section)));
+  if (keys == sections.end()) return std::nullopt;
+  const auto line = keys->second.find(ToLower(TrimProfileBlanks(key)));
+  if (line == keys->second.end()) return std::nullopt;
+  return lines_[line->second].value;
 }
 
 void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
+  index_.reset();
   section = TrimProfileBlanks(section);
   key = TrimProfileBlanks(key);
   value = TrimProfileBlanks(value);
@@ -104,12 +121,16 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
                 ParseLine(std::string(key) + "=" + std::string(value)));
 }
 
-void IniDocument::RemoveSection(std::string_view section) {
+bool IniDocument::RemoveSection(std::string_view section) {
   const std::size_t header = FindSection(section);
-  if (header == std::string::npos) return;
+  if (header == std::string::npos) return false;
   const std::size_t begin = header == kNoName ? 0 : header;
+  const std::size_t end = SectionEnd(header);
+  if (begin == end) return false;
+  index_.reset();
   lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(begin),
-               lines_.begin() + static_cast<std::ptrdiff_t>(SectionEnd(header)));
+               lines_.begin() + static_cast<std::ptrdiff_t>(end));
+  return true;
 }
 
 std::string IniDocument::Text() const {

@@ -107,11 +107,12 @@ const SettingKey& TrackSettingKey(Track track) {
 }
 
 void ReadSettings(const clsIniFile& file, const std::string& programFolder, Settings& settings) {
+  const clsIniFile snapshot = file.Snapshot();
   for (const SettingKey& key : kKeys)
-    ReadKey(file, programFolder, key, settings);
+    ReadKey(snapshot, programFolder, key, settings);
 }
 
-void SaveSetting(clsIniFile& file, const Settings& settings, const SettingKey& key) {
+int SaveSetting(clsIniFile& file, const Settings& settings, const SettingKey& key) {
   std::string text;
   switch (key.kind) {
     case Kind::kNumber16:
@@ -125,7 +126,7 @@ void SaveSetting(clsIniFile& file, const Settings& settings, const SettingKey& k
       text = settings.*key.text;
       break;
   }
-  file.SaveSetting(key.writeSection, key.writeName, text);
+  return file.SaveSetting(key.writeSection, key.writeName, text);
 }
 
 }  // namespace quellorn

@@ -57,10 +57,10 @@ struct SettingKey {
 std::span<const SettingKey> SettingKeys();
 const SettingKey& TrackSettingKey(Track track);
 
-// Reads every key into `settings`; values that are missing or do not convert keep what
-// `settings` held. An empty "sndpath" becomes programFolder + "\gunshot.wav".
+// Reads every key into `settings` from one reading of the file; values that are missing or do not
+// convert keep what `settings` held. An empty "sndpath" becomes programFolder + "\gunshot.wav".
 void ReadSettings(const clsIniFile& file, const std::string& programFolder, Settings& settings);
-// Writes one value back under its write name.
-void SaveSetting(clsIniFile& file, const Settings& settings, const SettingKey& key);
+// Writes one value back under its write name; nonzero on success, as clsIniFile::SaveSetting.
+int SaveSetting(clsIniFile& file, const Settings& settings, const SettingKey& key);
 
 }  // namespace quellorn

@@ -96,9 +96,12 @@ void RunPluginFolders(Context& ctx, int& position) {
 }
 
 void RunPluginItem(Context& ctx, const clsIniFile& item) {
+  // The families look up every entry number, and each erased file the exclusions: one reading
+  // of the file serves them all.
+  const clsIniFile snapshot = item.Snapshot();
   for (const Family& family : kFamilies)
-    RunFamily(ctx, item, family);
-  StartItemProgram(ctx, item);
+    RunFamily(ctx, snapshot, family);
+  StartItemProgram(ctx, snapshot);
 }
 
 std::int16_t RunEditorTest(Context& ctx, const clsIniFile& item, EditorTestList& list) {

@@ -1,32 +1,8 @@
 #include "primitives/file_rewrite.h"
 
-#include <memory>
-
 #include "core/file_text.h"
 
 namespace quellorn {
-
-namespace attr = platform::attr;
-
-namespace {
-
-// A name beside the file that nothing else uses, so that no file of the user is overwritten.
-std::string FreeName(platform::FileSystem& files, std::string_view preferred) {
-  std::string name(preferred);
-  for (int suffix = 1; files.Exists(name); ++suffix) {
-    name = std::string(preferred) + "_" + std::to_string(suffix);
-  }
-  return name;
-}
-
-bool WriteToDisk(platform::FileSystem& files, const std::string& path, std::string_view content) {
-  std::unique_ptr<platform::File> file;
-  return files.Open(path, platform::OpenMode::kCreateAlways, file) == platform::kSuccess &&
-         file->Write(content.data(), content.size()) == platform::kSuccess &&
-         file->Flush() == platform::kSuccess;
-}
-
-}  // namespace
 
 std::vector<std::string> SplitLines(std::string_view text) {
   std::vector<std::string> lines;
@@ -45,26 +21,6 @@ std::optional<std::vector<std::string>> ReadLines(platform::FileSystem& files,
   const auto content = ReadWholeFile(files, path);
   if (!content) return std::nullopt;
   return SplitLines(*content);
-}
-
-bool ReplaceContent(platform::FileSystem& files, std::string_view path, std::string_view temporary,
-                    std::string_view content) {
-  const std::string beside = FreeName(files, temporary);
-  if (!WriteToDisk(files, beside, content)) {
-    files.Delete(beside);
-    return false;
-  }
-  // The new file takes the old one's hidden and system marks, as an edit in place would keep.
-  const std::uint32_t old = files.GetAttributes(path);
-  if (old != attr::kInvalid && (old & (attr::kHidden | attr::kSystem)) != 0) {
-    files.SetAttributes(beside, old & (attr::kHidden | attr::kSystem));
-  }
-  if (files.Replace(beside, path) != platform::kSuccess) {
-    files.SetAttributes(beside, attr::kNormal);
-    files.Delete(beside);
-    return false;
-  }
-  return true;
 }
 
 }  // namespace quellorn

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/file_text.h"
 #include "platform/file_system.h"
 
 namespace quellorn {
@@ -20,11 +21,6 @@ std::vector<std::string> SplitLines(std::string_view text);
 std::optional<std::vector<std::string>> ReadLines(platform::FileSystem& files,
                                                   std::string_view path);
 
-// Gives the file at `path` the new content: writes it beside the file under `temporary` (or,
-// when that name is taken, the first free name made from it), forces it to the disk and puts
-// it in the file's place in one step. On any failure the file keeps its old content and the
-// temporary file is gone. True when the file holds the new content.
-bool ReplaceContent(platform::FileSystem& files, std::string_view path, std::string_view temporary,
-                    std::string_view content);
+// ReplaceContent (core/file_text.h) gives such a file its new content.
 
 }  // namespace quellorn

@@ -55,7 +55,11 @@ void RunErase(Context& ctx) {
   WriteLog(ctx, ErasedCounters(ctx));
   WriteLog(ctx, "-----------Task Completed Successfully-----------at " + NowText(ctx));
   DispList(ctx, "Task Completed Successfully-----------at " + NowText(ctx));
-  ctx.settingsFile.SaveSetting("General", "LastErased", NowText(ctx));
+  if (ctx.settingsFile.SaveSetting("General", "LastErased", NowText(ctx)) == 0) {
+    const std::string line = "Could not save " + ctx.settingsFile.path() + " <Failed>";
+    WriteLog(ctx, line);
+    DispList(ctx, line);
+  }
   ctx.view.SetEraseCaption("Erase Now");
   ctx.view.ScrollProgressDown();
   ctx.view.ShowProgressBar(false);

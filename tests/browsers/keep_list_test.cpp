@@ -64,6 +64,14 @@ TEST_F(KeepListTest, WritingReplacesTheFileWithOneLineAnEntry) {
   EXPECT_EQ(machine.ReadFile(ProgramFile("Plugins.txt")), "");
 }
 
+TEST_F(KeepListTest, AFailedWriteKeepsTheOldList) {
+  machine.WriteFile(ProgramFile("Cookies.txt"), "joe@example[1].txt\r\n");
+  faults.fullDisk = programFolder;
+  EXPECT_NE(WriteKeepListFile(ctx, KeepListKind::kCookies, {"a.txt", "b.txt"}), platform::kSuccess);
+  EXPECT_EQ(ReadKeepListFile(ctx, KeepListKind::kCookies), Lines{"joe@example[1].txt"});
+  EXPECT_EQ(NamesLike("Cookies.txt.new"), Lines{});
+}
+
 // Older versions wrote "Url.txt" and read "url.txt": where names are case-sensitive, the
 // program must still find one file, whichever spelling made it.
 TEST_F(KeepListTest, OneFileWhicheverSpellingMadeIt) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/file_text.h"
 #include "support/context_fixture.h"
 
 namespace quellorn {
@@ -9,6 +10,14 @@ namespace {
 
 class IniFileTest : public testing::ContextTest {
  protected:
+  std::vector<std::string> Names() {
+    std::vector<std::string> names;
+    auto listing = os.files.List(programFolder);
+    for (platform::DirEntry entry; listing && listing->Next(entry);)
+      names.push_back(entry.name);
+    return names;
+  }
+
   std::string path = ProgramFile("test.ini");
   clsIniFile ini{os.files, path};
 };
@@ -68,6 +77,43 @@ TEST_F(IniFileTest, UnwritableFileReportsFailureAndKeepsItsContent) {
   EXPECT_EQ(ini.SaveSetting("A", "x", "2"), 0);
   EXPECT_EQ(ini.GetSetting("A", "x"), "1");
   os.files.SetAttributes(path, platform::attr::kNormal);
+}
+
+TEST_F(IniFileTest, FailedRewritesKeepTheFileWholeAndLeaveNothingBeside) {
+  const std::string content = "[IE]\r\nCookies=1\r\nCache=1\r\n[Old]\r\nx=1\r\n";
+  for (const bool fullDisk : {true, false}) {
+    machine.WriteFile(path, content);
+    faults = {};
+    if (fullDisk) faults.fullDisk = programFolder;
+    if (!fullDisk) faults.unreplaceable.insert(path);
+    EXPECT_EQ(ini.SaveSetting("IE", "History", "1"), 0) << fullDisk;
+    EXPECT_EQ(ini.EraseSection("Old"), 0) << fullDisk;
+    EXPECT_EQ(machine.ReadFile(path), content) << fullDisk;
+    EXPECT_EQ(Names(), std::vector<std::string>{"test.ini"}) << fullDisk;
+  }
+}
+
+TEST_F(IniFileTest, Utf16FilesAreReadAndRewrittenAsUtf16) {
+  const std::string cafe = "Caf\xC3\xA9 \xE6\x97\xA5";
+  machine.WriteFile(path, EncodeText("[Info]\r\nTitle = " + cafe + "\r\n", TextEncoding::kUtf16Le));
+  EXPECT_EQ(ini.GetSetting("info", "title"), cafe);
+  EXPECT_NE(ini.SaveSetting("Info", "Selected", "0"), 0);
+  EXPECT_EQ(machine.ReadFile(path),
+            EncodeText("[Info]\r\nTitle = " + cafe + "\r\nSelected=0\r\n", TextEncoding::kUtf16Le));
+  EXPECT_EQ(ini.Snapshot().GetSetting("Info", "Selected"), "0");
+}
+
+TEST_F(IniFileTest, SnapshotAnswersFromOneReadingAndSeesItsOwnSaves) {
+  machine.WriteFile(path, "[A]\r\nx=1\r\ny=1\r\n");
+  clsIniFile snapshot = ini.Snapshot();
+  machine.WriteFile(path, "[A]\r\nx=2\r\n");
+  EXPECT_EQ(snapshot.GetSetting("a", "X"), "1");
+  EXPECT_EQ(snapshot.GetSetting("A", "y"), "1");
+  EXPECT_NE(snapshot.SaveSetting("B", "z", "3"), 0);
+  EXPECT_EQ(snapshot.GetSetting("A", "x"), "2");
+  EXPECT_EQ(snapshot.GetSetting("A", "y"), "unknown value");
+  EXPECT_EQ(snapshot.GetSetting("B", "z"), "3");
+  EXPECT_EQ(ini.GetSetting("B", "z"), "3");
 }
 
 }  // namespace

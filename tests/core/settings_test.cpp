@@ -90,6 +90,19 @@ TEST_F(SettingsTest, WritesUnderTheWriteNamesIntoExistingSections) {
   EXPECT_EQ(Read().antirecover, 1);
 }
 
+TEST_F(SettingsTest, ASaveOnAFullDiskKeepsEveryDeselectedItem) {
+  machine.WriteFile(settingsPath, "[IE]\r\nCookies=1\r\n[Windows]\r\nRecycleBin=1\r\n");
+  Settings settings = Read();
+  settings.flag(Track::kIeHistory) = 1;
+  faults.fullDisk = programFolder;
+  EXPECT_EQ(SaveSetting(ctx.settingsFile, settings, TrackSettingKey(Track::kIeHistory)), 0);
+  faults = {};
+  const Settings next = Read();
+  EXPECT_FALSE(next.selected(Track::kIeCookies));
+  EXPECT_FALSE(next.selected(Track::kWindowsRecycleBin));
+  EXPECT_TRUE(next.selected(Track::kIeHistory));
+}
+
 TEST_F(SettingsTest, ShippedDefaultsEraseNothingUnasked) {
   machine.WriteFile(settingsPath, testing::Fixture("dist/settings.dat"));
   const Settings settings = Read();

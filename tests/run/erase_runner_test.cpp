@@ -99,6 +99,17 @@ TEST_F(EraseRunnerTest, WarningOneSkipsTheConfirmation) {
   EXPECT_NE(Log().find("Start to Erase"), std::string::npos);
 }
 
+TEST_F(EraseRunnerTest, AFailedSaveOfTheSettingsIsReportedAndLosesNothing) {
+  machine.WriteFile(ProgramFile("settings.dat"), "[IE]\r\nCookies=1\r\n");
+  faults.unreplaceable.insert(ProgramFile("settings.dat"));
+  Addtask(ctx);
+  EraseNow(ctx);
+  const std::string line = "Could not save " + ProgramFile("settings.dat") + " <Failed>";
+  EXPECT_EQ(view.progress.back(), line);
+  EXPECT_NE(Log().find(line + "\r\n"), std::string::npos);
+  EXPECT_EQ(machine.ReadFile(ProgramFile("settings.dat")), "[IE]\r\nCookies=1\r\n");
+}
+
 TEST_F(EraseRunnerTest, CancelErasesAndLogsNothing) {
   machine.WriteFile(ProgramFile("syslog.txt"), "before\r\n");
   view.progress = {"an earlier line"};

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/file_text.h"
 #include "core/ini_file.h"
 #include "platform/text_encoding.h"
 #include "platform/win32/windows_api.h"
@@ -39,7 +40,7 @@ bool ProfileSet(const std::string& path, const std::string& section, const std::
 }
 
 struct Corpus {
-  const char* name;
+  std::string name;
   std::string content;
   std::vector<std::string> sections;
   std::vector<std::string> keys;
@@ -47,7 +48,7 @@ struct Corpus {
 
 std::vector<Corpus> ReadCorpus() {
   const std::string longValue(300, 'v');
-  return {
+  std::vector<Corpus> corpora = {
       {"case",
        "[General]\r\nAntiRecover=1\r\n[ie]\r\nCache=0\r\n",
        {"General", "general", "GENERAL", "IE", "ie", "Missing"},
@@ -84,13 +85,21 @@ std::vector<Corpus> ReadCorpus() {
        {"k", "j", "m", "n"}},
       {"ctrl-z", "[S]\r\nk=1\x1a\r\n\tj\t=\t2\r\n\x1a", {"S"}, {"k", "j"}},
   };
+  // Files with the UTF-16LE byte order mark are Unicode to the profile functions.
+  for (std::size_t i = 0, plain = corpora.size(); i < plain; ++i) {
+    Corpus unicode = corpora[i];
+    unicode.name += "-utf16";
+    unicode.content = EncodeText(unicode.content, TextEncoding::kUtf16Le);
+    corpora.push_back(std::move(unicode));
+  }
+  return corpora;
 }
 
 class IniProfileDiffTest : public testing::ContextTest {};
 
 TEST_F(IniProfileDiffTest, ReadsAnswerAsTheProfileFunctions) {
   for (const Corpus& corpus : ReadCorpus()) {
-    const std::string path = ProgramFile(std::string(corpus.name) + ".ini");
+    const std::string path = ProgramFile(corpus.name + ".ini");
     machine.WriteFile(path, corpus.content);
     const clsIniFile ini(os.files, path);
     for (const std::string& section : corpus.sections) {
@@ -113,7 +122,10 @@ struct Write {
   std::string value;
 };
 
-TEST_F(IniProfileDiffTest, WritesLeaveFilesThatReadAlike) {
+class IniProfileWriteTest : public IniProfileDiffTest,
+                            public ::testing::WithParamInterface<TextEncoding> {};
+
+TEST_P(IniProfileWriteTest, WritesLeaveFilesThatReadAlikeInTheEncodingTheyHad) {
   const std::string start =
       "; settings\r\n[General]\r\nStealth = 1\r\nSound=0\r\n\r\n[IE]\r\nCache=0\r\n"
       "[Old]\r\nx=1\r\n[old]\r\ny=2\r\n";
@@ -124,8 +136,8 @@ TEST_F(IniProfileDiffTest, WritesLeaveFilesThatReadAlike) {
   };
   const std::string ours = ProgramFile("ours.ini");
   const std::string theirs = ProgramFile("theirs.ini");
-  machine.WriteFile(ours, start);
-  machine.WriteFile(theirs, start);
+  machine.WriteFile(ours, EncodeText(start, GetParam()));
+  machine.WriteFile(theirs, EncodeText(start, GetParam()));
   clsIniFile ini(os.files, ours);
   for (const Write& write : writes) {
     if (write.key) {
@@ -135,6 +147,7 @@ TEST_F(IniProfileDiffTest, WritesLeaveFilesThatReadAlike) {
     }
     ASSERT_TRUE(ProfileSet(theirs, write.section, write.key ? &*write.key : nullptr, write.value));
   }
+  EXPECT_EQ(machine.ReadFile(ours).substr(0, 2), machine.ReadFile(theirs).substr(0, 2));
   for (const char* section : {"General", "IE", "Opera", "Old", "New"}) {
     for (const char* key :
          {"Stealth", "Sound", "clearlog", "URL", "Cache", "Empty", "x", "y", "k"}) {
@@ -145,6 +158,9 @@ TEST_F(IniProfileDiffTest, WritesLeaveFilesThatReadAlike) {
     }
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(Encodings, IniProfileWriteTest,
+                         ::testing::Values(TextEncoding::kUtf8, TextEncoding::kUtf16Le));
 
 TEST_F(IniProfileDiffTest, WritingToAMissingFileCreatesIt) {
   const std::string ours = ProgramFile("new-ours.ini");
