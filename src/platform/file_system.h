@@ -72,6 +72,9 @@ class FileSystem {
   // attr::kInvalid when the path does not exist.
   virtual std::uint32_t GetAttributes(std::string_view path) = 0;
   virtual Status SetAttributes(std::string_view path, std::uint32_t attributes) = 0;
+  // How many names the file or folder has (hard links included); a link is asked about itself,
+  // never about what it points to.
+  virtual Status LinkCount(std::string_view path, std::uint32_t& count) = 0;
 
   virtual Status Open(std::string_view path, OpenMode mode, std::unique_ptr<File>& file) = 0;
 

@@ -41,6 +41,9 @@ class FaultyFileSystem : public platform::FileSystem {
   platform::Status SetAttributes(std::string_view path, std::uint32_t attributes) override {
     return real_.SetAttributes(path, attributes);
   }
+  platform::Status LinkCount(std::string_view path, std::uint32_t& count) override {
+    return real_.LinkCount(path, count);
+  }
   platform::Status Open(std::string_view path, platform::OpenMode mode,
                         std::unique_ptr<platform::File>& file) override;
   platform::Status Copy(std::string_view from, std::string_view to) override {
