@@ -21,6 +21,9 @@ using platform::OpenMode;
 namespace {
 
 constexpr std::size_t kOverwriteChunk = 1 << 20;
+// The options window offers 1 to 10 passes; settings.dat may hold any number.
+constexpr int kFewestPasses = 1;
+constexpr int kMostPasses = 10;
 
 bool IsLink(std::uint32_t attributes) {
   return attributes != attr::kInvalid && (attributes & attr::kReparsePoint) != 0;
@@ -55,15 +58,49 @@ void Truncate(Context& ctx, std::string_view path) {
   }
 }
 
+// Only a file that goes by this one name is overwritten: the target of a link, or a file with
+// another hard link, lives on under a name that is not being erased.
+bool MayOverwrite(Context& ctx, std::string_view path) {
+  if (IsLink(ctx.os.files.GetAttributes(path))) return false;
+  std::uint32_t links = 0;
+  return ctx.os.files.LinkCount(path, links) == platform::kSuccess && links == 1;
+}
+
+void ZeroPass(Context& ctx, std::string_view path) {
+  std::unique_ptr<File> file;
+  if (ctx.os.files.Open(path, OpenMode::kReadWrite, file) != platform::kSuccess) return;
+  std::uint64_t length = 0;
+  if (file->Size(length) != platform::kSuccess) return;
+  ctx.view.Yield();
+  // A bounded buffer, however large the file; the pass goes to the disk before the file is
+  // truncated, or the zeros could be dropped from the cache unwritten.
+  const std::vector<char> zeros(
+      static_cast<std::size_t>(std::min<std::uint64_t>(length, kOverwriteChunk)));
+  for (std::uint64_t done = 0; done < length;) {
+    const std::size_t chunk =
+        static_cast<std::size_t>(std::min<std::uint64_t>(length - done, zeros.size()));
+    if (file->Write(zeros.data(), chunk) != platform::kSuccess) return;
+    done += chunk;
+  }
+  file->Flush();
+}
+
 bool SecureErase(Context& ctx, std::string_view path) {
-  if (!IsLink(ctx.os.files.GetAttributes(path))) {
-    for (int pass = 0; pass < ctx.settings.OverWriteTimes; ++pass)
-      OverwriteFile(ctx, path);
+  if (MayOverwrite(ctx, path)) {
+    const int passes = std::clamp<int>(ctx.settings.OverWriteTimes, kFewestPasses, kMostPasses);
+    for (int pass = 0; pass < passes; ++pass)
+      ZeroPass(ctx, path);
     Truncate(ctx, path);
   }
   const std::string temporary = TemporaryEraseName(ctx, path);
   ctx.os.shell.Rename(path, temporary);
-  return ctx.os.shell.Delete(temporary) == platform::kSuccess;
+  if (ctx.os.shell.Delete(temporary) == platform::kSuccess) return true;
+  // A folder that cannot go whole keeps its name, and what is left in it stays where it was.
+  const std::uint32_t left = ctx.os.files.GetAttributes(temporary);
+  if (left != attr::kInvalid && (left & attr::kDirectory) != 0) {
+    ctx.os.shell.Rename(temporary, path);
+  }
+  return false;
 }
 
 struct Exclusions {
@@ -142,23 +179,7 @@ bool EraseFile(Context& ctx, std::string_view path) {
 }
 
 void OverwriteFile(Context& ctx, std::string_view path) {
-  if (IsLink(ctx.os.files.GetAttributes(path))) return;
-  std::unique_ptr<File> file;
-  if (ctx.os.files.Open(path, OpenMode::kReadWrite, file) != platform::kSuccess) return;
-  std::uint64_t length = 0;
-  if (file->Size(length) != platform::kSuccess) return;
-  ctx.view.Yield();
-  // A bounded buffer, however large the file; the pass goes to the disk before the file is
-  // truncated, or the zeros could be dropped from the cache unwritten.
-  const std::vector<char> zeros(
-      static_cast<std::size_t>(std::min<std::uint64_t>(length, kOverwriteChunk)));
-  for (std::uint64_t done = 0; done < length;) {
-    const std::size_t chunk =
-        static_cast<std::size_t>(std::min<std::uint64_t>(length - done, zeros.size()));
-    if (file->Write(zeros.data(), chunk) != platform::kSuccess) return;
-    done += chunk;
-  }
-  file->Flush();
+  if (MayOverwrite(ctx, path)) ZeroPass(ctx, path);
 }
 
 void EraseFolderTree(Context& ctx, std::string folder) {
