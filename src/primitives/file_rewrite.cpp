@@ -49,15 +49,18 @@ std::optional<std::vector<std::string>> ReadLines(platform::FileSystem& files,
 
 bool ReplaceContent(platform::FileSystem& files, std::string_view path, std::string_view temporary,
                     std::string_view content) {
+  // A link stays as it is: a file put in its place would end the link, and what it points to
+  // may lie anywhere on the disk.
+  const std::uint32_t existing = files.GetAttributes(path);
+  if (existing != attr::kInvalid && (existing & attr::kReparsePoint) != 0) return false;
   const std::string beside = FreeName(files, temporary);
   if (!WriteToDisk(files, beside, content)) {
     files.Delete(beside);
     return false;
   }
   // The new file takes the old one's hidden and system marks, as an edit in place would keep.
-  const std::uint32_t old = files.GetAttributes(path);
-  if (old != attr::kInvalid && (old & (attr::kHidden | attr::kSystem)) != 0) {
-    files.SetAttributes(beside, old & (attr::kHidden | attr::kSystem));
+  if (existing != attr::kInvalid && (existing & (attr::kHidden | attr::kSystem)) != 0) {
+    files.SetAttributes(beside, existing & (attr::kHidden | attr::kSystem));
   }
   if (files.Replace(beside, path) != platform::kSuccess) {
     files.SetAttributes(beside, attr::kNormal);

@@ -199,6 +199,16 @@ TEST_F(PluginFamiliesTest, UpdateFileThatCannotBeWrittenKeepsItsContent) {
   EXPECT_TRUE(view.progress.empty());
 }
 
+TEST_F(PluginFamiliesTest, UpdateFileLeavesALinkAndWhatItPointsToAlone) {
+  const std::string base = machine.LinkedTree("update_file");
+  const clsIniFile item = Plugin("UpdateFile1=" + base + "\\file_link,alpha\r\n");
+  ctx.eraseMode = "erase";
+  RunPluginItem(ctx, item);
+  EXPECT_EQ(machine.ReadFile(base + "\\outside\\a.txt"), "alpha");
+  EXPECT_NE(os.files.GetAttributes(base + "\\file_link") & platform::attr::kReparsePoint, 0u);
+  EXPECT_TRUE(view.progress.empty());
+}
+
 TEST_F(PluginFamiliesTest, AnUnreadableItemRunsNothing) {
   LoadKey("\"Last\"=\"x\"\r\n");
   const clsIniFile item = Plugin("DelRegValue1=" + Key() + ",Last\r\n");
