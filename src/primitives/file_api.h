@@ -19,6 +19,9 @@ bool EraseFile(Context& ctx, std::string_view path);
 // with another hard link.
 void OverwriteFile(Context& ctx, std::string_view path);
 
+// The walks and EraseFile keep to the protected places (protected_places.h), refusing with a
+// line what they may not erase.
+
 // Erases every file below the folder, counting and reporting each; keeps the folders.
 void EraseFolderTree(Context& ctx, std::string folder);
 // Removes the folder's subfolders, each whole where possible, reporting each.
