@@ -87,19 +87,6 @@ TEST_F(FileSystemConformance, MissingPathsAnswerFileOrPathNotFound) {
   EXPECT_EQ(files().List(Path("missing")), nullptr);
 }
 
-TEST_F(FileSystemConformance, LinkCountCountsEveryNameOfAFile) {
-  machine_.WriteFile(Path("one.txt"), "x");
-  std::uint32_t count = 0;
-  EXPECT_EQ(files().LinkCount(Path("one.txt"), count), kSuccess);
-  EXPECT_EQ(count, 1u);
-  machine_.HardLink(Path("one.txt"), Path("two.txt"));
-  for (const char* name : {"one.txt", "TWO.TXT"}) {
-    EXPECT_EQ(files().LinkCount(Path(name), count), kSuccess);
-    EXPECT_EQ(count, 2u) << name;
-  }
-  EXPECT_EQ(files().LinkCount(Path("missing"), count), kFileNotFound);
-}
-
 TEST_F(FileSystemConformance, AFileIsNoFolderOnThePath) {
   machine_.WriteFile(Path("f.txt"), "x");
   EXPECT_EQ(files().GetAttributes(Path("f.txt\\")), attr::kInvalid);

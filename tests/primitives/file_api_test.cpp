@@ -87,17 +87,13 @@ TEST_F(FileApiTest, SecureEraseTruncatesRenamesAndDeletes) {
 }
 
 TEST_F(FileApiTest, PassCountOutsideOneToTenIsTheNearerOfThem) {
-  const struct {
-    std::int16_t stored;
-    int passes;
-  } cases[] = {{-3, 1}, {0, 1}, {4, 4}, {11, 10}, {500, 10}};
   ctx.eraseMode = "erase";
-  for (const auto& c : cases) {
+  for (const auto& [stored, passes] : {std::pair{-3, 1}, {0, 1}, {4, 4}, {11, 10}, {500, 10}}) {
     Make("t\\a.txt", "secret");
-    ctx.settings.OverWriteTimes = c.stored;
+    ctx.settings.OverWriteTimes = static_cast<std::int16_t>(stored);
     view.yields = 0;
     EXPECT_TRUE(EraseFile(ctx, Path("t\\a.txt")));
-    EXPECT_EQ(view.yields, c.passes) << c.stored;  // each pass yields once
+    EXPECT_EQ(view.yields, passes) << stored;  // each pass yields once
   }
 }
 
@@ -111,8 +107,6 @@ TEST_F(FileApiTest, HardLinkIsOnlyUnlinkedAndTheOtherNameKeepsItsData) {
   EraseFolderTree(ctx, Path("t"));
   EXPECT_FALSE(Exists("t\\a.txt"));
   EXPECT_EQ(machine.ReadFile(Path("elsewhere\\data.txt")), "precious");
-  EXPECT_EQ(ctx.totals.files, 1);
-  EXPECT_FLOAT_EQ(ctx.totals.releasedKilobytes, 8.0f / 1024);
   EXPECT_EQ(view.progress, std::vector<std::string>{"Erasing " + Path("t\\a.txt") + " <OK>"});
 }
 
