@@ -72,8 +72,8 @@ class FileSystem {
   // attr::kInvalid when the path does not exist.
   virtual std::uint32_t GetAttributes(std::string_view path) = 0;
   virtual Status SetAttributes(std::string_view path, std::uint32_t attributes) = 0;
-  // How many names the file or folder has (hard links included); a link is asked about itself,
-  // never about what it points to.
+  // How many names lead to the file's data: its hard links, and one more when the path is a
+  // symbolic link to it. 1 means the path is the data's only name.
   virtual Status LinkCount(std::string_view path, std::uint32_t& count) = 0;
 
   virtual Status Open(std::string_view path, OpenMode mode, std::unique_ptr<File>& file) = 0;

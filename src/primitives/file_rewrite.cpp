@@ -49,10 +49,11 @@ std::optional<std::vector<std::string>> ReadLines(platform::FileSystem& files,
 
 bool ReplaceContent(platform::FileSystem& files, std::string_view path, std::string_view temporary,
                     std::string_view content) {
-  // A link stays as it is: a file put in its place would end the link, and what it points to
-  // may lie anywhere on the disk.
+  // A link stays as it is, and so does a file with another hard link: a file put in its place
+  // would end the link, and the data may be another name's, anywhere on the disk.
+  std::uint32_t names = 0;
+  if (files.LinkCount(path, names) != platform::kSuccess || names != 1) return false;
   const std::uint32_t existing = files.GetAttributes(path);
-  if (existing != attr::kInvalid && (existing & attr::kReparsePoint) != 0) return false;
   const std::string beside = FreeName(files, temporary);
   if (!WriteToDisk(files, beside, content)) {
     files.Delete(beside);

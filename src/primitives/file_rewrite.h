@@ -23,7 +23,8 @@ std::optional<std::vector<std::string>> ReadLines(platform::FileSystem& files,
 // Gives the file at `path` the new content: writes it beside the file under `temporary` (or,
 // when that name is taken, the first free name made from it), forces it to the disk and puts
 // it in the file's place in one step. On any failure the file keeps its old content and the
-// temporary file is gone. True when the file holds the new content; a link is never replaced.
+// temporary file is gone. True when the file holds the new content. A link, or a file with
+// another hard link, is never replaced.
 bool ReplaceContent(platform::FileSystem& files, std::string_view path, std::string_view temporary,
                     std::string_view content);
 

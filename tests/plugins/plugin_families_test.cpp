@@ -207,7 +207,9 @@ TEST_F(PluginFamiliesTest, UpdateFileLeavesALinkAndWhatItPointsToAlone) {
   ctx.eraseMode = "erase";
   RunPluginItem(ctx, item);
   EXPECT_EQ(machine.ReadFile(base + "\\outside\\a.txt"), "alpha");
-  EXPECT_NE(os.files.GetAttributes(base + "\\file_link") & platform::attr::kReparsePoint, 0u);
+  std::uint32_t names = 0;  // the link and the file it leads to
+  EXPECT_EQ(os.files.LinkCount(base + "\\file_link", names), platform::kSuccess);
+  EXPECT_EQ(names, 2u);
   EXPECT_TRUE(view.progress.empty());
 }
 

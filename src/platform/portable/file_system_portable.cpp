@@ -129,7 +129,9 @@ Status PortableFileSystem::LinkCount(std::string_view path, std::uint32_t& count
   if (host.status != kSuccess) return host.status;
   struct stat info;
   if (::lstat(host.path.c_str(), &info) != 0) return Errno();
-  count = static_cast<std::uint32_t>(info.st_nlink);
+  const bool link = S_ISLNK(info.st_mode);
+  if (link && ::stat(host.path.c_str(), &info) != 0) return Errno();
+  count = static_cast<std::uint32_t>(info.st_nlink) + (link ? 1 : 0);
   return kSuccess;
 }
 

@@ -104,16 +104,7 @@ Status Win32FileSystem::SetAttributes(std::string_view path, std::uint32_t attri
 Status Win32FileSystem::LinkCount(std::string_view path, std::uint32_t& count) {
   std::wstring wide;
   if (!ToWide(path, wide)) return kInvalidParameter;
-  // Opened as itself, with no access to its data, so that neither a link nor a file in use
-  // stands in the way.
-  win32::UniqueHandle handle(CreateFileW(
-      wide.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-      OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-  if (!handle) return win32::LastStatus();
-  BY_HANDLE_FILE_INFORMATION info;
-  if (!GetFileInformationByHandle(handle.get(), &info)) return win32::LastStatus();
-  count = info.nNumberOfLinks;
-  return kSuccess;
+  return win32::CountNames(wide, count);
 }
 
 Status Win32FileSystem::Open(std::string_view path, OpenMode mode, std::unique_ptr<File>& file) {
