@@ -81,6 +81,10 @@ Status AppendToFile(platform::FileSystem& files, std::string_view path, std::str
 
 bool ReplaceContent(platform::FileSystem& files, std::string_view path, std::string_view temporary,
                     std::string_view content) {
+  // A link stays as it is, and so does a file with another hard link: a file put in its place
+  // would end the link, and the data may be another name's, anywhere on the disk.
+  std::uint32_t names = 0;
+  if (files.LinkCount(path, names) != platform::kSuccess || names != 1) return false;
   return ReplaceWith(files, path, temporary, content) == platform::kSuccess;
 }
 

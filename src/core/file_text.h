@@ -21,7 +21,8 @@ platform::Status AppendToFile(platform::FileSystem& files, std::string_view path
 // Gives the file at `path` the new content: writes it beside the file under `temporary` (or,
 // when that name is taken, the first free name made from it), forces it to the disk and puts
 // it in the file's place in one step. On any failure the file keeps its old content and the
-// temporary file is gone. True when the file holds the new content.
+// temporary file is gone. True when the file holds the new content. A link, or a file with
+// another hard link, is never replaced.
 bool ReplaceContent(platform::FileSystem& files, std::string_view path, std::string_view temporary,
                     std::string_view content);
 

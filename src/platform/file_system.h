@@ -72,6 +72,9 @@ class FileSystem {
   // attr::kInvalid when the path does not exist.
   virtual std::uint32_t GetAttributes(std::string_view path) = 0;
   virtual Status SetAttributes(std::string_view path, std::uint32_t attributes) = 0;
+  // How many names lead to the file's data: its hard links, and one more when the path is a
+  // symbolic link to it. 1 means the path is the data's only name.
+  virtual Status LinkCount(std::string_view path, std::uint32_t& count) = 0;
 
   // Opens a file, through a link. A folder, and anything else that is not a file (a pipe, a
   // device), gives kAccessDenied without waiting for it.

@@ -4,6 +4,7 @@
 #include "core/context.h"
 #include "core/report.h"
 #include "plugins/plugin_actions.h"
+#include "primitives/protected_places.h"
 #include "primitives/reg_api.h"
 #include "primitives/reg_path.h"
 
@@ -81,8 +82,7 @@ bool DelRegKeyListEntry(Context& ctx, const clsIniFile&, std::string_view value)
 bool DelRegKeyEntry(Context& ctx, const clsIniFile&, std::string_view value) {
   const ActionFields fields(value);
   const KeyPath key = KeyOf(fields[0]);
-  // A root key alone is never deleted, so it is not reported either.
-  if (key.subKey.empty() || !KeyOpens(ctx, key)) return true;
+  if (!KeyOpens(ctx, key) || RefuseKeyDeletion(ctx, key.root, key.subKey)) return true;
   const std::string line = "Erasing Registry Key: " + fields[0] + " <OK>";
   if (ctx.editorTest) {
     ListForEditor(ctx, line);

@@ -11,6 +11,7 @@
 #include "core/report.h"
 #include "core/text_util.h"
 #include "platform/text_encoding.h"
+#include "primitives/protected_places.h"
 #include "primitives/string_api.h"
 
 namespace quellorn {
@@ -126,9 +127,10 @@ platform::Status SetValueEx(platform::Registry& registry, platform::RegHandle ke
 }
 
 void DeleteKey(Context& ctx, platform::RegHandle root, std::string_view subKey) {
+  if (RefuseKeyDeletion(ctx, root, subKey)) return;
   // The program has always reported a deleted key with everything below it, so it deletes
   // the whole tree, where RegDeleteKey alone would refuse a key that has subkeys.
-  if (ctx.erasing() && !subKey.empty()) DeleteTree(ctx.os.registry, root, std::string(subKey));
+  if (ctx.erasing()) DeleteTree(ctx.os.registry, root, std::string(subKey));
 }
 
 void DeleteValue(Context& ctx, platform::RegHandle root, std::string_view subKey,
@@ -229,6 +231,7 @@ void DeleteMatchingSubkeys(Context& ctx, platform::RegHandle root, std::string_v
     if (name.find(filter) != std::string::npos) paths.push_back(std::string(subKey) + "\\" + name);
   }
   for (const std::string& path : paths) {
+    if (RefuseKeyDeletion(ctx, root, path)) continue;
     if (ctx.editorTest) {
       ListForEditor(ctx, "Erasing Registry Key : " + path + " <OK>");
       continue;

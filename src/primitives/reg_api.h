@@ -14,7 +14,7 @@ struct Context;
 inline constexpr std::string_view kReadFailed = "error440";
 
 // The registry primitives. Keys are opened and closed around each call; the ones that delete
-// or write act only when the run erases.
+// or write act only when the run erases. A protected key (protected_places.h) is never deleted.
 void DeleteKey(Context& ctx, platform::RegHandle root, std::string_view subKey);
 void DeleteValue(Context& ctx, platform::RegHandle root, std::string_view subKey,
                  std::string_view name);

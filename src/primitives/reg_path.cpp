@@ -33,6 +33,13 @@ platform::RegHandle GetRootKey(std::string_view path) {
   return 0;
 }
 
+std::string GetRootName(platform::RegHandle root) {
+  for (const RootName& known : kRoots) {
+    if (known.key == root) return std::string(known.name);
+  }
+  return root == platform::kUsers ? "HKEY_USERS" : "";
+}
+
 std::string GetSubkeyPath(std::string_view path) {
   const std::size_t slash = path.find('\\');
   return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));

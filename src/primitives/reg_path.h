@@ -13,6 +13,8 @@ namespace quellorn {
 // The root key named before the first "\" (letter case significant); 0 for any other name
 // or a path without "\", on which every operation fails.
 platform::RegHandle GetRootKey(std::string_view path);
+// The name of a root key ("" for none); HKEY_USERS too, which no path names.
+std::string GetRootName(platform::RegHandle root);
 // The text after the first "\" (the whole text when there is none).
 std::string GetSubkeyPath(std::string_view path);
 // The text up to and including the last "\" ("" when there is none).

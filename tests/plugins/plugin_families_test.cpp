@@ -81,7 +81,7 @@ TEST_F(PluginFamiliesTest, FamiliesEndAtTheirStopConditions) {
       "DelRegValue1=" + Key() + ",Missing\r\nDelRegValue2=" + Key() + ",Present\r\n" +
       // An empty filter ends the family before the entry that would take every value.
       "DelRegValueList1=" + Key() + ",\r\nDelRegValueList2=" + Key() + ",all\r\n" +
-      // A missing key is passed over too.
+      // A missing key is passed over too; a root is refused.
       "DelRegKey1=" + Key("Missing") + "\r\nDelRegKey2=HKEY_CURRENT_USER\\\r\n" +
       // A missing file ends the family.
       "UpdateFile1=" + Path("data\\missing.txt") +
@@ -90,8 +90,10 @@ TEST_F(PluginFamiliesTest, FamiliesEndAtTheirStopConditions) {
       "UpdateRegValue1=" + Key() + ",A1,changed\r\nUpdateRegValue3=" + Key() + ",B1,changed\r\n");
   ctx.eraseMode = "erase";
   RunPluginItem(ctx, item);
-  EXPECT_EQ(view.progress, (std::vector<std::string>{"Erasing Registry Key Value: Present <OK>",
-                                                     "Erasing Registry Key Value: a <OK>"}));
+  EXPECT_EQ(view.progress,
+            (std::vector<std::string>{"Erasing Registry Key Value: Present <OK>",
+                                      "Refused: HKEY_CURRENT_USER is a protected registry key",
+                                      "Erasing Registry Key Value: a <OK>"}));
   EXPECT_EQ(Value("Present"), std::string(kReadFailed));
   EXPECT_EQ(Value("A1"), "changed");
   EXPECT_EQ(Value("B1"), "b");
@@ -196,6 +198,18 @@ TEST_F(PluginFamiliesTest, UpdateFileThatCannotBeWrittenKeepsItsContent) {
   RunPluginItem(ctx, item);
   EXPECT_EQ(machine.ReadFile(Path("f\\list.txt")), "recent=a\r\nother\r\n");
   EXPECT_FALSE(os.files.Exists(Path("f\\list.txt.old")));
+  EXPECT_TRUE(view.progress.empty());
+}
+
+TEST_F(PluginFamiliesTest, UpdateFileLeavesALinkAndWhatItPointsToAlone) {
+  const std::string base = machine.LinkedTree("update_file");
+  const clsIniFile item = Plugin("UpdateFile1=" + base + "\\file_link,alpha\r\n");
+  ctx.eraseMode = "erase";
+  RunPluginItem(ctx, item);
+  EXPECT_EQ(machine.ReadFile(base + "\\outside\\a.txt"), "alpha");
+  std::uint32_t names = 0;  // the link and the file it leads to
+  EXPECT_EQ(os.files.LinkCount(base + "\\file_link", names), platform::kSuccess);
+  EXPECT_EQ(names, 2u);
   EXPECT_TRUE(view.progress.empty());
 }
 

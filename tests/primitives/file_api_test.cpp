@@ -73,7 +73,7 @@ TEST_F(FileApiTest, PlainDeleteNeedsNoRename) {
   EXPECT_FALSE(Exists("t\\a.txt"));
 }
 
-TEST_F(FileApiTest, SecureEraseWithoutPassesStillTruncatesRenamesAndDeletes) {
+TEST_F(FileApiTest, SecureEraseTruncatesRenamesAndDeletes) {
   Make("t\\a.txt", "secret");
   faults.undeletable.insert(Path("t\\file 0"));
   ctx.eraseMode = "erase";
@@ -84,6 +84,41 @@ TEST_F(FileApiTest, SecureEraseWithoutPassesStillTruncatesRenamesAndDeletes) {
   faults.undeletable.clear();
   EXPECT_TRUE(EraseFile(ctx, Path("t\\file 0")));
   EXPECT_FALSE(Exists("t\\file 0"));
+}
+
+TEST_F(FileApiTest, PassCountOutsideOneToTenIsTheNearerOfThem) {
+  ctx.eraseMode = "erase";
+  for (const auto& [stored, passes] : {std::pair{-3, 1}, {0, 1}, {4, 4}, {11, 10}, {500, 10}}) {
+    Make("t\\a.txt", "secret");
+    ctx.settings.OverWriteTimes = static_cast<std::int16_t>(stored);
+    view.yields = 0;
+    EXPECT_TRUE(EraseFile(ctx, Path("t\\a.txt")));
+    EXPECT_EQ(view.yields, passes) << stored;  // each pass yields once
+  }
+}
+
+TEST_F(FileApiTest, HardLinkIsOnlyUnlinkedAndTheOtherNameKeepsItsData) {
+  Make("elsewhere\\data.txt", "precious");
+  machine.MakeFolder(Path("t"));
+  machine.HardLink(Path("elsewhere\\data.txt"), Path("t\\a.txt"));
+  ctx.eraseMode = "erase";
+  ctx.settings.OverWriteTimes = 2;
+  OverwriteFile(ctx, Path("t\\a.txt"));
+  EraseFolderTree(ctx, Path("t"));
+  EXPECT_FALSE(Exists("t\\a.txt"));
+  EXPECT_EQ(machine.ReadFile(Path("elsewhere\\data.txt")), "precious");
+  EXPECT_EQ(view.progress, std::vector<std::string>{"Erasing " + Path("t\\a.txt") + " <OK>"});
+}
+
+TEST_F(FileApiTest, FolderThatCannotGoWholeKeepsItsNameAndWhatIsLeft) {
+  Make("t\\one\\locked.txt", "in use");
+  faults.undeletable.insert(Path("t\\file 0\\locked.txt"));  // under the name it is given
+  ctx.eraseMode = "erase";
+  ctx.settings.OverWriteTimes = 1;
+  EraseSubfolders(ctx, Path("t"));
+  EXPECT_EQ(machine.ReadFile(Path("t\\one\\locked.txt")), "in use");
+  EXPECT_FALSE(Exists("t\\file 0"));
+  EXPECT_TRUE(view.progress.empty());
 }
 
 TEST_F(FileApiTest, TemporaryNameNeverTakesAnotherFile) {

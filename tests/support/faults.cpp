@@ -59,6 +59,14 @@ platform::Status FaultyFileSystem::Open(std::string_view path, platform::OpenMod
   return status;
 }
 
+platform::Status FaultyShell::Delete(std::string_view path) {
+  for (const std::string& undeletable : plan_.undeletable) {
+    if (EqualsIgnoreCase(undeletable, path) || IsBelow(undeletable, path))
+      return platform::kSharingViolation;
+  }
+  return real_.Delete(path);
+}
+
 std::unique_ptr<platform::DirListing> FaultyFileSystem::List(std::string_view folder) {
   auto listing = real_.List(folder);
   if (!listing || plan_.brokenListing.empty() || !EqualsIgnoreCase(folder, plan_.brokenListing)) {

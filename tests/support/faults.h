@@ -15,7 +15,8 @@ namespace quellorn::testing {
 // denied key or a broken listing would; everything else goes through unchanged, except that
 // programs and documents the code under test would start are recorded instead.
 struct FaultPlan {
-  std::set<std::string> undeletable;     // Shell::Delete and FileSystem::Delete fail
+  std::set<std::string> undeletable;     // Shell::Delete and FileSystem::Delete fail, and
+                                         // Shell::Delete of a folder holding one of them
   std::set<std::string> unrenamable;     // Shell::Rename and FileSystem::Rename fail
   std::set<std::string> unopenable;      // FileSystem::Open fails
   std::set<std::string> unopenableKeys;  // Registry::OpenKey fails (subkey path)
@@ -40,6 +41,9 @@ class FaultyFileSystem : public platform::FileSystem {
   std::uint32_t GetAttributes(std::string_view path) override { return real_.GetAttributes(path); }
   platform::Status SetAttributes(std::string_view path, std::uint32_t attributes) override {
     return real_.SetAttributes(path, attributes);
+  }
+  platform::Status LinkCount(std::string_view path, std::uint32_t& count) override {
+    return real_.LinkCount(path, count);
   }
   platform::Status Open(std::string_view path, platform::OpenMode mode,
                         std::unique_ptr<platform::File>& file) override;
@@ -78,10 +82,7 @@ class FaultyShell : public platform::Shell {
   std::vector<Request> starts;
   std::vector<Request> opens;
 
-  platform::Status Delete(std::string_view path) override {
-    if (FaultPlan::Holds(plan_.undeletable, path)) return platform::kSharingViolation;
-    return real_.Delete(path);
-  }
+  platform::Status Delete(std::string_view path) override;
   platform::Status Rename(std::string_view from, std::string_view to) override {
     if (FaultPlan::Holds(plan_.unrenamable, from)) return platform::kSharingViolation;
     return real_.Rename(from, to);

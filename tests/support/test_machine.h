@@ -39,10 +39,14 @@ class TestMachine {
   // back when the machine goes.
   void LoadReg(std::string_view regText);
 
-  // A folder holding "outside" (a.txt "alpha", sub\b.txt "beta") and "tree" (plain.txt,
-  // nested\n.txt, and links to outside at two depths: tree\link, tree\nested\inner_link),
-  // one per name. Natively made on the spot; under Wine made by a script before the tests
-  // start, since a Windows program cannot make links there. Answers the folder's path.
+  // Gives the existing file `target` a second name `link` (a hard link), both below root().
+  void HardLink(std::string_view target, std::string_view link);
+
+  // A folder holding "outside" (a.txt "alpha", sub\b.txt "beta"), "tree" (plain.txt,
+  // nested\n.txt, and links to outside at two depths: tree\link, tree\nested\inner_link) and
+  // "file_link", a link to outside\a.txt, one per name. Natively made on the spot; under Wine made
+  // by a script before the tests start, since a Windows program cannot make links there. Answers
+  // the folder's path.
   std::string LinkedTree(std::string_view name);
 
  private:

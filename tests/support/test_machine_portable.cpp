@@ -67,7 +67,17 @@ std::string TestMachine::LinkedTree(std::string_view name) {
   std::filesystem::create_directory_symlink("../outside", host / "tree" / "link");
   std::filesystem::create_directory_symlink("../../outside",
                                             host / "tree" / "nested" / "inner_link");
+  std::filesystem::create_symlink("outside/a.txt", host / "file_link");
   return folder;
+}
+
+void TestMachine::HardLink(std::string_view target, std::string_view link) {
+  const auto host = [this](std::string_view path) {
+    std::string relative(path.substr(impl_->root.size() + 1));
+    std::replace(relative.begin(), relative.end(), '\\', '/');
+    return impl_->folder.DriveC() / "qtest" / std::to_string(::getpid()) / relative;
+  };
+  std::filesystem::create_hard_link(host(target), host(link));
 }
 
 }  // namespace quellorn::testing

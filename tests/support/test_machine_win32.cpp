@@ -172,6 +172,15 @@ void TestMachine::WriteListedFile(std::string_view path, std::string_view conten
       << path;
 }
 
+void TestMachine::HardLink(std::string_view target, std::string_view link) {
+  std::wstring from;
+  std::wstring to;
+  if (!platform::win32::ToWide(target, from) || !platform::win32::ToWide(link, to) ||
+      !CreateHardLinkW(to.c_str(), from.c_str(), nullptr)) {
+    Fail("hard link", link, platform::win32::LastStatus());
+  }
+}
+
 void TestMachine::LoadReg(std::string_view regText) {
   LoadMachineReg(platform().registry, regText, root());
 }

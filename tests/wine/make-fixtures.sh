@@ -32,7 +32,7 @@ for call in shell files rename; do
 done
 
 # Trees that erasers walk: links into a folder beside the tree, which must stay intact.
-for name in folder_tree subfolders matching count_tree keep_folder quiet_tree; do
+for name in folder_tree subfolders matching count_tree keep_folder quiet_tree update_file; do
   base="$top/linked/$name"
   mkdir -p "$base/outside/sub" "$base/tree/nested"
   printf alpha > "$base/outside/a.txt"
@@ -41,6 +41,7 @@ for name in folder_tree subfolders matching count_tree keep_folder quiet_tree; d
   printf nested > "$base/tree/nested/n.txt"
   ln -s ../outside "$base/tree/link"
   ln -s ../../outside "$base/tree/nested/inner_link"
+  ln -s outside/a.txt "$base/file_link"
 done
 
 # What Wine itself does with links: these targets are meant to be damaged.

@@ -143,6 +143,17 @@ Status PortableFileSystem::SetAttributes(std::string_view path, std::uint32_t at
   return SetDosAttributes(host.path, attributes);
 }
 
+Status PortableFileSystem::LinkCount(std::string_view path, std::uint32_t& count) {
+  HostPath host = resolver_.Resolve(path);
+  if (host.status != kSuccess) return host.status;
+  struct stat info;
+  if (::lstat(host.path.c_str(), &info) != 0) return Errno();
+  const bool link = S_ISLNK(info.st_mode);
+  if (link && ::stat(host.path.c_str(), &info) != 0) return Errno();
+  count = static_cast<std::uint32_t>(info.st_nlink) + (link ? 1 : 0);
+  return kSuccess;
+}
+
 Status PortableFileSystem::Open(std::string_view path, OpenMode mode, std::unique_ptr<File>& file) {
   HostPath host = resolver_.Resolve(path);
   bool creates = mode == OpenMode::kCreateAlways || mode == OpenMode::kAppend;

@@ -102,6 +102,12 @@ Status Win32FileSystem::SetAttributes(std::string_view path, std::uint32_t attri
   return win32::StatusOf(SetFileAttributesW(wide.c_str(), attributes));
 }
 
+Status Win32FileSystem::LinkCount(std::string_view path, std::uint32_t& count) {
+  std::wstring wide;
+  if (!ToFilePath(path, wide)) return kInvalidParameter;
+  return win32::CountNames(wide, count);
+}
+
 Status Win32FileSystem::Open(std::string_view path, OpenMode mode, std::unique_ptr<File>& file) {
   std::wstring wide;
   if (!ToFilePath(path, wide)) return kInvalidParameter;

@@ -133,6 +133,27 @@ Status RemovePath(std::wstring_view path, EntryKind kind, bool clearReadOnly) {
   return RemoveEntry(folder, FolderFinalPath(folder), entry.name, kind, clearReadOnly);
 }
 
+Status CountNames(std::wstring_view path, std::uint32_t& count) {
+  std::wstring folder;
+  std::wstring name;
+  if (!SplitLast(path, folder, name)) return kInvalidParameter;
+  FoundEntry entry;
+  if (Status status = FindPath(path, entry); status != kSuccess) return status;
+  // No access to the data is asked for, so a file in use answers too.
+  const std::wstring entryPath = JoinPath(folder, entry.name);
+  UniqueHandle handle(CreateFileW(entryPath.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (!handle) return LastStatus();
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!GetFileInformationByHandle(handle.get(), &info)) return LastStatus();
+  count = info.nNumberOfLinks;
+  // Wine shows a link to a file as the plain file: then the name leads to another entry.
+  const std::wstring folderFinal = FolderFinalPath(folder);
+  if (!folderFinal.empty() && !IsEntryItself(handle.get(), folder, folderFinal, entry.name))
+    ++count;
+  return kSuccess;
+}
+
 Status RenamePath(std::wstring_view from, std::wstring_view to) {
   std::wstring folder;
   std::wstring name;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,11 @@ Status RemoveEntry(const std::wstring& folder, const std::wstring& folderFinal,
 
 // The same for an entry named by a full path.
 Status RemovePath(std::wstring_view path, EntryKind kind, bool clearReadOnly);
+
+// How many names lead to the data the entry opens: the hard links of the file, and one more when
+// the entry is a link (Wine shows a link to a file as the plain file, so only the handle's final
+// path tells it apart).
+Status CountNames(std::wstring_view path, std::uint32_t& count);
 
 // MoveFile of the entry itself: fails with kAlreadyExists when the target exists.
 Status RenamePath(std::wstring_view from, std::wstring_view to);

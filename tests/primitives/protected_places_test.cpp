@@ -1,0 +1,107 @@
+#include "primitives/protected_places.h"
+
+#include <gtest/gtest.h>
+
+#include "plugins/plugin_fixture.h"
+#include "plugins/plugin_runner.h"
+#include "primitives/file_api.h"
+#include "primitives/reg_path.h"
+
+namespace quellorn {
+namespace {
+
+// A machine whose Windows folder, profile and Program Files lie in the test's own folder, so
+// that a rule that fails to hold destroys nothing but the test's files.
+class ProtectedPlacesTest : public testing::PluginTest {
+ protected:
+  static constexpr const char* kFiles[] = {"WINDOWS\\win.ini", "Users\\joe\\Desktop\\note.txt",
+                                           "Program Files\\App\\a.exe", "Quellorn\\settings.dat"};
+  static constexpr std::string_view kTop = "HKEY_CURRENT_USER\\QuellornTest-Protected";
+
+  void SetUp() override {
+    system.windowsFolder = Path("WINDOWS");
+    machine.LoadReg(std::string("REGEDIT4\r\n\r\n[") + std::string(kShellFoldersPath) +
+                    "]\r\n\"Desktop\"=\"$ROOT\\\\Users\\\\joe\\\\Desktop\"\r\n"
+                    "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion]\r\n"
+                    "\"ProgramFilesDir\"=\"$ROOT\\\\Program Files\"\r\n[" +
+                    std::string(kTop) + "\\Below]\r\n");
+    for (const char* file : kFiles)
+      machine.WriteFile(Path(file), "kept");
+  }
+  void Run(std::string_view mode, std::string_view line) {
+    view.progress.clear();
+    ctx.eraseMode = mode;
+    RunPluginItem(ctx, Plugin(std::string(line) + "\r\n"));
+  }
+  static constexpr std::string_view kShellFoldersPath =
+      "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+};
+
+TEST_F(ProtectedPlacesTest, FileActionsRefuseTheProgramsFilesAndWholeSystemFolders) {
+  machine.WriteFile(Path("WINDOWS\\old.log"), "gone");
+  const std::string program = "Refused: " + programFolder + " belongs to the program";
+  const auto refused = [this](std::string_view folder) {
+    return "Refused: " + (folder.ends_with(':') ? std::string(folder) + "\\" : Path(folder)) +
+           " is a protected folder";
+  };
+  const std::pair<std::string, std::string> cases[] = {
+      {ProgramFile("*.*"), program},
+      {ProgramFile("settings.dat"), program},
+      {ProgramFile("custom\\*.qk"),
+       "Refused: " + ProgramFile("custom") + " belongs to the program"},
+      {Path("WINDOWS\\*.*"), refused("WINDOWS")},
+      {Path("Temp\\..\\windows\\.\\*.ini,Subfolder"), refused("windows")},
+      {Path("Users\\joe\\*.dat,Subfolder"), refused("Users\\joe")},
+      {Path("Users\\*.*,Subfolder"), refused("Users")},
+      {Path("Program Files\\*.exe,Subfolder"), refused("Program Files")},
+      {"C:\\*.*", refused("C:")},
+      {Path("WINDOWS\\*.log"), "Erasing " + Path("WINDOWS\\old.log") + " <OK>"},
+  };
+  for (const auto& [line, shown] : cases) {
+    Run("erase", "DelFile1=" + line);
+    EXPECT_EQ(view.progress, std::vector<std::string>{shown}) << line;
+  }
+  for (const char* file : kFiles)
+    EXPECT_EQ(machine.ReadFile(Path(file)), "kept") << file;
+  EXPECT_NE(Log().find(refused("WINDOWS") + "\r\n"), std::string::npos);
+
+  view.progress.clear();
+  EraseFolderTree(ctx, Path("Users\\joe\\Desktop"));
+  EraseSubfolders(ctx, Path("Users"));
+  EXPECT_FALSE(EraseFile(ctx, programFolder));
+  EXPECT_FALSE(EraseFile(ctx, Path("Program Files\\")));
+  EXPECT_EQ(view.progress,
+            (std::vector<std::string>{refused("Users\\joe\\Desktop"), refused("Users"), program,
+                                      refused("Program Files")}));
+  for (const char* file : kFiles)
+    EXPECT_TRUE(os.files.Exists(Path(file))) << file;
+}
+
+TEST_F(ProtectedPlacesTest, RegistryActionsRefuseARootAndTheKeysRightBelowOne) {
+  const std::string top(kTop);
+  const std::string refused = "Refused: " + top + " is a protected registry key";
+  const struct {
+    std::string mode, line, shown;
+  } cases[] = {
+      {"erase", "DelRegKey1=" + top, refused},
+      {"erase", "DelRegKey1=" + top + "\\", refused},
+      {"erase", "DelRegKeyList1=HKEY_CURRENT_USER\\,QuellornTest-Protected", refused},
+      // Keys no test may risk: a test run shows the refusal just the same.
+      {"test", "DelRegKey1=HKEY_LOCAL_MACHINE\\SOFTWARE",
+       "Test Mode: Refused: HKEY_LOCAL_MACHINE\\SOFTWARE is a protected registry key"},
+      {"test", "DelRegKey1=HKEY_CURRENT_USER\\",
+       "Test Mode: Refused: HKEY_CURRENT_USER is a protected registry key"},
+      {"erase", "DelRegKey1=" + top + "\\Below", "Erasing Registry Key: " + top + "\\Below <OK>"},
+  };
+  for (const auto& c : cases) {
+    Run(c.mode, c.line);
+    EXPECT_EQ(view.progress, std::vector<std::string>{c.shown}) << c.line;
+  }
+  platform::RegKey key;
+  EXPECT_EQ(platform::RegKey::Open(os.registry, platform::kCurrentUser, GetSubkeyPath(top), key),
+            platform::kSuccess);
+  EXPECT_EQ(ctx.totals.registryKeys, 1);
+}
+
+}  // namespace
+}  // namespace quellorn
