@@ -39,8 +39,7 @@ bool BackEndUsable(platform::BackEnd& backEnd, bool erase, std::ostream& err) {
   for (const std::string& issue : backEnd.LoadIssues())
     err << "quellorn-cli: warning: " << issue << '\n';
   if (!erase || backEnd.CanKeepChanges()) return true;
-  err << "quellorn-cli: erase refused: the registry could not be read, so no change to it "
-         "could be saved\n";
+  err << "quellorn-cli: erase refused: no change to the registry could be saved\n";
   return false;
 }
 

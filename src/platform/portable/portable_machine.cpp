@@ -60,7 +60,7 @@ void PortableMachine::LoadRegistry() {
   if (!readable) {
     // Saving would replace a registry nobody has read: keep this one in memory only.
     canSave_ = false;
-    registryIssues_.push_back({0, "cannot be read; it is left as it is"});
+    registryIssues_.push_back({0, "cannot be read"});
     return;
   }
   if (bytes.empty()) return;
