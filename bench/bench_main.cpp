@@ -3,6 +3,8 @@
 //   quellorn-bench generate DIR FILES FOLDERS MIN_KIB MAX_KIB   (sizes in whole KiB)
 //   quellorn-bench run test|erase|secure MACHINE WINDOWS_FOLDER
 //   quellorn-bench ini MACHINE KIB   (a plugin item and a settings.dat of about KIB KiB each)
+//   quellorn-bench registry MACHINE KEYS VALUES  (a registry of KEYS keys and a Run history of
+//                                                 VALUES entries, then an erase run of it)
 #include <sys/resource.h>
 
 #include <chrono>
@@ -21,6 +23,7 @@
 #include "platform/portable/portable_machine.h"
 #include "plugins/plugin_runner.h"
 #include "primitives/file_api.h"
+#include "run/erase_runner.h"
 
 namespace {
 
@@ -63,6 +66,12 @@ int Generate(const std::filesystem::path& dir, int files, int folders, int minKi
   return 0;
 }
 
+void PrintCost(double seconds) {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  std::cout << " seconds=" << seconds << " peak_rss_kb=" << usage.ru_maxrss << '\n';
+}
+
 int Run(const std::string& mode, const std::filesystem::path& machineFolder,
         const std::string& folder) {
   platform::PortableMachine machine(machineFolder);
@@ -74,10 +83,8 @@ int Run(const std::string& mode, const std::filesystem::path& machineFolder,
   const auto start = std::chrono::steady_clock::now();
   EraseFolderTree(ctx, folder);
   const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  std::cout << "files=" << ctx.totals.files << " lines=" << view.lines
-            << " seconds=" << seconds.count() << " peak_rss_kb=" << usage.ru_maxrss << '\n';
+  std::cout << "files=" << ctx.totals.files << " lines=" << view.lines;
+  PrintCost(seconds.count());
   return 0;
 }
 
@@ -127,6 +134,50 @@ int Ini(const std::filesystem::path& machineFolder, std::size_t kib) {
   return 0;
 }
 
+void FillRegistry(platform::Registry& registry, int keys, int values) {
+  std::vector<std::uint8_t> text(122, 0);  // 60 characters and the terminating NUL, UTF-16LE
+  for (std::size_t i = 0; i + 2 < text.size(); i += 2)
+    text[i] = 'f';
+  const platform::RegValue filler{platform::reg_type::kSz, text};
+  for (int i = 0; i < keys; ++i) {
+    platform::RegKey key;
+    platform::RegKey::Create(registry, platform::kLocalMachine,
+                             "SOFTWARE\\Filler\\Key" + std::to_string(i), key);
+    registry.SetValue(key.get(), "data", filler);
+  }
+  platform::RegKey history;
+  platform::RegKey::Create(registry, platform::kCurrentUser,
+                           "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU",
+                           history);
+  for (int i = 0; i < values; ++i) {
+    registry.SetValue(history.get(), "v" + std::to_string(i),
+                      {platform::reg_type::kSz, {'c', 0, 'm', 0, 'd', 0, 0, 0}});
+  }
+}
+
+// An erase run of the Run history alone on a fresh machine folder whose registry is made large
+// first: what keeping registry.reg costs while a run changes it.
+int RunRegistry(const std::filesystem::path& machineFolder, int keys, int values) {
+  {
+    platform::PortableMachine machine(machineFolder);
+    FillRegistry(machine.platform().registry, keys, values);
+  }
+  platform::PortableMachine machine(machineFolder);
+  QuietView view;
+  Context ctx(machine.platform(), view, machine.platform().system.ProgramFolder());
+  const auto start = std::chrono::steady_clock::now();
+  ctx.eraseMode = "erase";
+  ctx.settings.trackFlags.fill(1);
+  ctx.settings.flag(Track::kWindowsRun) = 0;
+  StartTask(ctx);
+  const std::string lost = machine.Save();
+  const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
+  std::cout << "registry_bytes=" << std::filesystem::file_size(machineFolder / "registry.reg")
+            << " values=" << ctx.totals.registryKeys << (lost.empty() ? "" : " " + lost);
+  PrintCost(seconds.count());
+  return lost.empty() ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -137,8 +188,12 @@ int main(int argc, char** argv) {
   }
   if (args.size() == 4 && args[0] == "run") return Run(args[1], args[2], args[3]);
   if (args.size() == 3 && args[0] == "ini") return Ini(args[1], std::stoul(args[2]));
+  if (args.size() == 4 && args[0] == "registry") {
+    return RunRegistry(args[1], std::stoi(args[2]), std::stoi(args[3]));
+  }
   std::cerr << "usage: quellorn-bench generate DIR FILES FOLDERS MIN_KIB MAX_KIB\n"
                "       quellorn-bench run test|erase|secure MACHINE WINDOWS_FOLDER\n"
-               "       quellorn-bench ini MACHINE KIB\n";
+               "       quellorn-bench ini MACHINE KIB\n"
+               "       quellorn-bench registry MACHINE KEYS VALUES\n";
   return 2;
 }

@@ -9,10 +9,10 @@
 namespace quellorn::app {
 
 // The back end an entry point runs on: the machine folder given with --machine, or the real
-// system. Each build links the one implementation its platform supports; on failure (a
-// machine folder where none can be used, or none where one is needed) it answers nullptr and
-// says why in `error`.
+// system, opened with `access`. Each build links the one implementation its platform supports; on
+// failure (a machine folder where none can be used, or none where one is needed) it answers nullptr
+// and says why in `error`.
 std::unique_ptr<platform::BackEnd> OpenBackEnd(const std::optional<std::string>& machineFolder,
-                                               std::string& error);
+                                               platform::Access access, std::string& error);
 
 }  // namespace quellorn::app

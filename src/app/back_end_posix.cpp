@@ -7,7 +7,7 @@
 namespace quellorn::app {
 
 std::unique_ptr<platform::BackEnd> OpenBackEnd(const std::optional<std::string>& machineFolder,
-                                               std::string& error) {
+                                               platform::Access access, std::string& error) {
   // This build has no Windows to run on: it works on machine folders only.
   if (!machineFolder) {
     error = "a machine folder is required (--machine DIR)";
@@ -18,7 +18,7 @@ std::unique_ptr<platform::BackEnd> OpenBackEnd(const std::optional<std::string>&
     error = "machine folder not found: " + *machineFolder;
     return nullptr;
   }
-  return std::make_unique<platform::PortableMachine>(*machineFolder);
+  return std::make_unique<platform::PortableMachine>(*machineFolder, access);
 }
 
 }  // namespace quellorn::app

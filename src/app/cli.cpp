@@ -25,7 +25,54 @@ std::string AskOnTerminal(std::istream& in, std::ostream& err) {
 
 int UsageError(std::ostream& err, const std::string& message) {
   err << "quellorn-cli: " << message << '\n' << kCliUsage << '\n';
-  return 2;
+  return kCliUsageError;
+}
+
+bool IsFolder(platform::FileSystem& files, const std::string& path) {
+  const std::uint32_t attributes = files.GetAttributes(path);
+  return attributes != platform::attr::kInvalid && (attributes & platform::attr::kDirectory) != 0;
+}
+
+// Says what the back end could not load. An erase that could not keep its changes is refused
+// before it starts: it would report erasing what stays.
+bool BackEndUsable(platform::BackEnd& backEnd, bool erase, std::ostream& err) {
+  for (const std::string& issue : backEnd.LoadIssues())
+    err << "quellorn-cli: warning: " << issue << '\n';
+  if (!erase || backEnd.CanKeepChanges()) return true;
+  err << "quellorn-cli: erase refused: no change to the registry could be saved\n";
+  return false;
+}
+
+// Runs the command on a usable back end and answers the exit status.
+int RunCommand(const CliOptions& options, platform::BackEnd& backEnd,
+               const std::string& programFolder, std::istream& in, std::ostream& out,
+               std::ostream& err) {
+  ConsoleView view(out, StdoutIsTerminal(),
+                   [&] { return options.yes ? std::string("erase") : AskOnTerminal(in, err); });
+  Context ctx(backEnd.platform(), view, programFolder);
+  view.Attach(ctx.totals);
+  StartUp(ctx, "");
+  Addtask(ctx);
+
+  switch (options.command) {
+    case CliOptions::Command::kList:
+      for (const std::string& task : view.tasks())
+        out << task << '\n';
+      return kCliDone;
+    case CliOptions::Command::kTest:
+      TestNow(ctx);
+      break;
+    case CliOptions::Command::kErase:
+      EraseNow(ctx);
+      break;
+  }
+  view.Finish();
+  if (!view.status().empty()) out << view.status() << '\n';
+  if (const std::string lost = backEnd.Save(); !lost.empty()) {
+    err << "quellorn-cli: " << lost << '\n';
+    return kCliNotSaved;
+  }
+  return kCliDone;
 }
 
 }  // namespace
@@ -39,32 +86,22 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   if (erase && !options->yes && !StdinIsTerminal()) {
     return UsageError(err, "erase asks for confirmation on a terminal; use --yes without one");
   }
-  auto backEnd = OpenBackEnd(options->machine, error);
+  // Listing and testing only look: the back end then writes nothing of its own.
+  auto backEnd = OpenBackEnd(
+      options->machine, erase ? platform::Access::kReadWrite : platform::Access::kReadOnly, error);
   if (!backEnd) return UsageError(err, error);
-  platform::Platform& os = backEnd->platform();
-
-  ConsoleView view(out, StdoutIsTerminal(),
-                   [&] { return options->yes ? std::string("erase") : AskOnTerminal(in, err); });
-  Context ctx(os, view, options->programFolder.value_or(os.system.ProgramFolder()));
-  view.Attach(ctx.totals);
-  StartUp(ctx, "");
-  Addtask(ctx);
-
-  switch (options->command) {
-    case CliOptions::Command::kList:
-      for (const std::string& task : view.tasks())
-        out << task << '\n';
-      return 0;
-    case CliOptions::Command::kTest:
-      TestNow(ctx);
-      break;
-    case CliOptions::Command::kErase:
-      EraseNow(ctx);
-      break;
+  platform::FileSystem& files = backEnd->platform().files;
+  const std::string programFolder =
+      options->programFolder.value_or(backEnd->platform().system.ProgramFolder());
+  if (!IsFolder(files, programFolder)) {
+    return UsageError(err, "program folder not found: " + programFolder);
   }
-  view.Finish();
-  if (!view.status().empty()) out << view.status() << '\n';
-  return 0;
+  if (!BackEndUsable(*backEnd, erase, err)) return kCliNotSaved;
+  if (!files.Exists(programFolder + "\\settings.dat")) {
+    err << "quellorn-cli: warning: no settings.dat in " << programFolder
+        << ": the run uses the default settings\n";
+  }
+  return RunCommand(*options, *backEnd, programFolder, in, out, err);
 }
 
 }  // namespace quellorn::app

@@ -6,7 +6,12 @@
 
 namespace quellorn::app {
 
-// The console front end: 0 after a run (or the list), 2 for a usage error (said on `err`).
+// Exit statuses of the console front end.
+inline constexpr int kCliDone = 0;        // after a run (or the list)
+inline constexpr int kCliUsageError = 2;  // said on `err`, with the usage
+inline constexpr int kCliNotSaved = 3;    // the run's changes could not be saved (said on `err`)
+
+// The console front end; answers its exit status.
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
            std::ostream& err);
 

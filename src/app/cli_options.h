@@ -20,6 +20,8 @@ struct CliOptions {
 std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args, std::string& error);
 
 inline constexpr const char* kCliUsage =
-    "usage: quellorn-cli [--machine DIR] [--program-folder PATH] (list | test | erase [--yes])";
+    "usage: quellorn-cli [--machine DIR] [--program-folder PATH] (list | test | erase [--yes])\n"
+    "exit status: 0 after a run, 2 for a usage error, 3 when the run's changes could not be "
+    "saved";
 
 }  // namespace quellorn::app

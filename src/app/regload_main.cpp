@@ -1,6 +1,6 @@
 // quellorn-regload --machine DIR FILE.reg: loads a .reg file into a registry, reporting the
 // lines it skips. Exit status 0 when the file was read (even with skipped lines), 1 when it
-// could not be read or is no .reg file, 2 for a usage error.
+// could not be read or is no .reg file or the registry could not be saved, 2 for a usage error.
 
 #include <fstream>
 #include <iostream>
@@ -53,11 +53,14 @@ void Report(const std::string& file, const std::vector<quellorn::platform::RegFi
 
 int Run(const Arguments& args) {
   std::string error;
-  auto backEnd = quellorn::app::OpenBackEnd(args.machine, error);
+  auto backEnd =
+      quellorn::app::OpenBackEnd(args.machine, quellorn::platform::Access::kReadWrite, error);
   if (!backEnd) {
     std::cerr << "quellorn-regload: " << error << '\n' << kUsage;
     return kUsageError;
   }
+  for (const std::string& issue : backEnd->LoadIssues())
+    std::cerr << "quellorn-regload: warning: " << issue << '\n';
   std::string bytes;
   if (!ReadFile(args.file, bytes)) {
     std::cerr << "quellorn-regload: cannot read " << args.file << '\n';
@@ -67,6 +70,10 @@ int Run(const Arguments& args) {
   Report(args.file, file.errors);
   if (file.format == quellorn::platform::RegFileFormat::kUnknown) return kUnreadable;
   Report(args.file, quellorn::platform::ApplyRegFile(backEnd->platform().registry, file));
+  if (const std::string lost = backEnd->Save(); !lost.empty()) {
+    std::cerr << "quellorn-regload: " << lost << '\n';
+    return kUnreadable;
+  }
   return 0;
 }
 

@@ -12,6 +12,9 @@ namespace {
 using reg_syntax::IsBlank;
 using reg_syntax::Trim;
 
+// Windows keeps no key deeper than this below its root.
+constexpr std::size_t kMaxKeyDepth = 512;
+
 struct LogicalLine {
   int number = 0;  // of its first physical line
   std::u16string text;
@@ -108,6 +111,10 @@ class Parser {
     std::string path = reg_syntax::NormalisePath(
         slash == std::u16string_view::npos ? std::u16string_view() : inner.substr(slash + 1));
     if (remove && path.empty()) return Fail(number, "a root key cannot be removed");
+    const auto depth = static_cast<std::size_t>(std::count(path.begin(), path.end(), '\\')) + 1;
+    if (!path.empty() && depth > kMaxKeyDepth) {
+      return Fail(number, "key more than " + std::to_string(kMaxKeyDepth) + " levels deep");
+    }
     file_.keys.push_back({number, *root, std::move(path), remove, {}});
     target_ = remove ? Target::kRemoved : Target::kKey;
   }

@@ -66,6 +66,10 @@ class Registry {
   // Names of any length; kNoMoreItems after the last one.
   virtual Status EnumValue(RegHandle key, std::uint32_t index, std::string& name) = 0;
   virtual Status EnumKey(RegHandle key, std::uint32_t index, std::string& name) = 0;
+
+  // A point where the changes so far are made to last (RegFlushKey of the whole registry). Runs
+  // call it between items; a registry that keeps every change as it is made has nothing to do.
+  virtual Status Flush() { return kSuccess; }
 };
 
 // Owns an open key and closes it when it goes out of scope.

@@ -53,6 +53,7 @@ void RunFolder(Context& ctx, std::string_view folder, int& position) {
     ctx.view.SetTaskState(position, "Erasing", "working");
     DispList(ctx, "Erasing " + ItemDisplayName(name) + " .....");
     RunPluginItem(ctx, item);
+    ctx.os.registry.Flush();  // as after each built-in item
     ctx.view.SetTaskState(position, "Done", "done");
     ctx.view.ScrollTasksDown();
     ShowProgress(ctx, position);

@@ -135,6 +135,9 @@ void StartTask(Context& ctx) {
     for (Eraser eraser : item.erasers) {
       if (eraser != nullptr) eraser(ctx);
     }
+    // An item's registry changes are kept as a whole, so a run cut short loses at most the
+    // item under way. A failed flush is retried after the next item.
+    ctx.os.registry.Flush();
     ctx.view.SetTaskState(position, "Done", "done");
     if (index >= 2) ctx.view.ScrollTasksDown();
     if (ctx.taskCount > 0) {

@@ -7,11 +7,12 @@ namespace {
 
 TEST(BackEndTest, WindowsBuildWorksOnTheRealSystemOnly) {
   std::string error;
-  EXPECT_EQ(OpenBackEnd(std::string("C:\\machine"), error), nullptr);
+  EXPECT_EQ(OpenBackEnd(std::string("C:\\machine"), platform::Access::kReadWrite, error), nullptr);
   EXPECT_NE(error.find("--machine"), std::string::npos) << error;
 
   error.clear();
-  std::unique_ptr<platform::BackEnd> backEnd = OpenBackEnd(std::nullopt, error);
+  std::unique_ptr<platform::BackEnd> backEnd =
+      OpenBackEnd(std::nullopt, platform::Access::kReadWrite, error);
   ASSERT_NE(backEnd, nullptr);
   EXPECT_TRUE(error.empty());
   platform::Platform& system = backEnd->platform();

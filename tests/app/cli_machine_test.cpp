@@ -1,6 +1,8 @@
 // The console front end on machine folders (the portable back end).
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <sstream>
 
 #include "app/cli.h"
@@ -21,6 +23,10 @@ class CliMachineTest : public ::testing::Test {
     return RunCli(args, in, out, err);
   }
   std::string Log() { return folder.Read(programFolder / "syslog.txt"); }
+  void WriteRegistry(std::string_view lines) {
+    folder.Write(folder.path() / "registry.reg",
+                 "Windows Registry Editor Version 5.00\r\n\r\n" + std::string(lines));
+  }
 
   testing::MachineFolder folder;
   std::filesystem::path programFolder = folder.DriveC() / "Program Files" / "Quellorn";
@@ -65,6 +71,60 @@ TEST_F(CliMachineTest, EraseWithoutYesNeedsATerminal) {
   EXPECT_EQ(Run({"erase"}), 2);
   EXPECT_NE(err.str().find("--yes"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(programFolder / "syslog.txt"));
+}
+
+TEST_F(CliMachineTest, ListAndTestWriteNoRegistryAndReportLinesThatDoNotLoad) {
+  WriteRegistry("[HKEY_CURRENT_USER\\T]\r\n\"bad\"=dword:xyz\r\n");
+  const std::string before = folder.Read(folder.path() / "registry.reg");
+  for (const char* command : {"list", "test"}) {
+    err.str("");
+    EXPECT_EQ(Run({command}), 0);
+    EXPECT_NE(err.str().find("registry.reg:4: "), std::string::npos) << err.str();
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "registry.reg.bad")) << command;
+    EXPECT_EQ(folder.Read(folder.path() / "registry.reg"), before);
+  }
+  EXPECT_EQ(Run({"erase", "--yes"}), 0);
+  EXPECT_NE(err.str().find("registry.reg.bad"), std::string::npos) << err.str();
+}
+
+TEST_F(CliMachineTest, EraseIsRefusedOnARegistryThatCannotBeRead) {
+  std::filesystem::create_directory(folder.path() / "registry.reg");
+  EXPECT_EQ(Run({"erase", "--yes"}), 3);
+  EXPECT_NE(err.str().find("erase refused"), std::string::npos) << err.str();
+  EXPECT_EQ(out.str(), "");
+  EXPECT_EQ(Run({"list"}), 0);
+  EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "registry.reg"));
+}
+
+TEST_F(CliMachineTest, ChangesThatCannotBeSavedEndTheRunWithThree) {
+  WriteRegistry(
+      "[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU]"
+      "\r\n\"a\"=\"notepad\"\r\n");
+  const std::string before = folder.Read(folder.path() / "registry.reg");
+  rlimit limit{};
+  getrlimit(RLIMIT_FSIZE, &limit);
+  const rlimit full{1, limit.rlim_max};  // no host file grows past a byte: a full disk
+  const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &full);
+  const int status = Run({"erase", "--yes"});
+  setrlimit(RLIMIT_FSIZE, &limit);
+  std::signal(SIGXFSZ, handler);
+  EXPECT_EQ(status, 3);
+  EXPECT_NE(out.str().find("Erased Registry Keys: 1 "), std::string::npos) << out.str();
+  EXPECT_NE(err.str().find("registry.reg could not be saved"), std::string::npos) << err.str();
+  EXPECT_EQ(folder.Read(folder.path() / "registry.reg"), before);
+}
+
+TEST_F(CliMachineTest, ProgramFolderMustExistAndShouldHoldSettings) {
+  EXPECT_EQ(Run({"--program-folder", "C:\\Program Files\\Quelorn", "erase", "--yes"}), 2);
+  EXPECT_NE(err.str().find("program folder not found: C:\\Program Files\\Quelorn"),
+            std::string::npos)
+      << err.str();
+  EXPECT_EQ(out.str(), "");
+  std::filesystem::create_directories(folder.DriveC() / "Empty");
+  err.str("");
+  EXPECT_EQ(Run({"--program-folder", "c:\\empty", "list"}), 0);
+  EXPECT_NE(err.str().find("no settings.dat in c:\\empty"), std::string::npos) << err.str();
 }
 
 TEST(CliWithoutMachine, NativeBuildNeedsAMachineFolder) {

@@ -45,7 +45,7 @@ TEST(PortableMachine, RegistryOutlivesTheMachine) {
     SetValue(registry, kDynData, "PerfStats", "odd", Bytes(99, {1, 2, 3}));
     RegKey empty;
     ASSERT_EQ(RegKey::Create(registry, kUsers, ".DEFAULT\\Empty", empty), kSuccess);
-    EXPECT_EQ(machine->registrySaveStatus(), kSuccess);
+    EXPECT_EQ(registry.Flush(), kSuccess);
     before = static_cast<PortableRegistry&>(registry).Export();
   }
   std::string saved = folder.Read(folder.path() / "registry.reg");
@@ -59,14 +59,21 @@ TEST(PortableMachine, RegistryOutlivesTheMachine) {
             before.keys);
 }
 
-TEST(PortableMachine, SavesWithoutLeavingTemporaryFiles) {
+TEST(PortableMachine, SavesAtEachFlushWithoutLeavingTemporaryFiles) {
   MachineFolder folder;
   auto machine = folder.Open();
+  Registry& registry = machine->platform().registry;
   for (int i = 0; i < 5; ++i) {
-    SetValue(machine->platform().registry, kCurrentUser, "T", "v" + std::to_string(i), Dword(i));
+    SetValue(registry, kCurrentUser, "T", "v" + std::to_string(i), Dword(i));
   }
-  machine->platform().registry.DeleteValue(kCurrentUser, "missing");
+  registry.DeleteValue(kCurrentUser, "missing");
+  EXPECT_EQ(FolderNames(folder.path()), std::set<std::string>{"drive_c"});
+  EXPECT_EQ(registry.Flush(), kSuccess);
   EXPECT_EQ(FolderNames(folder.path()), (std::set<std::string>{"drive_c", "registry.reg"}));
+  const std::string flushed = folder.Read(folder.path() / "registry.reg");
+  SetValue(registry, kCurrentUser, "T", "last", Dword(9));
+  machine.reset();  // closing saves what was not flushed
+  EXPECT_NE(folder.Read(folder.path() / "registry.reg"), flushed);
 }
 
 TEST(PortableMachine, EmptyFolderIsAnEmptyMachine) {
@@ -100,17 +107,41 @@ TEST(PortableMachine, MalformedRegistryLoadsWhatItCanAndKeepsTheOriginal) {
   EXPECT_EQ(registry.QueryValue(key.get(), "good", value), kSuccess);
   EXPECT_EQ(folder.Read(folder.path() / "registry.reg.bad"), original);
   ASSERT_EQ(registry.SetValue(key.get(), "new", Dword(2)), kSuccess);
+  ASSERT_EQ(registry.Flush(), kSuccess);
   EXPECT_TRUE(folder.Open()->registryIssues().empty());
 }
 
-TEST(PortableMachine, RegistryThatCannotBeReadIsNeverReplaced) {
+TEST(PortableMachine, KeysDeeperThanWindowsAllowsAreRefused) {
   MachineFolder folder;
-  std::filesystem::create_directory(folder.path() / "registry.reg");
+  std::string deep = "HKEY_CURRENT_USER";
+  for (int depth = 1; depth <= 100000; ++depth) {
+    deep += "\\k";
+    if (depth == 512) deep += "]\r\n\"v\"=dword:1\r\n[" + deep;
+  }
+  folder.Write(folder.path() / "registry.reg",
+               "Windows Registry Editor Version 5.00\r\n\r\n[" + deep + "]\r\n\"w\"=dword:2\r\n");
   auto machine = folder.Open();
-  EXPECT_FALSE(machine->registryIssues().empty());
-  SetValue(machine->platform().registry, kCurrentUser, "T", "v", Dword(1));
-  EXPECT_NE(machine->registrySaveStatus(), kSuccess);
-  EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "registry.reg"));
+  ASSERT_EQ(machine->registryIssues().size(), 2u);
+  EXPECT_EQ(machine->registryIssues()[0], (RegFileIssue{5, "key more than 512 levels deep"}));
+  EXPECT_EQ(machine->registryIssues()[1].line, 6);
+  EXPECT_EQ(static_cast<PortableRegistry&>(machine->platform().registry).Export().keys.size(),
+            512u);
+}
+
+TEST(PortableMachine, RegistryThatCannotBeReadIsNeverReplaced) {
+  for (const std::string content : {"", "\x01 no registry"}) {
+    MachineFolder folder;
+    const std::filesystem::path file = folder.path() / "registry.reg";
+    content.empty() ? void(std::filesystem::create_directory(file)) : folder.Write(file, content);
+    auto machine = folder.Open();
+    EXPECT_FALSE(machine->LoadIssues().empty());
+    EXPECT_FALSE(machine->CanKeepChanges());
+    SetValue(machine->platform().registry, kCurrentUser, "T", "v", Dword(1));
+    EXPECT_FALSE(machine->Save().empty());
+    machine.reset();
+    EXPECT_EQ(FolderNames(folder.path()), (std::set<std::string>{"drive_c", "registry.reg"}));
+    EXPECT_EQ(content.empty() ? "" : folder.Read(file), content);
+  }
 }
 
 TEST(PortableMachine, SystemInfoComesFromMachineIni) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -95,6 +96,19 @@ TEST(PortableRegistry, HandlesAreNotReused) {
   EXPECT_NE(first, second);
   EXPECT_EQ(registry.SetValue(first, "v", Dword(1)), kInvalidHandle);
   registry.CloseKey(second);
+}
+
+TEST(PortableRegistry, KeyOfAnyDepthGoesWithoutExhaustingTheStack) {
+  auto registry = std::make_unique<PortableRegistry>();
+  RegKey key;
+  ASSERT_EQ(RegKey::Create(*registry, kCurrentUser, "deep", key), kSuccess);
+  for (int depth = 0; depth < 100000; ++depth) {
+    RegKey next;
+    ASSERT_EQ(RegKey::Create(*registry, key.get(), "k", next), kSuccess);
+    key = std::move(next);
+  }
+  key = RegKey();
+  registry.reset();
 }
 
 }  // namespace

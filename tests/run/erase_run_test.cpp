@@ -50,6 +50,7 @@ TEST_F(EraseRunTest, BrowserItemsThenPluginsRunOnTheirRowsInTaskOrder) {
   for (const auto& task : view.tasks)
     EXPECT_EQ(task.status, "Done") << task.text;
   EXPECT_EQ(view.progressValues, (std::vector<int>{25, 50, 75, 100}));
+  EXPECT_EQ(registry.flushes, 4) << "the registry is made to last after each item";
   EXPECT_EQ(ctx.totals.files, 4);
   EXPECT_FLOAT_EQ(ctx.totals.releasedKilobytes, 4.0f);
   EXPECT_FALSE(os.files.Exists(Path("leftovers\\x.part")));

@@ -141,6 +141,12 @@ class FaultyRegistry : public platform::Registry {
                            std::string& name) override {
     return real_.EnumKey(key, index, name);
   }
+  platform::Status Flush() override {
+    ++flushes;
+    return real_.Flush();
+  }
+
+  int flushes = 0;  // the commit points a run passed
 
  private:
   platform::Registry& real_;

@@ -38,6 +38,7 @@ class UndoingRegistry final : public platform::Registry {
                              std::string& name) override;
   platform::Status EnumKey(platform::RegHandle key, std::uint32_t index,
                            std::string& name) override;
+  platform::Status Flush() override { return real_.Flush(); }
 
  private:
   // A key by its root and its path below the root ("" for the root itself).

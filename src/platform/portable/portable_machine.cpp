@@ -35,20 +35,22 @@ MachineConfig LoadConfig(const std::filesystem::path& folder) {
 
 }  // namespace
 
-PortableMachine::PortableMachine(std::filesystem::path folder)
+PortableMachine::PortableMachine(std::filesystem::path folder, Access access)
     : folder_(std::move(folder)),
       config_(LoadConfig(folder_)),
       resolver_(folder_, config_.drives),
       files_(resolver_),
       shell_(resolver_, files_, folder_),
       system_(config_),
-      platform_{registry_, files_, shell_, system_, desktop_} {
+      platform_{registry_, files_, shell_, system_, desktop_},
+      access_(access) {
   LoadRegistry();
-  registry_.SetChangeHandler([this] { SaveRegistry(); });
+  registry_.SetChangeHandler([this] { changed_ = true; });
+  registry_.SetFlushHandler([this] { return FlushRegistry(); });
 }
 
 PortableMachine::~PortableMachine() {
-  if (saveStatus_ != kSuccess) SaveRegistry();
+  FlushRegistry();
 }
 
 void PortableMachine::LoadRegistry() {
@@ -56,28 +58,57 @@ void PortableMachine::LoadRegistry() {
   bool readable = true;
   std::string bytes = ReadWholeFile(path, readable);
   if (!readable) {
-    // Saving now would replace a registry nobody has read: keep this one in memory only.
+    // Saving would replace a registry nobody has read: keep this one in memory only.
     canSave_ = false;
-    saveStatus_ = kAccessDenied;
-    registryIssues_.push_back({0, "registry.reg cannot be read"});
+    registryIssues_.push_back({0, "cannot be read"});
     return;
   }
   if (bytes.empty()) return;
   RegFile file = ParseRegFile(bytes);
   registryIssues_ = file.errors;
+  if (file.format == RegFileFormat::kUnknown) {
+    canSave_ = false;  // nothing of it loaded: it is no registry this machine may replace
+    return;
+  }
   for (RegFileIssue& issue : ApplyRegFile(registry_, file))
     registryIssues_.push_back(issue);
-  if (!registryIssues_.empty()) {
+  if (!registryIssues_.empty() && access_ == Access::kReadWrite) {
     std::error_code error;
     std::filesystem::copy_file(path, folder_ / kKeptRegistryFile,
                                std::filesystem::copy_options::overwrite_existing, error);
+    keptBadCopy_ = !error;
     canSave_ = !error;
   }
 }
 
-void PortableMachine::SaveRegistry() {
-  if (!canSave_) return;
-  saveStatus_ = WriteFileAtomically(folder_ / kRegistryFile, WriteRegFile(registry_.Export()));
+Status PortableMachine::FlushRegistry() {
+  if (!changed_ || access_ == Access::kReadOnly) return kSuccess;
+  if (!canSave_) return kAccessDenied;
+  Status status = WriteFileAtomically(folder_ / kRegistryFile, WriteRegFile(registry_.Export()));
+  if (status == kSuccess) changed_ = false;
+  return status;
+}
+
+std::vector<std::string> PortableMachine::LoadIssues() const {
+  const std::string file = (folder_ / kRegistryFile).string();
+  std::vector<std::string> lines;
+  for (const RegFileIssue& issue : registryIssues_) {
+    lines.push_back(file + (issue.line > 0 ? ":" + std::to_string(issue.line) : "") + ": " +
+                    issue.reason);
+  }
+  if (keptBadCopy_) {
+    lines.push_back(file + ": kept as it was in " + (folder_ / kKeptRegistryFile).string());
+  } else if (!registryIssues_.empty() && access_ == Access::kReadWrite && !canSave_) {
+    lines.push_back(file + ": will not be replaced: changes to the registry cannot be kept");
+  }
+  return lines;
+}
+
+std::string PortableMachine::Save() {
+  Status status = registry_.Flush();
+  if (status == kSuccess) return {};
+  return (folder_ / kRegistryFile).string() + " could not be saved (error " +
+         std::to_string(status) + "): the registry changes since its last save are lost";
 }
 
 }  // namespace quellorn::platform

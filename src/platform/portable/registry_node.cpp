@@ -1,6 +1,7 @@
 #include "platform/portable/registry_node.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "platform/name_fold.h"
 
@@ -16,6 +17,21 @@ auto LowerBound(const std::vector<std::shared_ptr<RegistryNode>>& subkeys,
 }
 
 }  // namespace
+
+RegistryNode::~RegistryNode() {
+  // The keys that go with this one are taken apart from a list rather than by nested
+  // destructors, whose depth would be the depth of the tree. A key a handle still holds keeps
+  // its subkeys.
+  std::vector<std::shared_ptr<RegistryNode>> going = std::move(subkeys);
+  while (!going.empty()) {
+    std::shared_ptr<RegistryNode> node = std::move(going.back());
+    going.pop_back();
+    if (node.use_count() == 1) {
+      std::move(node->subkeys.begin(), node->subkeys.end(), std::back_inserter(going));
+      node->subkeys.clear();
+    }
+  }
+}
 
 std::shared_ptr<RegistryNode> RegistryNode::FindSubkey(std::u16string_view foldedName) const {
   auto it = LowerBound(subkeys, foldedName);

@@ -26,6 +26,11 @@ struct RegistryNode {
   std::vector<Value> values;
   bool deleted = false;
 
+  RegistryNode() = default;
+  ~RegistryNode();
+  RegistryNode(const RegistryNode&) = delete;
+  RegistryNode& operator=(const RegistryNode&) = delete;
+
   std::shared_ptr<RegistryNode> FindSubkey(std::u16string_view foldedName) const;
   std::shared_ptr<RegistryNode> AddSubkey(std::string_view subkeyName);
   void RemoveSubkey(const RegistryNode& subkey);

@@ -39,15 +39,23 @@ RegValue PerformanceDataBlock() {
   return block;
 }
 
-void ExportNode(const RegistryNode& node, RegHandle root, const std::string& path, RegFile& file) {
-  if (!path.empty() || !node.values.empty()) {
-    RegFileKey& key = file.keys.emplace_back(RegFileKey{0, root, path, false, {}});
-    for (const RegistryNode::Value& value : node.values) {
-      key.values.push_back({0, value.name, false, value.value});
+// Every key below `root` in tree order, walked with a list of its own rather than by
+// recursion, so that a key of any depth cannot exhaust the stack.
+void ExportTree(const RegistryNode& root, RegHandle rootHandle, RegFile& file) {
+  std::vector<std::pair<const RegistryNode*, std::string>> pending;
+  pending.emplace_back(&root, "");
+  while (!pending.empty()) {
+    auto [node, path] = std::move(pending.back());
+    pending.pop_back();
+    if (!path.empty() || !node->values.empty()) {
+      RegFileKey& key = file.keys.emplace_back(RegFileKey{0, rootHandle, path, false, {}});
+      for (const RegistryNode::Value& value : node->values) {
+        key.values.push_back({0, value.name, false, value.value});
+      }
     }
-  }
-  for (const auto& subkey : node.subkeys) {
-    ExportNode(*subkey, root, path.empty() ? subkey->name : path + '\\' + subkey->name, file);
+    for (auto it = node->subkeys.rbegin(); it != node->subkeys.rend(); ++it) {
+      pending.emplace_back(it->get(), path.empty() ? (*it)->name : path + '\\' + (*it)->name);
+    }
   }
 }
 
@@ -65,7 +73,7 @@ RegFile PortableRegistry::Export() const {
   RegFile file;
   file.format = RegFileFormat::kVersion5;
   for (RegHandle root : reg_syntax::kFileRoots)
-    ExportNode(*roots_[root - kClassesRoot], root, "", file);
+    ExportTree(*roots_[root - kClassesRoot], root, file);
   return file;
 }
 

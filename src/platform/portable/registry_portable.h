@@ -23,8 +23,10 @@ class PortableRegistry : public Registry {
   PortableRegistry(const PortableRegistry&) = delete;
   PortableRegistry& operator=(const PortableRegistry&) = delete;
 
-  // Runs after every change (the machine folder saves its registry.reg there).
+  // Runs after every change (the machine folder notes that registry.reg is out of date).
   void SetChangeHandler(std::function<void()> handler) { onChange_ = std::move(handler); }
+  // Answers Flush (the machine folder saves registry.reg there).
+  void SetFlushHandler(std::function<Status()> handler) { onFlush_ = std::move(handler); }
 
   // Every key of every root in tree order, each with its values; a root only when it has
   // values of its own.
@@ -39,6 +41,7 @@ class PortableRegistry : public Registry {
   Status DeleteKey(RegHandle parent, std::string_view subKey) override;
   Status EnumValue(RegHandle key, std::uint32_t index, std::string& name) override;
   Status EnumKey(RegHandle key, std::uint32_t index, std::string& name) override;
+  Status Flush() override { return onFlush_ ? onFlush_() : kSuccess; }
 
  private:
   Status Resolve(RegHandle handle, std::shared_ptr<RegistryNode>& node) const;
@@ -55,6 +58,7 @@ class PortableRegistry : public Registry {
   std::map<RegHandle, std::shared_ptr<RegistryNode>> handles_;
   RegHandle nextHandle_ = 0x100;
   std::function<void()> onChange_;
+  std::function<Status()> onFlush_;
 };
 
 }  // namespace quellorn::platform
