@@ -1,5 +1,7 @@
 #include "app/console_view.h"
 
+#include "core/line_text.h"
+
 namespace quellorn::app {
 
 std::string ConsoleView::ConfirmErase() {
@@ -12,6 +14,10 @@ void ConsoleView::AddProgressLine(const std::string& line) {
   out_ << line << '\n';
   ShowLive(false);
   out_.flush();
+}
+
+void ConsoleView::AddTask(const std::string& text, const std::string&) {
+  tasks_.push_back(OneLine(text));
 }
 
 void ConsoleView::SetTaskState(int row, const std::string& status, const std::string&) {

@@ -37,7 +37,8 @@ class ConsoleView : public RunView {
   void ShowProgressBar(bool) override {}
   void SetProgress(int) override {}
   void ClearTasks() override { tasks_.clear(); }
-  void AddTask(const std::string& text, const std::string&) override { tasks_.push_back(text); }
+  // Rows name plugin and custom items after their files: kept as one printable line each.
+  void AddTask(const std::string& text, const std::string&) override;
   void SetTaskState(int row, const std::string& status, const std::string&) override;
   void ScrollTasksDown() override {}
   void Yield() override;

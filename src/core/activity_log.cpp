@@ -2,6 +2,7 @@
 
 #include "core/context.h"
 #include "core/file_text.h"
+#include "core/line_text.h"
 #include "core/locale_text.h"
 
 namespace quellorn {
@@ -17,7 +18,7 @@ std::string LogPath(const Context& ctx) {
 void WriteLog(Context& ctx, std::string_view line) {
   if (ctx.settings.clearlog == kLoggingOff) return;
   std::string text = ctx.erasing() ? "" : "Test Mode: ";
-  text += line;
+  text += OneLine(line);
   text += "\r\n";
   AppendToFile(ctx.os.files, LogPath(ctx), text);
 }

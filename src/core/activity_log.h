@@ -9,9 +9,9 @@ struct Context;
 
 std::string LogPath(const Context& ctx);
 
-// Appends one line to syslog.txt ("Test Mode: " in front unless the run erases); nothing
-// with logging turned off. A file that cannot be written loses the line silently: the run
-// must go on.
+// Appends one line to syslog.txt ("Test Mode: " in front unless the run erases; control
+// characters escaped, see OneLine); nothing with logging turned off. A file that cannot be
+// written loses the line silently: the run must go on.
 void WriteLog(Context& ctx, std::string_view line);
 // Empties the log (creating it when missing).
 void ClearLog(Context& ctx);

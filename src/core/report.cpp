@@ -2,13 +2,14 @@
 
 #include "core/activity_log.h"
 #include "core/context.h"
+#include "core/line_text.h"
 #include "core/locale_text.h"
 
 namespace quellorn {
 
 void DispList(Context& ctx, std::string_view line) {
   std::string text = ctx.erasing() ? "" : "Test Mode: ";
-  text += line;
+  text += OneLine(line);
   ctx.view.AddProgressLine(text);
   ctx.view.ScrollProgressDown();
 }

@@ -7,8 +7,8 @@ namespace quellorn {
 
 struct Context;
 
-// The progress list: adds a line ("Test Mode: " in front unless the run erases) and keeps
-// the newest line in view.
+// The progress list: adds a line ("Test Mode: " in front unless the run erases; control
+// characters escaped, see OneLine) and keeps the newest line in view.
 void DispList(Context& ctx, std::string_view line);
 // The counter line under the lists.
 void DispStatus(Context& ctx);

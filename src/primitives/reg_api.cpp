@@ -1,8 +1,8 @@
 #include "primitives/reg_api.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "core/activity_log.h"
@@ -52,27 +52,50 @@ std::optional<std::string> TextOf(const RegValue& value) {
   return std::nullopt;
 }
 
-bool IsPrintable(char16_t unit) {
-  return unit >= 0x20 && !(unit >= 0x7F && unit <= 0x9F) && unit < 0xFFFD;
+bool IsSurrogate(char16_t unit, char16_t first) {
+  return unit >= first && unit <= first + 0x3FF;
 }
 
-// What a report shows of any value: its text, or for other data (MRU lists kept as
-// REG_BINARY, for instance) the UTF-16 strings it holds joined by a blank, or else its name.
+// Printable characters only; a surrogate only as half of its pair.
+bool IsPrintable(std::u16string_view piece) {
+  for (std::size_t i = 0; i < piece.size(); ++i) {
+    const char16_t unit = piece[i];
+    if (IsSurrogate(unit, 0xD800) && i + 1 < piece.size() && IsSurrogate(piece[i + 1], 0xDC00)) {
+      ++i;
+    } else if (unit < 0x20 || (unit >= 0x7F && unit <= 0x9F) || IsSurrogate(unit, 0xD800) ||
+               IsSurrogate(unit, 0xDC00) || unit >= 0xFFFD) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// Data of another type is text when it is whole UTF-16 strings of printable characters, each
+// ending in a NUL (MRU lists kept as REG_BINARY, for instance); they are joined by a blank.
+// Odd lengths, a missing terminator, control characters or a string followed by binary data
+// make it binary.
+std::optional<std::string> StringsOf(const std::vector<std::uint8_t>& data) {
+  const std::u16string units = Utf16Units(data);
+  if (data.size() % 2 != 0 || units.empty() || units.back() != u'\0') return std::nullopt;
+  std::string shown;
+  for (std::size_t start = 0; start < units.size();) {
+    const std::size_t end = units.find(u'\0', start);
+    const std::u16string_view piece(units.data() + start, end - start);
+    start = end + 1;
+    if (piece.empty()) continue;
+    if (!IsPrintable(piece)) return std::nullopt;
+    if (!shown.empty()) shown += ' ';
+    shown += platform::Utf16ToUtf8(piece);
+  }
+  if (shown.empty()) return std::nullopt;
+  return shown;
+}
+
+// What a report shows of any value: its text, the strings its data holds, or for binary data
+// its name.
 std::string DisplayText(const RegValue& value, std::string_view name) {
   if (auto text = TextOf(value)) return *text;
-  std::string shown;
-  const std::u16string units = Utf16Units(value.data);
-  for (std::size_t start = 0; start < units.size();) {
-    std::size_t end = units.find(u'\0', start);
-    if (end == std::u16string::npos) end = units.size();
-    const std::u16string_view piece(units.data() + start, end - start);
-    if (!piece.empty() && std::all_of(piece.begin(), piece.end(), IsPrintable)) {
-      if (!shown.empty()) shown += ' ';
-      shown += platform::Utf16ToUtf8(piece);
-    }
-    start = end + 1;
-  }
-  return shown.empty() ? std::string(name) : shown;
+  return StringsOf(value.data).value_or(std::string(name));
 }
 
 std::vector<std::string> ValueNames(Context& ctx, platform::RegHandle root,

@@ -7,6 +7,7 @@
 
 #include "app/cli.h"
 #include "app/terminal.h"
+#include "platform/text_encoding.h"
 #include "support/machine_folder.h"
 
 namespace quellorn::app {
@@ -64,6 +65,27 @@ TEST_F(CliMachineTest, EraseWithYesRunsAndRecordsIt) {
   EXPECT_TRUE(
       out.str().ends_with("Erased Registry Keys: 0  Files: 0   Released HD Space: 0. MB\n"));
   EXPECT_NE(Log().find("-----------Start to Erase"), std::string::npos);
+}
+
+TEST_F(CliMachineTest, TypedAddressesCannotSteerTheTerminalOrForgeLines) {
+  {
+    auto machine = folder.Open();
+    platform::RegKey key;
+    ASSERT_EQ(platform::RegKey::Create(machine->platform().registry, platform::kCurrentUser,
+                                       "Software\\Microsoft\\Internet Explorer\\TypedURLs", key),
+              platform::kSuccess);
+    const platform::RegValue forged{
+        platform::reg_type::kSz,
+        platform::Utf16ToLeBytes(
+            u"http://a/\x1b]0;owned\x07\x1b[2J\r\nTask Completed Successfully")};
+    machine->platform().registry.SetValue(key.get(), "url1", forged);
+  }
+  EXPECT_EQ(Run({"erase", "--yes"}), 0);
+  for (const std::string& text : {out.str(), Log()}) {
+    EXPECT_EQ(text.find_first_of("\x1b\x07"), std::string::npos);
+    EXPECT_EQ(text.find("\nTask Completed Successfully <OK>"), std::string::npos);
+    EXPECT_NE(text.find("[2J\\x0d\\x0aTask Completed Successfully <OK>"), std::string::npos);
+  }
 }
 
 TEST_F(CliMachineTest, EraseWithoutYesNeedsATerminal) {

@@ -55,6 +55,15 @@ TEST(ConsoleView, LiveLineOnATerminalNeverMixesWithTheProgressLines) {
   EXPECT_EQ(open.find_first_not_of(' '), std::string::npos) << "the live line is cleared";
 }
 
+TEST(ConsoleView, RowsNamedAfterFilesReachTheTerminalAsOneLine) {
+  std::ostringstream out;
+  ConsoleView view(out, true, nullptr);
+  view.AddTask("Evil\x1b]0;owned\x07\nItem", "plugin");
+  view.SetTaskState(1, "Erasing", "working");
+  EXPECT_EQ(view.tasks(), std::vector<std::string>{"Evil\\x1b]0;owned\\x07\\x0aItem"});
+  EXPECT_EQ(out.str().find_first_of("\x1b\x07\n"), std::string::npos);
+}
+
 TEST(ConsoleView, OutsideATerminalOnlyTheLinesAreWritten) {
   std::ostringstream out;
   ConsoleView view(out, false, [] { return std::string("test"); });

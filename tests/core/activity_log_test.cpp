@@ -25,6 +25,30 @@ TEST_F(ActivityLogTest, PrefixesEveryLineUnlessTheRunErases) {
             "Test Mode: no run yet\r\nTest Mode: testing\r\nerasing\r\nTest Mode: almost\r\n");
 }
 
+TEST_F(ActivityLogTest, EveryTraceShowsAndLogsAsOneLineOfPrintableText) {
+  const struct {
+    std::string_view line, shown;
+  } kCases[] = {
+      {"C:\\T\\\xc3\xa9t\xc3\xa9.txt", "C:\\T\\\xc3\xa9t\xc3\xa9.txt"},
+      {"http://a/\x1b]0;owned\x07\x1b[2J", "http://a/\\x1b]0;owned\\x07\\x1b[2J"},
+      {"x\r\nTask Completed Successfully", "x\\x0d\\x0aTask Completed Successfully"},
+      {"\t\x7f", "\\x09\\x7f"},
+      {"\xc2\x9b"
+       "2J\xe2\x80\xa8.",
+       "\\u009b2J\\u2028."},
+      {"\xff\xc3(\xe2\x82", "\\xff\\xc3(\\xe2\\x82"},
+  };
+  ctx.eraseMode = "erase";
+  std::string logged;
+  for (const auto& c : kCases) {
+    DispList(ctx, c.line);
+    WriteLog(ctx, c.line);
+    EXPECT_EQ(view.progress.back(), c.shown);
+    logged += std::string(c.shown) + "\r\n";
+  }
+  EXPECT_EQ(machine.ReadFile(log), logged);
+}
+
 TEST_F(ActivityLogTest, LoggingOffLeavesTheFileUntouched) {
   machine.WriteFile(log, "earlier line\n");
   ctx.settings.clearlog = 3;

@@ -115,6 +115,22 @@ TEST_F(RegApiTest, ClearKeyValuesErasesEveryValueAndShowsItsData) {
   EXPECT_EQ(Log(), lines[0] + "\r\n" + lines[1] + "\r\n" + lines[2] + "\r\n" + lines[3] + "\r\n");
 }
 
+TEST_F(RegApiTest, BinaryDataThatIsNotTextIsShownByItsValueName) {
+  Load(
+      "\"control\"=hex:61,00,1b,00,00,00\r\n"
+      "\"half\"=hex:3d,d8,00,00\r\n"
+      "\"odd\"=hex:41,00,42,00,00\r\n"
+      "\"pair\"=hex:3d,d8,00,de,00,00\r\n"
+      "\"pidl\"=hex:61,00,00,00,14,00,1f,50,00,00\r\n"
+      "\"raw\"=hex:01,02\r\n");
+  ctx.eraseMode = "erase";
+  ClearKeyValues(ctx, kCurrentUser, key);
+  std::vector<std::string> shown;
+  for (const char* data : {"control", "half", "odd", "\xf0\x9f\x98\x80", "pidl", "raw"})
+    shown.push_back("Erasing Registry Key Value: " + std::string(data) + " <OK>");
+  EXPECT_EQ(view.progress, shown);
+}
+
 TEST_F(RegApiTest, TestRunsCountAndReportButChangeNothing) {
   Load("\"a\"=\"cmd\"\r\n\"b\"=\"regedit\"\r\n");
   machine.LoadReg("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + key + "\\Sub1]\r\n");

@@ -22,22 +22,39 @@ class BrokenListing : public platform::DirListing {
   int left_;
 };
 
-// A file on a full disk: it opens, but no write gets through.
-class FullDiskFile : public platform::File {
+// A file whose reads, writes and flushes are counted and may fail; on a full disk it opens,
+// but no write gets through.
+class FaultyFile : public platform::File {
  public:
-  explicit FullDiskFile(std::unique_ptr<platform::File> real) : real_(std::move(real)) {}
+  FaultyFile(std::unique_ptr<platform::File> real, FaultPlan& plan, bool fullDisk)
+      : real_(std::move(real)), plan_(plan), fullDisk_(fullDisk) {}
 
   platform::Status Read(void* buffer, std::size_t size, std::size_t& done) override {
+    if (plan_.FailsCall(CallKind::kRead)) {
+      done = 0;
+      return platform::kGenFailure;
+    }
     return real_->Read(buffer, size, done);
   }
-  platform::Status Write(const void*, std::size_t) override { return platform::kDiskFull; }
+  platform::Status Write(const void* data, std::size_t size) override {
+    if (fullDisk_) return platform::kDiskFull;
+    if (plan_.FailsCall(CallKind::kWrite)) {
+      return plan_.failingCall.lasting ? platform::kDiskFull : platform::kGenFailure;
+    }
+    return real_->Write(data, size);
+  }
   platform::Status Seek(std::uint64_t offset) override { return real_->Seek(offset); }
   platform::Status Size(std::uint64_t& size) override { return real_->Size(size); }
   platform::Status SetEnd() override { return real_->SetEnd(); }
-  platform::Status Flush() override { return real_->Flush(); }
+  platform::Status Flush() override {
+    if (plan_.FailsCall(CallKind::kFlush)) return platform::kGenFailure;
+    return real_->Flush();
+  }
 
  private:
   std::unique_ptr<platform::File> real_;
+  FaultPlan& plan_;
+  bool fullDisk_;
 };
 
 bool IsBelow(std::string_view path, std::string_view folder) {
@@ -51,10 +68,11 @@ bool IsBelow(std::string_view path, std::string_view folder) {
 platform::Status FaultyFileSystem::Open(std::string_view path, platform::OpenMode mode,
                                         std::unique_ptr<platform::File>& file) {
   if (FaultPlan::Holds(plan_.unopenable, path)) return platform::kSharingViolation;
+  if (plan_.FailsCall(CallKind::kOpen)) return platform::kSharingViolation;
   const platform::Status status = real_.Open(path, mode, file);
-  if (status == platform::kSuccess && mode != platform::OpenMode::kRead &&
-      IsBelow(path, plan_.fullDisk)) {
-    file = std::make_unique<FullDiskFile>(std::move(file));
+  if (status == platform::kSuccess) {
+    const bool full = mode != platform::OpenMode::kRead && IsBelow(path, plan_.fullDisk);
+    file = std::make_unique<FaultyFile>(std::move(file), plan_, full);
   }
   return status;
 }
@@ -64,10 +82,12 @@ platform::Status FaultyShell::Delete(std::string_view path) {
     if (EqualsIgnoreCase(undeletable, path) || IsBelow(undeletable, path))
       return platform::kSharingViolation;
   }
+  if (plan_.FailsCall(CallKind::kDelete)) return platform::kSharingViolation;
   return real_.Delete(path);
 }
 
 std::unique_ptr<platform::DirListing> FaultyFileSystem::List(std::string_view folder) {
+  if (plan_.FailsCall(CallKind::kList)) return nullptr;
   auto listing = real_.List(folder);
   if (!listing || plan_.brokenListing.empty() || !EqualsIgnoreCase(folder, plan_.brokenListing)) {
     return listing;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <memory>
 #include <set>
 #include <string>
@@ -11,9 +13,24 @@
 
 namespace quellorn::testing {
 
+// Calls counted by kind, so that the Nth call of a kind can be made to fail. Opens, reads,
+// writes and flushes are those of files; renames and deletes count both the file system's
+// and the shell's (folder removal included); a listing fails as a whole.
+enum class CallKind { kOpen, kRead, kWrite, kFlush, kRename, kDelete, kList, kRegSet, kRegDelete };
+inline constexpr std::size_t kCallKinds = 9;
+
+// The Nth call of a kind fails (nth 0: none); with `lasting`, so does every later one, as on
+// a disk that stays full.
+struct CallFault {
+  CallKind kind = CallKind::kOpen;
+  int nth = 0;
+  bool lasting = false;
+};
+
 // Fault injection over a real back end: the named paths or keys fail as a locked file, a
-// denied key or a broken listing would; everything else goes through unchanged, except that
-// programs and documents the code under test would start are recorded instead.
+// denied key or a broken listing would, and so does the call `failingCall` names; everything
+// else goes through unchanged, except that programs and documents the code under test would
+// start are recorded instead.
 struct FaultPlan {
   std::set<std::string> undeletable;     // Shell::Delete and FileSystem::Delete fail, and
                                          // Shell::Delete of a folder holding one of them
@@ -24,6 +41,18 @@ struct FaultPlan {
   std::string fullDisk;                  // files opened for writing below this folder take no data
   std::string brokenListing;             // this folder's listing breaks off ...
   int listingBreaksAfter = 0;            // ... after so many entries
+  CallFault failingCall;
+  std::array<int, kCallKinds> calls{};  // calls of each kind so far
+  int failedCalls = 0;                  // calls failed by failingCall
+
+  // Counts a call of the kind; true when it is to fail.
+  bool FailsCall(CallKind kind) {
+    const int n = ++calls[static_cast<std::size_t>(kind)];
+    const bool fails = failingCall.nth > 0 && kind == failingCall.kind &&
+                       (n == failingCall.nth || (failingCall.lasting && n > failingCall.nth));
+    failedCalls += fails ? 1 : 0;
+    return fails;
+  }
 
   static bool Holds(const std::set<std::string>& paths, std::string_view path) {
     for (const std::string& p : paths) {
@@ -35,7 +64,7 @@ struct FaultPlan {
 
 class FaultyFileSystem : public platform::FileSystem {
  public:
-  FaultyFileSystem(platform::FileSystem& real, const FaultPlan& plan) : real_(real), plan_(plan) {}
+  FaultyFileSystem(platform::FileSystem& real, FaultPlan& plan) : real_(real), plan_(plan) {}
 
   std::unique_ptr<platform::DirListing> List(std::string_view folder) override;
   std::uint32_t GetAttributes(std::string_view path) override { return real_.GetAttributes(path); }
@@ -52,27 +81,33 @@ class FaultyFileSystem : public platform::FileSystem {
   }
   platform::Status Rename(std::string_view from, std::string_view to) override {
     if (FaultPlan::Holds(plan_.unrenamable, from)) return platform::kSharingViolation;
+    if (plan_.FailsCall(CallKind::kRename)) return platform::kSharingViolation;
     return real_.Rename(from, to);
   }
   platform::Status Replace(std::string_view from, std::string_view to) override {
     if (FaultPlan::Holds(plan_.unreplaceable, to)) return platform::kSharingViolation;
+    if (plan_.FailsCall(CallKind::kRename)) return platform::kSharingViolation;
     return real_.Replace(from, to);
   }
   platform::Status Delete(std::string_view path) override {
     if (FaultPlan::Holds(plan_.undeletable, path)) return platform::kSharingViolation;
+    if (plan_.FailsCall(CallKind::kDelete)) return platform::kSharingViolation;
     return real_.Delete(path);
   }
   platform::Status CreateFolder(std::string_view path) override { return real_.CreateFolder(path); }
-  platform::Status RemoveFolder(std::string_view path) override { return real_.RemoveFolder(path); }
+  platform::Status RemoveFolder(std::string_view path) override {
+    if (plan_.FailsCall(CallKind::kDelete)) return platform::kSharingViolation;
+    return real_.RemoveFolder(path);
+  }
 
  private:
   platform::FileSystem& real_;
-  const FaultPlan& plan_;
+  FaultPlan& plan_;
 };
 
 class FaultyShell : public platform::Shell {
  public:
-  FaultyShell(platform::Shell& real, const FaultPlan& plan) : real_(real), plan_(plan) {}
+  FaultyShell(platform::Shell& real, FaultPlan& plan) : real_(real), plan_(plan) {}
 
   // Programs and documents are recorded, not started: a test must not open windows.
   struct Request {
@@ -85,6 +120,7 @@ class FaultyShell : public platform::Shell {
   platform::Status Delete(std::string_view path) override;
   platform::Status Rename(std::string_view from, std::string_view to) override {
     if (FaultPlan::Holds(plan_.unrenamable, from)) return platform::kSharingViolation;
+    if (plan_.FailsCall(CallKind::kRename)) return platform::kSharingViolation;
     return real_.Rename(from, to);
   }
   platform::Status EmptyRecycleBin() override { return real_.EmptyRecycleBin(); }
@@ -102,12 +138,12 @@ class FaultyShell : public platform::Shell {
 
  private:
   platform::Shell& real_;
-  const FaultPlan& plan_;
+  FaultPlan& plan_;
 };
 
 class FaultyRegistry : public platform::Registry {
  public:
-  FaultyRegistry(platform::Registry& real, const FaultPlan& plan) : real_(real), plan_(plan) {}
+  FaultyRegistry(platform::Registry& real, FaultPlan& plan) : real_(real), plan_(plan) {}
 
   platform::Status OpenKey(platform::RegHandle parent, std::string_view subKey,
                            platform::RegHandle& key) override {
@@ -125,12 +161,15 @@ class FaultyRegistry : public platform::Registry {
   }
   platform::Status SetValue(platform::RegHandle key, std::string_view name,
                             const platform::RegValue& value) override {
+    if (plan_.FailsCall(CallKind::kRegSet)) return platform::kAccessDenied;
     return real_.SetValue(key, name, value);
   }
   platform::Status DeleteValue(platform::RegHandle key, std::string_view name) override {
+    if (plan_.FailsCall(CallKind::kRegDelete)) return platform::kAccessDenied;
     return real_.DeleteValue(key, name);
   }
   platform::Status DeleteKey(platform::RegHandle parent, std::string_view subKey) override {
+    if (plan_.FailsCall(CallKind::kRegDelete)) return platform::kAccessDenied;
     return real_.DeleteKey(parent, subKey);
   }
   platform::Status EnumValue(platform::RegHandle key, std::uint32_t index,
@@ -150,7 +189,7 @@ class FaultyRegistry : public platform::Registry {
 
  private:
   platform::Registry& real_;
-  const FaultPlan& plan_;
+  FaultPlan& plan_;
 };
 
 }  // namespace quellorn::testing

@@ -11,6 +11,15 @@ namespace quellorn::demo {
 inline constexpr std::string_view kProfile = "C:\\Documents and Settings\\joe";
 inline constexpr std::string_view kWindows = "C:\\WINDOWS";
 inline constexpr std::string_view kProgramFolder = "C:\\Program Files\\Quellorn";
+// The machine.ini of that machine.
+inline constexpr std::string_view kMachineIni =
+    "[machine]\n"
+    "user = joe\n"
+    "windows = C:\\WINDOWS\n"
+    "platform = 2\n"
+    "major = 5\n"
+    "minor = 1\n"
+    "program = C:\\Program Files\\Quellorn\n";
 
 // Writes the demo machine through the platform layer, as any program on it would.
 class DemoBuilder {

@@ -8,19 +8,6 @@
 #include "demo/demo_builder.h"
 #include "platform/portable/portable_machine.h"
 
-namespace {
-
-constexpr const char* kMachineIni =
-    "[machine]\n"
-    "user = joe\n"
-    "windows = C:\\WINDOWS\n"
-    "platform = 2\n"
-    "major = 5\n"
-    "minor = 1\n"
-    "program = C:\\Program Files\\Quellorn\n";
-
-}  // namespace
-
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::cerr << "usage: quellorn-demo DIR (a folder that does not exist yet)\n";
@@ -34,7 +21,7 @@ int main(int argc, char** argv) {
   }
   try {
     std::filesystem::create_directories(folder / "drive_c");
-    std::ofstream(folder / "machine.ini") << kMachineIni;
+    std::ofstream(folder / "machine.ini") << quellorn::demo::kMachineIni;
     quellorn::platform::PortableMachine machine(folder);
     quellorn::demo::DemoBuilder demo(machine.platform());
     quellorn::demo::BuildDemoMachine(demo);
