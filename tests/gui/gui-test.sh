@@ -12,7 +12,7 @@ shots=$4
 "$build/wine-prefix"
 folder="$WINEPREFIX/drive_c/quellorn-gui"
 taken="$WINEPREFIX/drive_c/quellorn-gui-shots"
-rm -rf "$folder" "$taken"
+rm -rf "$folder" "$taken" "$WINEPREFIX/drive_c/quellorn-gui-traces"
 mkdir -p "$folder" "$taken"
 cp "$program_dir/quellorn.exe" "$folder/"
 if [ -f "$program_dir/logo.jpg" ]; then cp "$program_dir/logo.jpg" "$folder/"; fi

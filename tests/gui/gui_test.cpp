@@ -18,9 +18,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The program folder and the shots folder, made by the test script.
+// The program folder and the shots folder, made by the test script, and the traces the custom
+// item erases (outside the program folder, whose files the program never erases).
 const fs::path kFolder = L"C:\\quellorn-gui";
 const fs::path kShots = L"C:\\quellorn-gui-shots";
+const fs::path kTraces = L"C:\\quellorn-gui-traces";
 
 constexpr UINT kTrayCallback = 2025;
 constexpr int kShowHideKey = 2;
@@ -56,10 +58,10 @@ class GuiTest : public ::testing::Test {
     Write(kFolder / "settings.dat", kSettings);
     Write(kFolder / "Custom" / "Leftovers.qk",
           "[Info]\r\nTitle = Leftovers\r\nSelected = 0\r\nDelFile1=" +
-              (kFolder / "traces" / "*.trc").string() + "\r\n");
-    fs::remove_all(kFolder / "traces");
-    Write(kFolder / "traces" / "one.trc", "a trace");
-    Write(kFolder / "traces" / "two.trc", "another trace");
+              (kTraces / "*.trc").string() + "\r\n");
+    fs::remove_all(kTraces);
+    Write(kTraces / "one.trc", "a trace");
+    Write(kTraces / "two.trc", "another trace");
     fs::remove(kFolder / "syslog.txt");
     fs::remove(kFolder / "help.chm");
     fs::create_directories(kShots);
@@ -68,7 +70,7 @@ class GuiTest : public ::testing::Test {
   static std::wstring Shot(std::wstring_view name) { return (kShots / name).wstring() + L".bmp"; }
   static std::string Log() { return Read(kFolder / "syslog.txt"); }
   static bool TracesLeft() {
-    return fs::exists(kFolder / "traces" / "one.trc") || fs::exists(kFolder / "traces" / "two.trc");
+    return fs::exists(kTraces / "one.trc") || fs::exists(kTraces / "two.trc");
   }
   static HWND List(HWND main, int which) {
     HWND list = FindWindowExW(main, nullptr, WC_LISTVIEWW, nullptr);
@@ -91,7 +93,7 @@ TEST_F(GuiTest, MainWindowListsTheTasksAndATestRunChangesNothing) {
   EXPECT_TRUE(Screenshot(program.main(), Shot(L"main_after_test")));
   EXPECT_NE(Log().find("Test Mode: Test Start"), std::string::npos) << Log();
   EXPECT_NE(Log().find("Test Mode: --Test Completed"), std::string::npos) << Log();
-  EXPECT_TRUE(fs::exists(kFolder / "traces" / "one.trc"));
+  EXPECT_TRUE(fs::exists(kTraces / "one.trc"));
   EXPECT_GT(RowCount(List(program.main(), 1)), 2) << "progress lines";
 
   ASSERT_TRUE(Click(result, L"OK"));
@@ -102,7 +104,7 @@ TEST_F(GuiTest, MainWindowListsTheTasksAndATestRunChangesNothing) {
 // waits for the run to end.
 TEST_F(GuiTest, DuringARunTheWindowAnswersAndClosesOnlyAfterIt) {
   for (int i = 0; i < 1500; ++i) {
-    Write(kFolder / "traces" / ("many" + std::to_string(i) + ".trc"), "a trace");
+    Write(kTraces / ("many" + std::to_string(i) + ".trc"), "a trace");
   }
   RunningProgram program(kFolder);
   const HWND main = program.main();
