@@ -138,10 +138,14 @@ bool IsPlainValue(std::string_view value) {
 
 void CheckFile(std::string_view bytes, std::string_view section, std::string_view key,
                std::string_view value) {
-  // The program's names and values are UTF-8; a file written with other bytes reads back as
-  // the code page's characters.
-  const bool utf8 = q::platform::IsValidUtf8(section) && q::platform::IsValidUtf8(key) &&
-                    q::platform::IsValidUtf8(value);
+  // The program's names and values are UTF-8 strings as the profile functions take them:
+  // ended by NUL, and never starting with a byte order mark, which a file cannot tell from
+  // its own. A file written with other bytes reads back as the code page's characters.
+  const auto isText = [](std::string_view text) {
+    return q::platform::IsValidUtf8(text) && text.find('\0') == std::string_view::npos &&
+           text.find("\xEF\xBB\xBF") == std::string_view::npos;
+  };
+  const bool utf8 = isText(section) && isText(key) && isText(value);
   static q::fuzz::ScratchMachine scratch;
   scratch.Reset();
   scratch.WriteFile(kIniPath, bytes);

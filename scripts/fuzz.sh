@@ -36,8 +36,13 @@ if [ -f "$shared/winapp2/Winapp2.ini" ] && [ ! -d "$out/seeds/ini_fuzzer" ]; the
 fi
 [ -d "$out/seeds/ini_fuzzer" ] && extra_seeds[ini_fuzzer]=$out/seeds/ini_fuzzer
 
-# The plugin and INI targets rebuild a machine folder per input: keep it in memory.
-[ -w /dev/shm ] && export TMPDIR=/dev/shm
+# The targets rebuild a machine folder per input: keep it in memory, and in a folder of this
+# run's own, since a crash leaves its machine folder behind.
+scratch_parent=/tmp
+[ -w /dev/shm ] && scratch_parent=/dev/shm
+TMPDIR=$(mktemp -d "$scratch_parent/quellorn-fuzz-run.XXXXXX")
+export TMPDIR
+trap 'rm -rf "$TMPDIR"' EXIT
 
 failed=()
 for target in "${targets[@]}"; do
