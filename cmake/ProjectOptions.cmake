@@ -23,3 +23,11 @@ if(QUELLORN_SANITIZE)
     -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   target_link_options(quellorn_options INTERFACE -fsanitize=address,undefined)
 endif()
+
+if(QUELLORN_FUZZ)
+  # Every library gets libFuzzer's coverage hooks; only the fuzz targets link its main().
+  target_compile_options(quellorn_options INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+    -fno-sanitize-recover=undefined)
+  target_link_options(quellorn_options INTERFACE -fsanitize=address,undefined)
+endif()

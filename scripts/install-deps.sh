@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ googletest libgtest-dev libgmock-dev
   g++-mingw-w64-x86-64-posix wine64 python3 fp-utils
-  xvfb xdotool imagemagick
+  xvfb xdotool imagemagick clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do
