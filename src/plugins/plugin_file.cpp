@@ -59,15 +59,15 @@ std::string ExpandUserName(Context& ctx, std::string_view value) {
 }
 
 std::string ExpandFolderMacros(Context& ctx, std::string_view path) {
-  std::string expanded(path);
-  if (path.find("%appdata%") != std::string_view::npos && path.size() >= 9) {
-    expanded = QueryValue(ctx, platform::kCurrentUser, kShellFolders, "AppData") +
-               std::string(path.substr(9));
+  // A macro stands for the start of the path: one further in is a plain name, not a place to
+  // move the whole path to.
+  if (path.starts_with("%appdata%")) {
+    return QueryValue(ctx, platform::kCurrentUser, kShellFolders, "AppData") +
+           std::string(path.substr(9));
   }
-  if (path.find("%win%") != std::string_view::npos && path.size() >= 6) {
-    expanded = GetWindowsFolder(ctx.os.system) + std::string(path.substr(6));
-  }
-  return expanded;
+  if (path.starts_with("%win%"))
+    return GetWindowsFolder(ctx.os.system) + std::string(path.substr(6));
+  return std::string(path);
 }
 
 std::string FileItemText(const FileItem& item, ItemWrite write) {

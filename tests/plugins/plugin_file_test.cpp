@@ -65,7 +65,9 @@ TEST_F(PluginFileTest, MacrosNameTheUsersFolders) {
   EXPECT_EQ(GetLastPart(temp), "*.tmp");
   EXPECT_EQ(ExpandFolderMacros(ctx, "%appdata%\\Player\\cache\\*.*"),
             "C:\\Documents and Settings\\joe\\Application Data\\Player\\cache\\*.*");
-  EXPECT_EQ(ExpandFolderMacros(ctx, "C:\\plain\\x.txt"), "C:\\plain\\x.txt");
+  // Only at the start: further in, a macro is a plain name and the path stays where it is.
+  for (const char* plain : {"C:\\plain\\x.txt", "C:\\Backup\\%appdata%\\*.*", "C:\\x\\%win%\\a"})
+    EXPECT_EQ(ExpandFolderMacros(ctx, plain), plain);
   EXPECT_EQ(ExpandUserName(ctx, "C:\\Users\\%username%\\%username%.log,Subfolder"),
             "C:\\Users\\joe\\joe.log,Subfolder");
   EXPECT_EQ(ExpandUserName(ctx, "C:\\Users\\%USERNAME%\\x"), "C:\\Users\\%USERNAME%\\x");
