@@ -307,8 +307,6 @@ constexpr KnownFault kKnownFaults[] = {
      "kept typed addresses are deleted and written back, so a failed write loses them"},
     {CallKind::kRegSet, "outside the targets: reg .*SystemQuestion.*\\.Current : $",
      "the question sound silenced for the forms eraser stays silenced when putting it back fails"},
-    {CallKind::kRegDelete, "reported, yet there: Erasing Registry Key: ",
-     "a key whose deletion fails is reported as erased"},
     {CallKind::kRename, "reported, yet there: Erasing File ",
      "a browser file whose rename before deletion fails is reported as erased"},
 };
