@@ -307,8 +307,6 @@ constexpr KnownFault kKnownFaults[] = {
      "kept typed addresses are deleted and written back, so a failed write loses them"},
     {CallKind::kRegSet, "outside the targets: reg .*SystemQuestion.*\\.Current : $",
      "the question sound silenced for the forms eraser stays silenced when putting it back fails"},
-    {CallKind::kRename, "reported, yet there: Erasing File ",
-     "a browser file whose rename before deletion fails is reported as erased"},
 };
 
 const KnownFault* Known(CallKind kind, const std::string& problem) {
