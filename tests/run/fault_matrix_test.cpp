@@ -298,8 +298,6 @@ constexpr KnownFault kKnownFaults[] = {
     // Being mended elsewhere.
     {CallKind::kWrite, "not whole: .*/settings\\.dat$",
      "settings.dat is rewritten in place, so a failed write cuts it short"},
-    {CallKind::kDelete, "outside the targets: .*/file -?[0-9]+(_[0-9]+)?(/|$)",
-     "an entry whose deletion fails is left under its temporary erase name"},
     // Found here, not mended yet.
     {CallKind::kOpen, kKeptEntries, kUnreadKeepList},
     {CallKind::kRead, kKeptEntries, kUnreadKeepList},
