@@ -40,10 +40,9 @@ bool IsExistingFile(Context& ctx, std::string_view path) {
 
 void EraseBrowserFile(Context& ctx, std::string_view path) {
   const auto entry = FileEntry(ctx, path);
-  if (!entry) return;
+  if (!entry || !EraseFile(ctx, path)) return;
   ++ctx.totals.files;
   ctx.totals.releasedKilobytes += static_cast<float>(static_cast<double>(entry->size) / 1024);
-  EraseFile(ctx, path);
   DispList(ctx, "Erasing File " + std::string(path) + " <OK>");
   ctx.view.Yield();
   WriteLog(ctx, "Erasing " + std::string(path) + " <OK>");

@@ -10,9 +10,9 @@ struct Context;
 // Whether the path names a file (not a folder).
 bool IsExistingFile(Context& ctx, std::string_view path);
 
-// Erases one file that a browser keeps in its own folder: counts it (in a test run too), hands
-// it to EraseFile and reports "Erasing File <path> <OK>" (the log says "Erasing <path> <OK>").
-// A file that is not there is passed over without a line.
+// Erases one file that a browser keeps in its own folder with EraseFile; once it is gone (in a
+// test run, always) counts it and reports "Erasing File <path> <OK>" (the log says "Erasing
+// <path> <OK>"). A file that is not there, or that stays, is passed over without a line.
 void EraseBrowserFile(Context& ctx, std::string_view path);
 
 // Whether the folder directly holds at least one file that is neither hidden nor system: a

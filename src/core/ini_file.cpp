@@ -56,10 +56,17 @@ int Rewrite(platform::FileSystem& files, const std::string& path,
 }  // namespace
 
 clsIniFile clsIniFile::Snapshot() const {
+  if (auto snapshot = ReadableSnapshot()) return *std::move(snapshot);
   clsIniFile snapshot(*files_, path_);
+  snapshot.snapshot_ = std::make_shared<const IniDocument>();
+  return snapshot;
+}
+
+std::optional<clsIniFile> clsIniFile::ReadableSnapshot() const {
   auto loaded = Load(*files_, path_);
-  snapshot.snapshot_ =
-      std::make_shared<const IniDocument>(loaded ? std::move(loaded->document) : IniDocument());
+  if (!loaded) return std::nullopt;
+  clsIniFile snapshot(*files_, path_);
+  snapshot.snapshot_ = std::make_shared<const IniDocument>(std::move(loaded->document));
   return snapshot;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,9 @@ class clsIniFile {
   // settings at start-up), which would otherwise read the whole file for each key. Its own
   // saves are seen by its later reads; other changes to the file are not.
   clsIniFile Snapshot() const;
+  // The same, but nothing when the file exists and cannot be read (a snapshot above reads as
+  // empty then).
+  std::optional<clsIniFile> ReadableSnapshot() const;
 
   // The value (quotes around it removed, cut to 254 characters as the profile functions'
   // 255-character buffer does), "" for an empty value, kUnknownValue for a missing key.

@@ -29,6 +29,16 @@ std::vector<std::string> ListItemFiles(Context& ctx, std::string_view folder) {
   return names;
 }
 
+std::optional<clsIniFile> ReadItemFile(Context& ctx, std::string_view folder,
+                                       std::string_view name) {
+  const clsIniFile item(ctx.os.files, ItemFolderPath(ctx, folder) + std::string(name));
+  // A folder so named holds no selection to misread: it is listed and runs nothing.
+  const std::uint32_t attributes = ctx.os.files.GetAttributes(item.path());
+  if (attributes != platform::attr::kInvalid && (attributes & platform::attr::kDirectory) != 0)
+    return item.Snapshot();
+  return item.ReadableSnapshot();
+}
+
 std::int16_t SelectedValue(const clsIniFile& item) {
   return LeadingNumber16(item.GetSetting("info", "selected"));
 }

@@ -1,14 +1,16 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/ini_file.h"
+
 namespace quellorn {
 
 struct Context;
-class clsIniFile;
 
 inline constexpr std::string_view kPluginsFolder = "plugins";
 inline constexpr std::string_view kCustomFolder = "Custom";
@@ -20,8 +22,14 @@ std::string ItemFolderPath(const Context& ctx, std::string_view folder);
 // one order that the task list and the run share: by name, ignoring letter case.
 std::vector<std::string> ListItemFiles(Context& ctx, std::string_view folder);
 
+// The item file `name` of the folder, read once for all its lookups; nothing when it cannot be
+// read, and such an item never runs: it might be one the user turned off. A folder entry reads
+// as an empty item.
+std::optional<clsIniFile> ReadItemFile(Context& ctx, std::string_view folder,
+                                       std::string_view name);
+
 // The item's "selected" value as a number (its leading numeric part; 0 when there is none, so
-// a missing key or an unreadable file selects the item). 0 means the item runs.
+// a missing key selects the item). 0 means the item runs.
 std::int16_t SelectedValue(const clsIniFile& item);
 
 // The name the task list shows: the file name without its extension's three characters.

@@ -88,8 +88,8 @@ bool DelRegKeyEntry(Context& ctx, const clsIniFile&, std::string_view value) {
     ListForEditor(ctx, line);
     return true;
   }
-  DeleteKey(ctx, key.root, key.subKey);
-  ReportKey(ctx, line);
+  // A key that stays, like a file that cannot be erased, goes unreported.
+  if (DeleteKey(ctx, key.root, key.subKey)) ReportKey(ctx, line);
   return true;
 }
 

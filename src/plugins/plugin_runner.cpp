@@ -38,6 +38,12 @@ void RunFamily(Context& ctx, const clsIniFile& item, const Family& family) {
   }
 }
 
+void RunActions(Context& ctx, const clsIniFile& snapshot) {
+  for (const Family& family : kFamilies)
+    RunFamily(ctx, snapshot, family);
+  StartItemProgram(ctx, snapshot);
+}
+
 void ShowProgress(Context& ctx, int position) {
   if (ctx.taskCount <= 0) return;
   const float percent = static_cast<float>(position) / static_cast<float>(ctx.taskCount) * 100.0f;
@@ -47,12 +53,12 @@ void ShowProgress(Context& ctx, int position) {
 
 void RunFolder(Context& ctx, std::string_view folder, int& position) {
   for (const std::string& name : ListItemFiles(ctx, folder)) {
-    const clsIniFile item(ctx.os.files, ItemFolderPath(ctx, folder) + name);
-    if (SelectedValue(item) != 0) continue;
+    const auto item = ReadItemFile(ctx, folder, name);
+    if (!item || SelectedValue(*item) != 0) continue;
     ++position;
     ctx.view.SetTaskState(position, "Erasing", "working");
     DispList(ctx, "Erasing " + ItemDisplayName(name) + " .....");
-    RunPluginItem(ctx, item);
+    RunActions(ctx, *item);
     ctx.os.registry.Flush();  // as after each built-in item
     ctx.view.SetTaskState(position, "Done", "done");
     ctx.view.ScrollTasksDown();
@@ -99,10 +105,7 @@ void RunPluginFolders(Context& ctx, int& position) {
 void RunPluginItem(Context& ctx, const clsIniFile& item) {
   // The families look up every entry number, and each erased file the exclusions: one reading
   // of the file serves them all.
-  const clsIniFile snapshot = item.Snapshot();
-  for (const Family& family : kFamilies)
-    RunFamily(ctx, snapshot, family);
-  StartItemProgram(ctx, snapshot);
+  RunActions(ctx, item.Snapshot());
 }
 
 std::int16_t RunEditorTest(Context& ctx, const clsIniFile& item, EditorTestList& list) {

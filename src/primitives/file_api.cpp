@@ -100,13 +100,12 @@ bool SecureErase(Context& ctx, std::string_view path) {
     Truncate(ctx, path);
   }
   const std::string temporary = TemporaryEraseName(ctx, path);
-  ctx.os.shell.Rename(path, temporary);
+  if (ctx.os.shell.Rename(path, temporary) != platform::kSuccess) return false;
   if (ctx.os.shell.Delete(temporary) == platform::kSuccess) return true;
-  // A folder that cannot go whole keeps its name, and what is left in it stays where it was.
-  const std::uint32_t left = ctx.os.files.GetAttributes(temporary);
-  if (left != attr::kInvalid && (left & attr::kDirectory) != 0) {
-    ctx.os.shell.Rename(temporary, path);
-  }
+  // What cannot go, a file or a folder with what is left in it, gets its own name back. The
+  // rename never replaces: should another entry have taken the name meanwhile, this one stays
+  // under its erase name rather than destroy that one.
+  ctx.os.shell.Rename(temporary, path);
   return false;
 }
 

@@ -114,8 +114,10 @@ void ListForEditor(Context& ctx, const std::string& line) {
   ++ctx.editorTestCount;
 }
 
-// Removes a key with everything below it, deepest keys first.
-void DeleteTree(platform::Registry& registry, platform::RegHandle root, const std::string& path) {
+// Removes a key with everything below it, deepest keys first; the key's own deletion tells
+// whether it went, since it fails while anything is left below it.
+platform::Status DeleteTree(platform::Registry& registry, platform::RegHandle root,
+                            const std::string& path) {
   RegKey key;
   if (RegKey::Open(registry, root, path, key) == platform::kSuccess) {
     std::string child;
@@ -126,7 +128,7 @@ void DeleteTree(platform::Registry& registry, platform::RegHandle root, const st
     for (const std::string& name : children)
       DeleteTree(registry, root, path + "\\" + name);
   }
-  registry.DeleteKey(root, path);
+  return registry.DeleteKey(root, path);
 }
 
 }  // namespace
@@ -149,11 +151,12 @@ platform::Status SetValueEx(platform::Registry& registry, platform::RegHandle ke
   return registry.SetValue(key, name, data);
 }
 
-void DeleteKey(Context& ctx, platform::RegHandle root, std::string_view subKey) {
-  if (RefuseKeyDeletion(ctx, root, subKey)) return;
+bool DeleteKey(Context& ctx, platform::RegHandle root, std::string_view subKey) {
+  if (RefuseKeyDeletion(ctx, root, subKey)) return false;
+  if (!ctx.erasing()) return true;
   // The program has always reported a deleted key with everything below it, so it deletes
   // the whole tree, where RegDeleteKey alone would refuse a key that has subkeys.
-  if (ctx.erasing()) DeleteTree(ctx.os.registry, root, std::string(subKey));
+  return DeleteTree(ctx.os.registry, root, std::string(subKey)) == platform::kSuccess;
 }
 
 void DeleteValue(Context& ctx, platform::RegHandle root, std::string_view subKey,
@@ -259,7 +262,7 @@ void DeleteMatchingSubkeys(Context& ctx, platform::RegHandle root, std::string_v
       ListForEditor(ctx, "Erasing Registry Key : " + path + " <OK>");
       continue;
     }
-    DeleteKey(ctx, root, path);
+    if (!DeleteKey(ctx, root, path)) continue;
     ++ctx.totals.registryKeys;
     const std::string line = "Erasing Registry Key: " + path + " <OK>";
     WriteLog(ctx, line);

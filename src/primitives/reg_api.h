@@ -15,7 +15,8 @@ inline constexpr std::string_view kReadFailed = "error440";
 
 // The registry primitives. Keys are opened and closed around each call; the ones that delete
 // or write act only when the run erases. A protected key (protected_places.h) is never deleted.
-void DeleteKey(Context& ctx, platform::RegHandle root, std::string_view subKey);
+// True when the key is gone, and always when the run does not erase.
+bool DeleteKey(Context& ctx, platform::RegHandle root, std::string_view subKey);
 void DeleteValue(Context& ctx, platform::RegHandle root, std::string_view subKey,
                  std::string_view name);
 void SetValue(Context& ctx, platform::RegHandle root, std::string_view subKey,
@@ -41,7 +42,8 @@ void ClearKeyValues(Context& ctx, platform::RegHandle root, std::string_view sub
 // Erases the values whose names contain `filter` in any letter case ("all": every value).
 void DeleteMatchingValues(Context& ctx, platform::RegHandle root, std::string_view subKey,
                           std::string_view filter);
-// Erases the direct subkeys whose names contain `filter` (letter case significant).
+// Erases the direct subkeys whose names contain `filter` (letter case significant), counting
+// and reporting each that went.
 void DeleteMatchingSubkeys(Context& ctx, platform::RegHandle root, std::string_view subKey,
                            std::string_view filter);
 

@@ -11,8 +11,8 @@ namespace {
 int AddItemRows(Context& ctx, std::string_view folder, const std::string& icon) {
   int rows = 0;
   for (const std::string& name : ListItemFiles(ctx, folder)) {
-    const clsIniFile item(ctx.os.files, ItemFolderPath(ctx, folder) + name);
-    if (SelectedValue(item) != 0) continue;
+    const auto item = ReadItemFile(ctx, folder, name);
+    if (!item || SelectedValue(*item) != 0) continue;
     ctx.view.AddTask(ItemDisplayName(name), icon);
     ++rows;
   }

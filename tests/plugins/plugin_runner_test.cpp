@@ -58,14 +58,21 @@ TEST_F(PluginRunnerTest, NumbersItsRowsAfterThoseAlreadyUsed) {
   EXPECT_EQ(view.progress, std::vector<std::string>{"Test Mode: Erasing Mine ....."});
 }
 
-TEST_F(PluginRunnerTest, AnUnreadableItemIsStillRunAndMarked) {
-  const clsIniFile item = Item("plugins", "Locked.qk", "Selected = 1\r\n");
+TEST_F(PluginRunnerTest, AnItemFileThatCannotBeReadIsNeitherListedNorRun) {
+  LoadKey("", "Kept");
+  const clsIniFile item =
+      Item("plugins", "Off.qk", "Selected = 1\r\nDelRegKey1=" + Key("Kept") + "\r\n");
   faults.unopenable.insert(item.path());
   OnlyItemRows();
+  EXPECT_EQ(ctx.taskCount, 0);
+  faults.unopenable.clear();
+  faults.failingCall = {testing::CallKind::kOpen, 1};  // the run's first reading alone
+  ctx.eraseMode = "erase";
   int position = 0;
   RunPluginFolders(ctx, position);
-  EXPECT_EQ(position, 1);
-  EXPECT_EQ(view.tasks.at(0).status, "Done");
+  EXPECT_EQ(position, 0);
+  EXPECT_TRUE(view.progress.empty());
+  EXPECT_TRUE(KeyExists("Kept"));
 }
 
 TEST_F(PluginRunnerTest, RunStartsOnlyAProgramLyingInThePluginsFolder) {

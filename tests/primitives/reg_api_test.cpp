@@ -180,6 +180,17 @@ TEST_F(RegApiTest, MatchingSubkeysRespectCaseAndGoWithTheirSubkeys) {
             std::vector<std::string>{"Erasing Registry Key: " + key + "\\Profile1 <OK>"});
 }
 
+TEST_F(RegApiTest, SubkeyThatStaysIsNeitherCountedNorReported) {
+  machine.LoadReg("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + key +
+                  "\\One\\Deep]\r\n[HKEY_CURRENT_USER\\" + key + "\\Two]\r\n");
+  faults.failingCall = {testing::CallKind::kRegDelete, 1};  // One\Deep, so One stays too
+  ctx.eraseMode = "erase";
+  DeleteMatchingSubkeys(ctx, kCurrentUser, key, "");
+  EXPECT_EQ(EnumKeys(ctx, kCurrentUser, key), "One");
+  EXPECT_EQ(ctx.totals.registryKeys, 1);
+  EXPECT_EQ(view.progress, std::vector<std::string>{"Erasing Registry Key: " + key + "\\Two <OK>"});
+}
+
 TEST_F(RegApiTest, EditorTestListsAndChangesNothing) {
   Load("\"a\"=\"cmd\"\r\n");
   machine.LoadReg("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + key + "\\Sub]\r\n");
