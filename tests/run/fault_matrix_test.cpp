@@ -302,9 +302,6 @@ constexpr const char* kKeptEntries =
 constexpr const char* kUnreadKeepList =
     "a keep list that cannot be read counts as empty, so kept entries are erased";
 constexpr KnownFault kKnownFaults[] = {
-    // Being mended elsewhere.
-    {CallKind::kWrite, "not whole: .*/settings\\.dat$",
-     "settings.dat is rewritten in place, so a failed write cuts it short"},
     // Found here, not mended yet.
     {CallKind::kOpen, kKeptEntries, kUnreadKeepList},
     {CallKind::kRead, kKeptEntries, kUnreadKeepList},
