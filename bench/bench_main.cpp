@@ -30,25 +30,10 @@ namespace {
 using namespace quellorn;
 
 // Shows nothing, as a hidden main window would; the lines still cost what building them costs.
-class QuietView : public RunView {
+class QuietView : public SilentRunView {
  public:
   std::size_t lines = 0;
-  std::string ConfirmErase() override { return "erase"; }
-  void ShowResult(const std::string&, const std::string&, bool) override {}
-  void EnableErase(bool) override {}
-  void EnableTrayExit(bool) override {}
-  void SetEraseCaption(const std::string&) override {}
-  void ClearProgress() override {}
   void AddProgressLine(const std::string&) override { ++lines; }
-  void ScrollProgressDown() override {}
-  void SetStatus(const std::string&) override {}
-  void ShowProgressBar(bool) override {}
-  void SetProgress(int) override {}
-  void ClearTasks() override {}
-  void AddTask(const std::string&, const std::string&) override {}
-  void SetTaskState(int, const std::string&, const std::string&) override {}
-  void ScrollTasksDown() override {}
-  void Yield() override {}
 };
 
 int Generate(const std::filesystem::path& dir, int files, int folders, int minKib, int maxKib) {

@@ -45,27 +45,6 @@ void Require(bool holds, std::string_view what);
 // pieces are empty. Lets one input carry several strings.
 std::vector<std::string_view> SplitInput(std::string_view data, char separator, std::size_t count);
 
-// A run view that shows nothing: the fuzz targets judge runs by the machine they leave.
-class SilentView : public RunView {
- public:
-  std::string ConfirmErase() override { return "erase"; }
-  void ShowResult(const std::string&, const std::string&, bool) override {}
-  void EnableErase(bool) override {}
-  void EnableTrayExit(bool) override {}
-  void SetEraseCaption(const std::string&) override {}
-  void ClearProgress() override {}
-  void AddProgressLine(const std::string&) override {}
-  void ScrollProgressDown() override {}
-  void SetStatus(const std::string&) override {}
-  void ShowProgressBar(bool) override {}
-  void SetProgress(int) override {}
-  void ClearTasks() override {}
-  void AddTask(const std::string&, const std::string&) override {}
-  void SetTaskState(int, const std::string&, const std::string&) override {}
-  void ScrollTasksDown() override {}
-  void Yield() override {}
-};
-
 // The custom item editors' test list, forgotten.
 class SilentEditorList : public EditorTestList {
  public:

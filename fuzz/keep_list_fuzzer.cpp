@@ -87,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size == 0) return 0;
   static q::fuzz::ScratchMachine scratch;
   scratch.Reset();
-  q::fuzz::SilentView view;
+  q::SilentRunView view;
   q::Context ctx(scratch.os(), view, "C:\\Program Files\\Quellorn");
   const auto kind = static_cast<q::KeepListKind>(data[0] % 3);
   scratch.WriteFile(q::KeepListPath(ctx, kind),

@@ -226,7 +226,7 @@ void BuildMachine(q::fuzz::ScratchMachine& scratch, std::string_view item) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static q::fuzz::ScratchMachine scratch;
   BuildMachine(scratch, {reinterpret_cast<const char*>(data), size});
-  q::fuzz::SilentView view;
+  q::SilentRunView view;
   q::Context ctx(scratch.os(), view, std::string(kProgramFolder));
   const q::clsIniFile item(scratch.os().files, std::string(kItemPath));
   const MachineState before = State(scratch);

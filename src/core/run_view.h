@@ -40,6 +40,27 @@ class RunView {
   virtual void Yield() = 0;
 };
 
+// A run nobody watches (benchmarks, fuzzing): shows nothing and confirms every erase.
+class SilentRunView : public RunView {
+ public:
+  std::string ConfirmErase() override { return "erase"; }
+  void ShowResult(const std::string&, const std::string&, bool) override {}
+  void EnableErase(bool) override {}
+  void EnableTrayExit(bool) override {}
+  void SetEraseCaption(const std::string&) override {}
+  void ClearProgress() override {}
+  void AddProgressLine(const std::string&) override {}
+  void ScrollProgressDown() override {}
+  void SetStatus(const std::string&) override {}
+  void ShowProgressBar(bool) override {}
+  void SetProgress(int) override {}
+  void ClearTasks() override {}
+  void AddTask(const std::string&, const std::string&) override {}
+  void SetTaskState(int, const std::string&, const std::string&) override {}
+  void ScrollTasksDown() override {}
+  void Yield() override {}
+};
+
 // The custom item editors' test list: what an editor test would erase.
 class EditorTestList {
  public:
