@@ -31,17 +31,18 @@ void EraseTypedUrl(Context& ctx, const KeepList& keep, const std::string& name) 
 }  // namespace
 
 void EraseTypedUrls(Context& ctx) {
-  const KeepList keep = KeepList::Load(ctx, KeepListKind::kUrl);
+  const auto keep = KeepList::Load(ctx, KeepListKind::kUrl);
+  if (!keep) return;
   const std::string names = EnumValues(ctx, kCurrentUser, kTypedUrlsKey);
   if (HasText(names)) {
     for (const std::string& name : SplitText(names, ",")) {
-      if (!Trim(name).empty()) EraseTypedUrl(ctx, keep, name);
+      if (!Trim(name).empty()) EraseTypedUrl(ctx, *keep, name);
     }
   }
   if (!ctx.erasing()) return;
   // The kept addresses come back as url1, url2, ... in the order of the keep list.
-  for (std::size_t k = 0; k < keep.entries.size(); ++k) {
-    SetValue(ctx, kCurrentUser, kTypedUrlsKey, "url" + std::to_string(k + 1), keep.entries[k],
+  for (std::size_t k = 0; k < keep->entries.size(); ++k) {
+    SetValue(ctx, kCurrentUser, kTypedUrlsKey, "url" + std::to_string(k + 1), keep->entries[k],
              platform::reg_type::kSz);
   }
 }

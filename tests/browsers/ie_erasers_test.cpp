@@ -136,6 +136,33 @@ TEST_F(CookiesTest, WithoutTheCookiesValueNeitherFolderIsVisited) {
   EXPECT_TRUE(view.progress.empty());
 }
 
+// An unreadable keep list is no empty one: all it may keep stays, and the run says why.
+TEST_F(CookiesTest, KeepListThatCannotBeReadLeavesItsTracesAlone) {
+  Reg("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\IE Setup\\Setup]\r\n\"Path\"=\"$ROOT\\\\IE\"\r\n");
+  Make("IE\\PLUGINS\\npqtplugin.dll");
+  const std::pair<const char*, void (*)(Context&)> cases[] = {{"Url.txt", EraseTypedUrls},
+                                                              {"Cookies.txt", EraseIECookies},
+                                                              {"Plugins.txt", EraseIEPlugins}};
+  for (const char* mode : {"test", "erase"}) {
+    ctx.eraseMode = mode;
+    for (const auto& [keepList, erase] : cases) {
+      machine.WriteFile(ProgramFile(keepList), "kept\r\n");
+      faults.unopenable = {ProgramFile(keepList)};
+      view.progress.clear();
+      erase(ctx);
+      const std::string line = Line("Could not read " + ProgramFile(keepList) +
+                                    ": kept entries are left alone <Failed>");
+      EXPECT_EQ(view.progress, Lines{line});
+      EXPECT_TRUE(Log().ends_with(line + "\r\n"));
+    }
+  }
+  EXPECT_EQ(EnumValues(ctx, kCurrentUser, kTypedUrls), "url1,url2,");
+  EXPECT_TRUE(Exists("joe\\Cookies\\joe@ads[1].txt"));
+  EXPECT_TRUE(Exists("WINDOWS\\cookies\\joe@old[1].txt"));
+  EXPECT_TRUE(Exists("IE\\PLUGINS\\npqtplugin.dll"));
+  EXPECT_EQ(ctx.totals.files, 0);
+}
+
 class CacheTest : public IeErasersTest {
  protected:
   static constexpr const char* kContent =

@@ -295,16 +295,8 @@ struct KnownFault {
   const char* problem;  // regular expression
   const char* behaviour;
 };
-// Entries the keep lists (Url.txt, Cookies.txt, Plugins.txt) of the demo machine keep.
-constexpr const char* kKeptEntries =
-    "outside the targets: (reg .*TypedURLs : |drive_c/Documents and Settings/joe/Cookies/|"
-    "drive_c/Program Files/Internet Explorer/PLUGINS/)";
-constexpr const char* kUnreadKeepList =
-    "a keep list that cannot be read counts as empty, so kept entries are erased";
 constexpr KnownFault kKnownFaults[] = {
     // Found here, not mended yet.
-    {CallKind::kOpen, kKeptEntries, kUnreadKeepList},
-    {CallKind::kRead, kKeptEntries, kUnreadKeepList},
     {CallKind::kRegSet, "outside the targets: reg .*TypedURLs : ",
      "kept typed addresses are deleted and written back, so a failed write loses them"},
     {CallKind::kRegSet, "outside the targets: reg .*SystemQuestion.*\\.Current : $",
