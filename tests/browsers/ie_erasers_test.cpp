@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "primitives/reg_api.h"
+#include "primitives/string_api.h"
 #include "support/profile_fixture.h"
 #include "support/xp_hive.h"
 
@@ -86,6 +89,34 @@ TEST_F(IeErasersTest, KeepEntriesMatchInTheirLetterCaseAndBlankLinesKeepTheirNum
   EXPECT_EQ(Typed("url1"), "HTTP://FIREFOX.COM/");
   EXPECT_EQ(Typed("url2"), "");
   EXPECT_EQ(Typed("url3"), kMicrosoft);
+}
+
+// Kept addresses that must swap places: wherever a write fails, every one is still there.
+TEST_F(IeErasersTest, NoWriteThatFailsLosesAKeptAddress) {
+  machine.WriteFile(ProgramFile("Url.txt"),
+                    std::string(kMicrosoft) + "\r\n" + kFirefox + "\r\nhttp://example.org/\r\n");
+  ctx.eraseMode = "erase";
+  for (int n = 1;; ++n) {
+    ASSERT_LE(n, 8) << "some write fails in every run";
+    const std::string key = "HKEY_CURRENT_USER\\" + std::string(kTypedUrls) + "]\r\n";
+    Reg("[-" + key + "\r\n[" + key + "\"url1\"=\"" + kFirefox + "\"\r\n\"url2\"=\"" + kMicrosoft +
+        "\"\r\n");
+    faults.failingCall = {testing::CallKind::kRegSet, n};
+    faults.calls = {};
+    faults.failedCalls = 0;
+    EraseTypedUrls(ctx);
+    const std::string values = EnumValues(ctx, kCurrentUser, kTypedUrls);
+    Lines held;
+    for (const std::string& name : SplitText(values, ","))
+      if (!name.empty()) held.push_back(Typed(name));
+    for (const char* kept : {kFirefox, kMicrosoft}) {
+      EXPECT_NE(std::find(held.begin(), held.end(), kept), held.end()) << n << " " << kept;
+    }
+    if (faults.failedCalls > 0) continue;
+    EXPECT_EQ(values, "url1,url2,url3,");
+    EXPECT_EQ(held, (Lines{kMicrosoft, kFirefox, "http://example.org/"}));
+    break;
+  }
 }
 
 class CookiesTest : public IeErasersTest {

@@ -297,8 +297,6 @@ struct KnownFault {
 };
 constexpr KnownFault kKnownFaults[] = {
     // Found here, not mended yet.
-    {CallKind::kRegSet, "outside the targets: reg .*TypedURLs : ",
-     "kept typed addresses are deleted and written back, so a failed write loses them"},
     {CallKind::kRegSet, "outside the targets: reg .*SystemQuestion.*\\.Current : $",
      "the question sound silenced for the forms eraser stays silenced when putting it back fails"},
 };
