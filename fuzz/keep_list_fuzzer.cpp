@@ -55,7 +55,7 @@ void CheckEntries(const std::vector<std::string>& entries) {
   }
 }
 
-void CheckWalk(q::fuzz::ScratchMachine& scratch, q::Context& ctx, q::KeepListKind kind,
+void CheckWalk(q::fuzz::ScratchMachine& scratch, q::Context& ctx, const q::KeepList& keep,
                const std::vector<std::string>& entries) {
   const std::string folder(kFolder);
   for (const std::string_view fixed : {"a.txt", "B.TXT", "index.dat", "Cookie~1"})
@@ -69,8 +69,8 @@ void CheckWalk(q::fuzz::ScratchMachine& scratch, q::Context& ctx, q::KeepListKin
   }
   const std::set<std::string> before = FileNames(ctx.os.files);
   ctx.eraseMode = "erase";
-  q::CountKeepFolder(ctx, folder, kind);
-  q::EraseKeepFolder(ctx, folder, kind);
+  q::CountKeepFolder(ctx, folder, keep);
+  q::EraseKeepFolder(ctx, folder, keep);
   const std::set<std::string> after = FileNames(ctx.os.files);
   for (const std::string& name : before) {
     const bool kept = q::IsIndexFileName(name) ||
@@ -95,15 +95,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const std::vector<std::string> entries = q::ReadKeepListFile(ctx, kind);
   CheckEntries(entries);
-  const q::KeepList list = q::KeepList::Load(ctx, kind);
-  Require(list.entries == entries, "the list and the file's lines differ");
+  const auto list = q::KeepList::Load(ctx, kind);
+  Require(list.has_value(), "a readable list counts as unreadable");
+  Require(list->entries == entries, "the list and the file's lines differ");
   for (const std::string& entry : entries)
-    Require(list.Keeps(entry), "an entry is not kept");
+    Require(list->Keeps(entry), "an entry is not kept");
 
   Require(q::WriteKeepListFile(ctx, kind, entries) == q::platform::kSuccess,
           "the list cannot be written");
   Require(q::ReadKeepListFile(ctx, kind) == entries, "the written list reads back otherwise");
 
-  if (kind != q::KeepListKind::kUrl) CheckWalk(scratch, ctx, kind, entries);
+  if (kind != q::KeepListKind::kUrl) CheckWalk(scratch, ctx, *list, entries);
   return 0;
 }

@@ -61,9 +61,8 @@ void CountTreeIn(Context& ctx, const std::string& folder, bool skipIndex) {
 
 }  // namespace
 
-void CountKeepFolder(Context& ctx, std::string folder, KeepListKind keepKind) {
+void CountKeepFolder(Context& ctx, std::string folder, const KeepList& keep) {
   folder = WithBackslash(std::move(folder));
-  const KeepList keep = KeepList::Load(ctx, keepKind);
   auto listing = ctx.os.files.List(folder);
   if (!listing) return;
   for (DirEntry entry; listing->Next(entry);) {
@@ -72,9 +71,8 @@ void CountKeepFolder(Context& ctx, std::string folder, KeepListKind keepKind) {
   }
 }
 
-void EraseKeepFolder(Context& ctx, std::string folder, KeepListKind keepKind) {
+void EraseKeepFolder(Context& ctx, std::string folder, const KeepList& keep) {
   folder = WithBackslash(std::move(folder));
-  const KeepList keep = KeepList::Load(ctx, keepKind);
   auto listing = ctx.os.files.List(folder);
   if (!listing) return;
   std::vector<std::string> subfolders;

@@ -14,11 +14,11 @@ struct Context;
 
 // Counts the folder's own files that EraseKeepFolder erases. Files below its subfolders are
 // counted by EraseKeepFolder as it erases them, so every erased file counts once.
-void CountKeepFolder(Context& ctx, std::string folder, KeepListKind keep);
+void CountKeepFolder(Context& ctx, std::string folder, const KeepList& keep);
 // Erases the folder's files except index files and keep-listed names, reporting each; a file
 // that cannot be erased is taken back out of the totals that CountKeepFolder put it in. Then
 // erases every file below its subfolders, counting and reporting each.
-void EraseKeepFolder(Context& ctx, std::string folder, KeepListKind keep);
+void EraseKeepFolder(Context& ctx, std::string folder, const KeepList& keep);
 
 // Counts every file of the tree.
 void CountTree(Context& ctx, std::string folder);

@@ -1,9 +1,11 @@
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "browsers/ie_api.h"
 #include "browsers/options_dialog.h"
 #include "core/context.h"
+#include "core/report.h"
 #include "primitives/reg_api.h"
 
 namespace quellorn {
@@ -21,7 +23,8 @@ constexpr std::string_view kQuestionSoundKey =
 
 // Silences the sound of the question event, which the dialog's confirmation boxes would play,
 // for its own lifetime. The sound is put back exactly as it was (of whatever type, or removed
-// when there was none), whatever happens in between.
+// when there was none), whatever happens in between; a sound that cannot be read, and so
+// could not be put back, is not silenced at all.
 class QuietQuestions {
  public:
   explicit QuietQuestions(Context& ctx) : ctx_(ctx) {
@@ -29,29 +32,36 @@ class QuietQuestions {
     if (RegKey::Open(ctx.os.registry, kCurrentUser, kQuestionSoundKey, key) != platform::kSuccess) {
       return;
     }
-    open_ = true;
     RegValue value;
-    if (ctx.os.registry.QueryValue(key.get(), "", value) == platform::kSuccess) saved_ = value;
-    SetValueEx(ctx.os.registry, key.get(), "", platform::reg_type::kSz, "");
+    const platform::Status read = ctx.os.registry.QueryValue(key.get(), "", value);
+    if (read != platform::kSuccess && read != platform::kFileNotFound) return;
+    if (read == platform::kSuccess) saved_ = value;
+    silenced_ = SetValueEx(ctx.os.registry, key.get(), "", platform::reg_type::kSz, "") ==
+                platform::kSuccess;
   }
   QuietQuestions(const QuietQuestions&) = delete;
   QuietQuestions& operator=(const QuietQuestions&) = delete;
   ~QuietQuestions() {
-    RegKey key;
-    if (!open_ || RegKey::Open(ctx_.os.registry, kCurrentUser, kQuestionSoundKey, key) !=
-                      platform::kSuccess) {
-      return;
-    }
-    if (saved_) {
-      ctx_.os.registry.SetValue(key.get(), "", *saved_);
-    } else {
-      ctx_.os.registry.DeleteValue(key.get(), "");
-    }
+    // A write refused once may pass at once after; if not, the user must know the sound is off.
+    if (!silenced_ || Restore() || Restore()) return;
+    ReportLine(ctx_, "Could not restore the question sound HKEY_CURRENT_USER\\" +
+                         std::string(kQuestionSoundKey) + " <Failed>");
   }
 
  private:
+  bool Restore() {
+    RegKey key;
+    if (RegKey::Open(ctx_.os.registry, kCurrentUser, kQuestionSoundKey, key) !=
+        platform::kSuccess) {
+      return false;
+    }
+    if (saved_) return ctx_.os.registry.SetValue(key.get(), "", *saved_) == platform::kSuccess;
+    const platform::Status status = ctx_.os.registry.DeleteValue(key.get(), "");
+    return status == platform::kSuccess || status == platform::kFileNotFound;
+  }
+
   Context& ctx_;
-  bool open_ = false;
+  bool silenced_ = false;
   std::optional<RegValue> saved_;
 };
 

@@ -15,7 +15,7 @@ namespace {
 
 // The count pass puts every file it will erase into the totals before the erase pass reports
 // them one by one.
-void EraseSparingKept(Context& ctx, const std::string& folder, KeepListKind keep) {
+void EraseSparingKept(Context& ctx, const std::string& folder, const KeepList& keep) {
   CountKeepFolder(ctx, folder, keep);
   EraseKeepFolder(ctx, folder, keep);
 }
@@ -26,14 +26,17 @@ void EraseIECookies(Context& ctx) {
   const std::string cookies(Trim(ShellFolder(ctx, "Cookies")));
   // Without the user's cookie folder the Windows folder's is left alone too.
   if (!HasText(cookies)) return;
-  EraseSparingKept(ctx, cookies, KeepListKind::kCookies);
-  EraseSparingKept(ctx, GetWindowsFolder(ctx.os.system) + "cookies\\", KeepListKind::kCookies);
+  const auto keep = KeepList::Load(ctx, KeepListKind::kCookies);
+  if (!keep) return;
+  EraseSparingKept(ctx, cookies, *keep);
+  EraseSparingKept(ctx, GetWindowsFolder(ctx.os.system) + "cookies\\", *keep);
 }
 
 void EraseIEPlugins(Context& ctx) {
   const std::string path = QueryValue(ctx, platform::kLocalMachine, kIeSetupKey, "Path");
-  if (HasText(path)) {
-    EraseSparingKept(ctx, path + std::string(kIePluginsFolder), KeepListKind::kPlugins);
+  if (!HasText(path)) return;
+  if (const auto keep = KeepList::Load(ctx, KeepListKind::kPlugins)) {
+    EraseSparingKept(ctx, path + std::string(kIePluginsFolder), *keep);
   }
 }
 

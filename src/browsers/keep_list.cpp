@@ -4,6 +4,7 @@
 
 #include "core/context.h"
 #include "core/file_text.h"
+#include "core/report.h"
 #include "core/text_util.h"
 
 namespace quellorn {
@@ -62,8 +63,12 @@ platform::Status WriteKeepListFile(Context& ctx, KeepListKind kind,
   return WriteWholeFile(ctx.os.files, KeepListPath(ctx, kind), text);
 }
 
-KeepList KeepList::Load(Context& ctx, KeepListKind kind) {
-  return KeepList{ReadKeepListFile(ctx, kind)};
+std::optional<KeepList> KeepList::Load(Context& ctx, KeepListKind kind) {
+  const std::string path = KeepListPath(ctx, kind);
+  if (const auto text = ReadTextFile(ctx.os.files, path)) return KeepList{SplitLines(*text)};
+  if (!ctx.os.files.Exists(path)) return KeepList{};
+  ReportLine(ctx, "Could not read " + path + ": kept entries are left alone <Failed>");
+  return std::nullopt;
 }
 
 bool KeepList::Keeps(std::string_view candidate) const {

@@ -38,7 +38,10 @@ platform::Status WriteKeepListFile(Context& ctx, KeepListKind kind,
 struct KeepList {
   std::vector<std::string> entries;
 
-  static KeepList Load(Context& ctx, KeepListKind kind);
+  // The list, empty when its file is missing. A file that exists but cannot be read gives
+  // nothing, after a progress and log line saying so: the eraser must then leave alone every
+  // trace the list might keep, rather than take the list for one that keeps nothing.
+  static std::optional<KeepList> Load(Context& ctx, KeepListKind kind);
   // Whether an entry is exactly the candidate, letter case included.
   bool Keeps(std::string_view candidate) const;
 };

@@ -138,5 +138,30 @@ TEST_F(AutoCompleteTest, EndingWindows98StartsNoDialog) {
   EXPECT_EQ(QueryValue(ctx, kCurrentUser, kSound, ""), "ding.wav");
 }
 
+// A sound refused once is written again; one that stays silent is reported. One that cannot be
+// silenced stays as it is.
+TEST_F(AutoCompleteTest, SoundThatCannotComeBackIsTriedAgainThenReported) {
+  const std::string failed = "Could not restore the question sound HKEY_CURRENT_USER\\" +
+                             std::string(kSound) + " <Failed>";
+  using testing::CallKind;
+  // Each fault, and whether the sound stays silent.
+  const std::pair<testing::CallFault, bool> cases[] = {{{CallKind::kRegSet, 2, false}, false},
+                                                       {{CallKind::kRegSet, 1, true}, false},
+                                                       {{CallKind::kRegSet, 2, true}, true}};
+  ctx.eraseMode = "erase";
+  for (const auto& [fault, silent] : cases) {
+    Reg("[HKEY_CURRENT_USER\\" + std::string(kSound) + "]\r\n@=\"ding.wav\"\r\n");
+    const std::optional<RegValue> before = Sound();
+    faults.failingCall = fault;
+    faults.calls = {};
+    view.progress.clear();
+    EraseAutoComplete(ctx);
+    const RegValue blank{platform::reg_type::kSz, {0, 0}};
+    EXPECT_EQ(Sound(), silent ? blank : before) << fault.nth;
+    EXPECT_EQ(!view.progress.empty() && view.progress.back() == failed, silent) << fault.nth;
+    EXPECT_EQ(Log().ends_with(failed + "\r\n"), silent) << fault.nth;
+  }
+}
+
 }  // namespace
 }  // namespace quellorn

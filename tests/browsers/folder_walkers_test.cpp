@@ -20,6 +20,7 @@ class FolderWalkersTest : public testing::ProfileTest {
   std::string Line(std::string_view prefix, std::string_view relative) {
     return std::string(prefix) + "Erasing " + At(relative) + " <OK>";
   }
+  KeepList Keep(KeepListKind kind) { return KeepList::Load(ctx, kind).value(); }
 };
 
 // Index files and keep-listed names are spared by both passes, and files below a subfolder
@@ -34,8 +35,8 @@ TEST_F(FolderWalkersTest, KeepFolderCountsExactlyWhatItErases) {
     ctx.eraseMode = mode;
     ctx.totals = {};
     view.progress.clear();
-    CountKeepFolder(ctx, At("c"), KeepListKind::kCookies);
-    EraseKeepFolder(ctx, At("c"), KeepListKind::kCookies);
+    CountKeepFolder(ctx, At("c"), Keep(KeepListKind::kCookies));
+    EraseKeepFolder(ctx, At("c"), Keep(KeepListKind::kCookies));
     EXPECT_EQ(ctx.totals.files, 2) << mode;
     EXPECT_FLOAT_EQ(ctx.totals.releasedKilobytes, 3.0f) << mode;
     const std::string prefix = ctx.erasing() ? "" : "Test Mode: ";
@@ -55,8 +56,8 @@ TEST_F(FolderWalkersTest, IndexFilesAreSparedInAnyLetterCase) {
     Make(std::string("c\\") + name);
   }
   ctx.eraseMode = "erase";
-  CountKeepFolder(ctx, At("c"), KeepListKind::kCookies);
-  EraseKeepFolder(ctx, At("c"), KeepListKind::kCookies);
+  CountKeepFolder(ctx, At("c"), Keep(KeepListKind::kCookies));
+  EraseKeepFolder(ctx, At("c"), Keep(KeepListKind::kCookies));
   EXPECT_EQ(ctx.totals.files, 0);
   EXPECT_TRUE(view.progress.empty());
   EXPECT_TRUE(Exists("c\\INDEX.DAT"));
@@ -67,8 +68,8 @@ TEST_F(FolderWalkersTest, KeepEntriesAreWholeNamesInTheirLetterCase) {
   Make("p\\npdsplay.dll");
   Make("p\\np");
   ctx.eraseMode = "erase";
-  CountKeepFolder(ctx, At("p\\"), KeepListKind::kPlugins);
-  EraseKeepFolder(ctx, At("p\\"), KeepListKind::kPlugins);
+  CountKeepFolder(ctx, At("p\\"), Keep(KeepListKind::kPlugins));
+  EraseKeepFolder(ctx, At("p\\"), Keep(KeepListKind::kPlugins));
   EXPECT_FALSE(Exists("p\\npdsplay.dll"));
   EXPECT_TRUE(Exists("p\\np"));
   EXPECT_EQ(ctx.totals.files, 1);
@@ -79,9 +80,9 @@ TEST_F(FolderWalkersTest, FileThatCannotGoIsTakenBackOutOfTheTotals) {
   Make("c\\free.txt", std::string(700, 'f'));
   Lock("c\\locked.txt");
   ctx.eraseMode = "erase";
-  CountKeepFolder(ctx, At("c"), KeepListKind::kCookies);
+  CountKeepFolder(ctx, At("c"), Keep(KeepListKind::kCookies));
   EXPECT_EQ(ctx.totals.files, 2);
-  EraseKeepFolder(ctx, At("c"), KeepListKind::kCookies);
+  EraseKeepFolder(ctx, At("c"), Keep(KeepListKind::kCookies));
   EXPECT_EQ(ctx.totals.files, 1);
   EXPECT_FLOAT_EQ(ctx.totals.releasedKilobytes, 700.0f / 1024);
   EXPECT_EQ(view.progress, Lines{Line("", "c\\free.txt")});
@@ -136,8 +137,8 @@ TEST_F(FolderWalkersTest, WalksNeverFollowALink) {
 
   ctx.eraseMode = "erase";
   const std::string kept = machine.LinkedTree("keep_folder");
-  CountKeepFolder(ctx, kept + "\\tree", KeepListKind::kCookies);
-  EraseKeepFolder(ctx, kept + "\\tree", KeepListKind::kCookies);
+  CountKeepFolder(ctx, kept + "\\tree", Keep(KeepListKind::kCookies));
+  EraseKeepFolder(ctx, kept + "\\tree", Keep(KeepListKind::kCookies));
   EXPECT_FALSE(os.files.Exists(kept + "\\tree\\nested\\n.txt"));
   const std::string quiet = machine.LinkedTree("quiet_tree");
   EraseTreeQuiet(ctx, quiet + "\\tree");

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "primitives/reg_api.h"
+#include "primitives/string_api.h"
 #include "support/profile_fixture.h"
 #include "support/xp_hive.h"
 
@@ -88,6 +91,34 @@ TEST_F(IeErasersTest, KeepEntriesMatchInTheirLetterCaseAndBlankLinesKeepTheirNum
   EXPECT_EQ(Typed("url3"), kMicrosoft);
 }
 
+// Kept addresses that must swap places: wherever a write fails, every one is still there.
+TEST_F(IeErasersTest, NoWriteThatFailsLosesAKeptAddress) {
+  machine.WriteFile(ProgramFile("Url.txt"),
+                    std::string(kMicrosoft) + "\r\n" + kFirefox + "\r\nhttp://example.org/\r\n");
+  ctx.eraseMode = "erase";
+  for (int n = 1;; ++n) {
+    ASSERT_LE(n, 8) << "some write fails in every run";
+    const std::string key = "HKEY_CURRENT_USER\\" + std::string(kTypedUrls) + "]\r\n";
+    Reg("[-" + key + "\r\n[" + key + "\"url1\"=\"" + kFirefox + "\"\r\n\"url2\"=\"" + kMicrosoft +
+        "\"\r\n");
+    faults.failingCall = {testing::CallKind::kRegSet, n};
+    faults.calls = {};
+    faults.failedCalls = 0;
+    EraseTypedUrls(ctx);
+    const std::string values = EnumValues(ctx, kCurrentUser, kTypedUrls);
+    Lines held;
+    for (const std::string& name : SplitText(values, ","))
+      if (!name.empty()) held.push_back(Typed(name));
+    for (const char* kept : {kFirefox, kMicrosoft}) {
+      EXPECT_NE(std::find(held.begin(), held.end(), kept), held.end()) << n << " " << kept;
+    }
+    if (faults.failedCalls > 0) continue;
+    EXPECT_EQ(values, "url1,url2,url3,");
+    EXPECT_EQ(held, (Lines{kMicrosoft, kFirefox, "http://example.org/"}));
+    break;
+  }
+}
+
 class CookiesTest : public IeErasersTest {
  protected:
   CookiesTest() {
@@ -134,6 +165,33 @@ TEST_F(CookiesTest, WithoutTheCookiesValueNeitherFolderIsVisited) {
   EXPECT_TRUE(Exists("joe\\Cookies\\joe@ads[1].txt"));
   EXPECT_TRUE(Exists("WINDOWS\\cookies\\joe@old[1].txt"));
   EXPECT_TRUE(view.progress.empty());
+}
+
+// An unreadable keep list is no empty one: all it may keep stays, and the run says why.
+TEST_F(CookiesTest, KeepListThatCannotBeReadLeavesItsTracesAlone) {
+  Reg("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\IE Setup\\Setup]\r\n\"Path\"=\"$ROOT\\\\IE\"\r\n");
+  Make("IE\\PLUGINS\\npqtplugin.dll");
+  const std::pair<const char*, void (*)(Context&)> cases[] = {{"Url.txt", EraseTypedUrls},
+                                                              {"Cookies.txt", EraseIECookies},
+                                                              {"Plugins.txt", EraseIEPlugins}};
+  for (const char* mode : {"test", "erase"}) {
+    ctx.eraseMode = mode;
+    for (const auto& [keepList, erase] : cases) {
+      machine.WriteFile(ProgramFile(keepList), "kept\r\n");
+      faults.unopenable = {ProgramFile(keepList)};
+      view.progress.clear();
+      erase(ctx);
+      const std::string line = Line("Could not read " + ProgramFile(keepList) +
+                                    ": kept entries are left alone <Failed>");
+      EXPECT_EQ(view.progress, Lines{line});
+      EXPECT_TRUE(Log().ends_with(line + "\r\n"));
+    }
+  }
+  EXPECT_EQ(EnumValues(ctx, kCurrentUser, kTypedUrls), "url1,url2,");
+  EXPECT_TRUE(Exists("joe\\Cookies\\joe@ads[1].txt"));
+  EXPECT_TRUE(Exists("WINDOWS\\cookies\\joe@old[1].txt"));
+  EXPECT_TRUE(Exists("IE\\PLUGINS\\npqtplugin.dll"));
+  EXPECT_EQ(ctx.totals.files, 0);
 }
 
 class CacheTest : public IeErasersTest {

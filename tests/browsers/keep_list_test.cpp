@@ -44,14 +44,14 @@ TEST_F(KeepListTest, EveryLineKeepsItsNumber) {
 
 TEST_F(KeepListTest, EntriesMatchWholeAndInTheirLetterCase) {
   machine.WriteFile(ProgramFile("Url.txt"), "http://example.com/\r\n\r\nhttp://b.example/\r\n");
-  const KeepList keep = KeepList::Load(ctx, KeepListKind::kUrl);
+  const KeepList keep = KeepList::Load(ctx, KeepListKind::kUrl).value();
   EXPECT_EQ(keep.entries.size(), 3u);
   EXPECT_TRUE(keep.Keeps("http://example.com/"));
   EXPECT_TRUE(keep.Keeps("http://b.example/"));
   EXPECT_FALSE(keep.Keeps("HTTP://EXAMPLE.COM/"));
   EXPECT_FALSE(keep.Keeps("http://example.com"));
   EXPECT_FALSE(keep.Keeps("example.com"));
-  EXPECT_FALSE(KeepList::Load(ctx, KeepListKind::kCookies).Keeps(""));
+  EXPECT_FALSE(KeepList::Load(ctx, KeepListKind::kCookies)->Keeps(""));
 }
 
 TEST_F(KeepListTest, WritingReplacesTheFileWithOneLineAnEntry) {
