@@ -20,7 +20,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <regex>
 #include <set>
 #include <sstream>
 
@@ -288,47 +287,18 @@ class FaultMatrixTest : public ::testing::TestWithParam<std::tuple<Item, Variant
   static inline std::set<std::string> targets_;
 };
 
-// Faults of the program this matrix meets, by the kind of call that fails and a pattern of the
-// problem they cause. A case whose problems are all of these is skipped with their
-// descriptions; any other problem fails it. None is known at present.
-struct KnownFault {
-  CallKind kind;
-  const char* problem;  // regular expression
-  const char* behaviour;
-};
-constexpr std::array<KnownFault, 0> kKnownFaults{};
-
-const KnownFault* Known(CallKind kind, const std::string& problem) {
-  for (const KnownFault& fault : kKnownFaults) {
-    if (fault.kind == kind && std::regex_search(problem, std::regex(fault.problem))) return &fault;
-  }
-  return nullptr;
-}
-
 TEST_P(FaultMatrixTest, FailingCallsChangeNothingButTheItemsTargets) {
   const auto& [item, variant] = GetParam();
   PrepareItem(item);
   ASSERT_EQ(clean_.tasks, 1) << "the item runs alone";
   ASSERT_TRUE(clean_.stillThere.empty()) << clean_.stillThere[0];
-  std::set<std::string> known;
   for (int n : Numbers(clean_.calls[static_cast<std::size_t>(variant.kind)])) {
     testing::MachineFolder copy;
     Copy(item_->path(), copy.path());
     const Outcome run = RunItem(copy.path(), item, CallFault{variant.kind, n, variant.lasting});
     EXPECT_GE(run.failedCalls, 1) << "call " << n;
-    for (const std::string& problem : Problems(run)) {
-      if (const KnownFault* fault = Known(variant.kind, problem)) {
-        known.insert(fault->behaviour);
-      } else {
-        ADD_FAILURE() << variant.name << " call " << n << ": " << problem;
-      }
-    }
-  }
-  if (!known.empty() && !HasFailure()) {
-    std::string reasons;
-    for (const std::string& behaviour : known)
-      reasons += "\n  " + behaviour;
-    GTEST_SKIP() << "known faults:" << reasons;
+    for (const std::string& problem : Problems(run))
+      ADD_FAILURE() << variant.name << " call " << n << ": " << problem;
   }
 }
 
