@@ -38,14 +38,17 @@ TypedUrls ReadTypedUrls(Context& ctx) {
   return urls;
 }
 
-// Reports the address as erased and, when the run erases, deletes it; true when it is gone.
+// Deletes the address when the run erases, and counts and reports it once it is gone (in a
+// test run, as it would be); true when it is gone.
 bool EraseTypedUrl(Context& ctx, const RegKey& key, const TypedUrl& url) {
+  const bool gone = ctx.erasing() && key &&
+                    ctx.os.registry.DeleteValue(key.get(), url.name) == platform::kSuccess;
+  if (ctx.erasing() && !gone) return false;
   ++ctx.totals.registryKeys;
   const std::string line = "Erasing Registry Key Value: " + url.address + " <OK>";
   WriteLog(ctx, line);
   DispList(ctx, line);
-  return ctx.erasing() && key &&
-         ctx.os.registry.DeleteValue(key.get(), url.name) == platform::kSuccess;
+  return gone;
 }
 
 // Value names are compared as the registry compares them.
@@ -151,11 +154,12 @@ void EraseTypedUrls(Context& ctx) {
   });
   if (!ctx.erasing() || !key) return;
   // The kept addresses end up as url1, url2, ... in the order of the keep list; only then do
-  // the values that held them elsewhere go.
+  // the values that held them elsewhere go. An address whose deletion failed stays.
   KeepListOrder order(ctx, key, *keep, held);
   if (!order.Establish()) return;
   for (const TypedUrl& url : held) {
-    if (!order.IsPlace(url.name)) ctx.os.registry.DeleteValue(key.get(), url.name);
+    if (keep->Keeps(url.address) && !order.IsPlace(url.name))
+      ctx.os.registry.DeleteValue(key.get(), url.name);
   }
 }
 

@@ -60,6 +60,16 @@ TEST_F(IeErasersTest, TypedAddressesWithoutAKeepListAllGo) {
   EXPECT_EQ(EnumValues(ctx, kCurrentUser, kTypedUrls), "");
 }
 
+TEST_F(IeErasersTest, AnAddressWhoseDeletionFailsIsNeitherCountedNorReported) {
+  ctx.eraseMode = "erase";
+  faults.failingCall = {testing::CallKind::kRegDelete, 1};
+  EraseTypedUrls(ctx);
+  EXPECT_EQ(view.progress,
+            Lines{"Erasing Registry Key Value: " + std::string(kMicrosoft) + " <OK>"});
+  EXPECT_EQ(ctx.totals.registryKeys, 1);
+  EXPECT_EQ(Typed("url1"), kFirefox);
+}
+
 TEST_F(IeErasersTest, KeptAddressesComeBackInKeepListOrder) {
   machine.WriteFile(ProgramFile("Url.txt"), "http://example.org/\r\nhttp://firefox.com/\r\n");
   ctx.eraseMode = "test";
