@@ -93,7 +93,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   scratch.WriteFile(q::KeepListPath(ctx, kind),
                     std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1));
 
-  const std::vector<std::string> entries = q::ReadKeepListFile(ctx, kind);
+  const std::vector<std::string> entries =
+      q::ReadKeepListFile(ctx, kind).value_or(std::vector<std::string>{});
   CheckEntries(entries);
   const auto list = q::KeepList::Load(ctx, kind);
   Require(list.has_value(), "a readable list counts as unreadable");

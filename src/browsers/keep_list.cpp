@@ -49,10 +49,11 @@ std::string KeepListPath(const Context& ctx, KeepListKind kind) {
   return ctx.programFolder + "\\" + std::string(FileName(kind));
 }
 
-std::vector<std::string> ReadKeepListFile(Context& ctx, KeepListKind kind) {
-  const auto text = ReadTextFile(ctx.os.files, KeepListPath(ctx, kind));
-  if (!text) return {};
-  return SplitLines(*text);
+std::optional<std::vector<std::string>> ReadKeepListFile(Context& ctx, KeepListKind kind) {
+  const std::string path = KeepListPath(ctx, kind);
+  if (const auto text = ReadTextFile(ctx.os.files, path)) return SplitLines(*text);
+  if (!ctx.os.files.Exists(path)) return std::vector<std::string>{};
+  return std::nullopt;
 }
 
 platform::Status WriteKeepListFile(Context& ctx, KeepListKind kind,
@@ -64,10 +65,9 @@ platform::Status WriteKeepListFile(Context& ctx, KeepListKind kind,
 }
 
 std::optional<KeepList> KeepList::Load(Context& ctx, KeepListKind kind) {
-  const std::string path = KeepListPath(ctx, kind);
-  if (const auto text = ReadTextFile(ctx.os.files, path)) return KeepList{SplitLines(*text)};
-  if (!ctx.os.files.Exists(path)) return KeepList{};
-  ReportLine(ctx, "Could not read " + path + ": kept entries are left alone <Failed>");
+  if (auto entries = ReadKeepListFile(ctx, kind)) return KeepList{std::move(*entries)};
+  ReportLine(
+      ctx, "Could not read " + KeepListPath(ctx, kind) + ": kept entries are left alone <Failed>");
   return std::nullopt;
 }
 

@@ -28,8 +28,8 @@ std::optional<KeepListKind> KeepListKindOf(std::string_view mode);
 std::string KeepListPath(const Context& ctx, KeepListKind kind);
 
 // The lines of the list's file, each without the blanks around it; a blank line stays as an
-// empty line. A missing or unreadable file gives no lines.
-std::vector<std::string> ReadKeepListFile(Context& ctx, KeepListKind kind);
+// empty line. A missing file gives no lines; one that exists but cannot be read gives nothing.
+std::optional<std::vector<std::string>> ReadKeepListFile(Context& ctx, KeepListKind kind);
 // Replaces the list's file (creating it when missing) with the entries, one a line.
 platform::Status WriteKeepListFile(Context& ctx, KeepListKind kind,
                                    const std::vector<std::string>& entries);

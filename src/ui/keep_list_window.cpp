@@ -41,7 +41,9 @@ void KeepListWindow::Load() {
   frameCaption_ = captions.frame;
   currentHeading_ = captions.current;
   keepHeading_ = captions.keep;
-  keep_ = ReadKeepListFile(ctx_, *kind_);
+  auto entries = ReadKeepListFile(ctx_, *kind_);
+  readable_ = entries.has_value();
+  keep_ = std::move(entries).value_or(std::vector<std::string>{});
   Refresh();
 }
 
@@ -89,7 +91,8 @@ void KeepListWindow::Refresh() {
 }
 
 void KeepListWindow::Ok() {
-  if (kind_) WriteKeepListFile(ctx_, *kind_, keep_);
+  // A list that could not be read is not replaced by what the window showed in its place.
+  if (kind_ && readable_) WriteKeepListFile(ctx_, *kind_, keep_);
   open_ = false;
 }
 

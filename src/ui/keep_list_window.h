@@ -62,6 +62,7 @@ class KeepListWindow {
   std::string keepHeading_ = "Label2";
   std::vector<std::string> current_;
   std::vector<std::string> keep_;
+  bool readable_ = true;  // whether the list's file could be read
   std::optional<std::size_t> currentSelection_;
   std::optional<std::size_t> keepSelection_;
   bool addEnabled_ = false;

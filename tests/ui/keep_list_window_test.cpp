@@ -168,6 +168,17 @@ TEST_F(KeepListWindowTest, OkWritesWhatTheErasersReadAndCancelWritesNothing) {
   EXPECT_EQ(ctx.totals.registryKeys, 1);
 }
 
+TEST_F(KeepListWindowTest, OkLeavesAListThatCouldNotBeReadAsItWas) {
+  machine.WriteFile(ProgramFile("Cookies.txt"), "joe@bank[1].txt\r\n");
+  faults.unopenable.insert(ProgramFile("Cookies.txt"));
+  KeepListWindow window(ctx, "cookies");
+  window.Load();
+  window.DoubleClickCurrent(0);
+  window.Ok();
+  faults.unopenable.clear();
+  EXPECT_EQ(machine.ReadFile(ProgramFile("Cookies.txt")), "joe@bank[1].txt\r\n");
+}
+
 TEST_F(KeepListWindowTest, UnknownModeSavesNothing) {
   KeepListWindow window(ctx, "Cookies");
   window.Load();
