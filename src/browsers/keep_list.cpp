@@ -61,7 +61,8 @@ platform::Status WriteKeepListFile(Context& ctx, KeepListKind kind,
   std::string text;
   for (const std::string& entry : entries)
     text += entry + "\r\n";
-  return WriteWholeFile(ctx.os.files, KeepListPath(ctx, kind), text);
+  return WriteWholeFile(ctx.os.files, KeepListPath(ctx, kind),
+                        EncodeText(text, TextEncoding::kUtf8));
 }
 
 std::optional<KeepList> KeepList::Load(Context& ctx, KeepListKind kind) {

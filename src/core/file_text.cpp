@@ -105,7 +105,13 @@ std::optional<std::string> ReadTextFile(platform::FileSystem& files, std::string
 }
 
 std::string EncodeText(std::string_view text, TextEncoding encoding) {
-  if (encoding == TextEncoding::kUtf8) return std::string(text);
+  // A reader drops one byte order mark: text that starts with that character keeps it through
+  // a mark of its own.
+  constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+  if (encoding == TextEncoding::kUtf8) {
+    return text.starts_with(kUtf8Mark) ? std::string(kUtf8Mark) + std::string(text)
+                                       : std::string(text);
+  }
   const std::vector<std::uint8_t> units = platform::Utf16ToLeBytes(platform::Utf8ToUtf16(text));
   return std::string(kUtf16LeMark) + std::string(units.begin(), units.end());
 }

@@ -41,7 +41,8 @@ struct DecodedText {
 // mark is UTF-16, any other is read by DecodeTextFile. Nothing when unreadable.
 std::optional<DecodedText> ReadDecodedTextFile(platform::FileSystem& files, std::string_view path);
 std::optional<std::string> ReadTextFile(platform::FileSystem& files, std::string_view path);
-// The bytes that store the text in that encoding (UTF-16 with its byte order mark).
+// The bytes that store the text in that encoding (UTF-16 with its byte order mark; UTF-8 text
+// that starts with a byte order mark gets one more, since a reader drops the first).
 std::string EncodeText(std::string_view text, TextEncoding encoding);
 
 }  // namespace quellorn

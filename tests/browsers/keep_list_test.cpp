@@ -62,6 +62,10 @@ TEST_F(KeepListTest, WritingReplacesTheFileWithOneLineAnEntry) {
             "npdsplay.dll\r\n\r\ncaf\xc3\xa9.dll\r\n");
   EXPECT_EQ(WriteKeepListFile(ctx, KeepListKind::kPlugins, {}), platform::kSuccess);
   EXPECT_EQ(machine.ReadFile(ProgramFile("Plugins.txt")), "");
+  // A first entry that starts with a byte order mark reads back with it.
+  const Lines marked{"\xEF\xBB\xBFnpplugin.dll", "ind"};
+  ASSERT_EQ(WriteKeepListFile(ctx, KeepListKind::kPlugins, marked), platform::kSuccess);
+  EXPECT_EQ(ReadKeepListFile(ctx, KeepListKind::kPlugins), marked);
 }
 
 TEST_F(KeepListTest, AFailedWriteKeepsTheOldList) {
