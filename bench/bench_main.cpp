@@ -22,7 +22,7 @@
 #include "core/settings.h"
 #include "platform/portable/portable_machine.h"
 #include "plugins/plugin_runner.h"
-#include "primitives/file_api.h"
+#include "primitives/file_eraser.h"
 #include "run/erase_runner.h"
 
 namespace {
@@ -62,13 +62,13 @@ int Run(const std::string& mode, const std::filesystem::path& machineFolder,
   platform::PortableMachine machine(machineFolder);
   QuietView view;
   Context ctx(machine.platform(), view, machine.platform().system.ProgramFolder());
-  ctx.eraseMode = mode == "test" ? "test" : "erase";
+  ctx.run.mode = mode == "test" ? EraseMode::kTest : EraseMode::kErase;
   ctx.settings.antirecover = mode == "secure" ? 0 : 1;
   ctx.settings.OverWriteTimes = 1;
   const auto start = std::chrono::steady_clock::now();
   EraseFolderTree(ctx, folder);
   const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
-  std::cout << "files=" << ctx.totals.files << " lines=" << view.lines;
+  std::cout << "files=" << ctx.run.totals.files << " lines=" << view.lines;
   PrintCost(seconds.count());
   return 0;
 }
@@ -85,7 +85,7 @@ int Ini(const std::filesystem::path& machineFolder, std::size_t kib) {
   platform::PortableMachine machine(machineFolder);
   QuietView view;
   Context ctx(machine.platform(), view, machine.platform().system.ProgramFolder());
-  ctx.eraseMode = "test";
+  ctx.run.mode = EraseMode::kTest;
   const std::string item = ctx.programFolder + "\\plugins\\large.qk";
   ctx.os.files.CreateFolder(ctx.programFolder + "\\plugins");
   std::string plugin = "[Info]\r\nTitle=Large\r\nSelected=0\r\n";
@@ -151,14 +151,14 @@ int RunRegistry(const std::filesystem::path& machineFolder, int keys, int values
   QuietView view;
   Context ctx(machine.platform(), view, machine.platform().system.ProgramFolder());
   const auto start = std::chrono::steady_clock::now();
-  ctx.eraseMode = "erase";
+  ctx.run.mode = EraseMode::kErase;
   ctx.settings.trackFlags.fill(1);
   ctx.settings.flag(Track::kWindowsRun) = 0;
   StartTask(ctx);
   const std::string lost = machine.Save();
   const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
   std::cout << "registry_bytes=" << std::filesystem::file_size(machineFolder / "registry.reg")
-            << " values=" << ctx.totals.registryKeys << (lost.empty() ? "" : " " + lost);
+            << " values=" << ctx.run.totals.registryKeys << (lost.empty() ? "" : " " + lost);
   PrintCost(seconds.count());
   return lost.empty() ? 0 : 1;
 }

@@ -14,10 +14,10 @@
 #include <string_view>
 #include <vector>
 
-#include "browsers/folder_walkers.h"
-#include "browsers/keep_list.h"
 #include "core/context.h"
 #include "core/file_text.h"
+#include "erasers/folder_walkers.h"
+#include "erasers/keep_list.h"
 #include "fuzz_machine.h"
 
 namespace {
@@ -68,7 +68,7 @@ void CheckWalk(q::fuzz::ScratchMachine& scratch, q::Context& ctx, const q::KeepL
     ++named;
   }
   const std::set<std::string> before = FileNames(ctx.os.files);
-  ctx.eraseMode = "erase";
+  ctx.run.mode = EraseMode::kErase;
   q::CountKeepFolder(ctx, folder, keep);
   q::EraseKeepFolder(ctx, folder, keep);
   const std::set<std::string> after = FileNames(ctx.os.files);
@@ -77,7 +77,7 @@ void CheckWalk(q::fuzz::ScratchMachine& scratch, q::Context& ctx, const q::KeepL
                       std::find(entries.begin(), entries.end(), name) != entries.end();
     Require(kept == after.contains(name), kept ? "a kept file was erased" : "a file was left");
   }
-  Require(ctx.totals.files == static_cast<std::int32_t>(before.size() - after.size()),
+  Require(ctx.run.totals.files == static_cast<std::int32_t>(before.size() - after.size()),
           "the count differs from the files erased");
 }
 

@@ -14,13 +14,13 @@
 namespace quellorn::app {
 namespace {
 
-std::string AskOnTerminal(std::istream& in, std::ostream& err) {
+EraseMode AskOnTerminal(std::istream& in, std::ostream& err) {
   err << "Erase the listed tracks? [e]rase, [t]est, anything else cancels: " << std::flush;
   std::string answer;
   std::getline(in, answer);
-  if (answer == "e" || answer == "erase") return "erase";
-  if (answer == "t" || answer == "test") return "test";
-  return "";
+  if (answer == "e" || answer == "erase") return EraseMode::kErase;
+  if (answer == "t" || answer == "test") return EraseMode::kTest;
+  return EraseMode::kNone;
 }
 
 int UsageError(std::ostream& err, const std::string& message) {
@@ -48,9 +48,10 @@ int RunCommand(const CliOptions& options, platform::BackEnd& backEnd,
                const std::string& programFolder, std::istream& in, std::ostream& out,
                std::ostream& err) {
   ConsoleView view(out, StdoutIsTerminal(),
-                   [&] { return options.yes ? std::string("erase") : AskOnTerminal(in, err); });
-  Context ctx(backEnd.platform(), view, programFolder);
-  view.Attach(ctx.totals);
+                   [&] { return options.yes ? EraseMode::kErase : AskOnTerminal(in, err); });
+  Context ctx(backEnd.platform(), programFolder);
+  ctx.ShowRunsIn(view);
+  view.Attach(ctx.run.totals);
   StartUp(ctx, "");
   Addtask(ctx);
 

@@ -4,9 +4,9 @@
 
 namespace quellorn::app {
 
-std::string ConsoleView::ConfirmErase() {
+EraseMode ConsoleView::ConfirmErase() {
   ClearLive();
-  return confirm_ ? confirm_() : "";
+  return confirm_ ? confirm_() : EraseMode::kNone;
 }
 
 void ConsoleView::AddProgressLine(const std::string& line) {

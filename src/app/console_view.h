@@ -16,7 +16,7 @@ namespace quellorn::app {
 // current item and the files so far; it is rewritten in place and never reaches a file or pipe.
 class ConsoleView : public RunView {
  public:
-  ConsoleView(std::ostream& out, bool live, std::function<std::string()> confirm)
+  ConsoleView(std::ostream& out, bool live, std::function<EraseMode()> confirm)
       : out_(out), live_(live), confirm_(std::move(confirm)) {}
 
   void Attach(const EraseTotals& totals) { totals_ = &totals; }
@@ -25,7 +25,7 @@ class ConsoleView : public RunView {
   // Clears the live line before the program writes its own last lines.
   void Finish() { ClearLive(); }
 
-  std::string ConfirmErase() override;
+  EraseMode ConfirmErase() override;
   void ShowResult(const std::string&, const std::string&, bool) override {}
   void EnableErase(bool) override {}
   void EnableTrayExit(bool) override {}
@@ -49,7 +49,7 @@ class ConsoleView : public RunView {
 
   std::ostream& out_;
   bool live_;
-  std::function<std::string()> confirm_;
+  std::function<EraseMode()> confirm_;
   const EraseTotals* totals_ = nullptr;
   std::vector<std::string> tasks_;
   std::string status_;

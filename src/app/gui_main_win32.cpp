@@ -2,8 +2,9 @@
 // its message loop until the window unloads.
 #include <chrono>
 
+#include "core/context.h"
+#include "platform/win32/win32_base.h"
 #include "platform/win32/win32_platform.h"
-#include "platform/win32/windows_api.h"
 #include "run/second_copy.h"
 #include "run/startup.h"
 #include "ui/win32/main_window_view.h"
@@ -45,8 +46,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
   platform::Platform& os = backEnd.platform();
   const ui::win32::SkinArt art(instance);
   ui::win32::MessageLoop loop;
-  ui::win32::MainWindowView main(art, loop, os, os.system.ProgramFolder());
-  StartUp(main.context(), platform::win32::ToUtf8(commandLine));
+  Context ctx(os, os.system.ProgramFolder());
+  ui::win32::MainWindowView main(art, loop, ctx);
+  StartUp(ctx, platform::win32::ToUtf8(commandLine));
   CloseRunningCopy(os.desktop, kOldCopyPatience);
   if (!main.Open()) return 1;
   return loop.Run();

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/erase_mode.h"
 #include "core/ini_file.h"
 #include "core/run_view.h"
 #include "core/settings.h"
@@ -17,17 +18,43 @@ struct EraseTotals {
   float releasedKilobytes = 0;  // kilobytes of 1024 bytes
 };
 
+// The state of the run under way (or of the last one).
+struct RunState {
+  EraseMode mode = EraseMode::kNone;
+  EraseTotals totals;
+  bool triggered = false;  // started by a trigger, not by the user
+  bool active = false;
+  std::int16_t taskCount = 0;  // rows of the task list since it was last built
+};
+
+// While a custom item editor tests its item, the primitives list what they would erase in
+// the editor's test list instead of touching anything.
+struct EditorTestState {
+  bool active = false;
+  std::int16_t count = 0;
+  EditorTestList* list = nullptr;
+};
+
 // Everything the program keeps for the life of the process, passed explicitly to whoever
-// needs it: there are no other process-wide values.
+// needs it: there are no other process-wide values. The front end creates it and hands it to
+// the view that shows its runs.
 struct Context {
-  Context(platform::Platform& os, RunView& view, std::string programFolder)
+  Context(platform::Platform& os, std::string programFolder)
       : os(os),
-        view(view),
         programFolder(std::move(programFolder)),
         settingsFile(os.files, this->programFolder + "\\settings.dat") {}
+  Context(platform::Platform& os, RunView& view, std::string programFolder)
+      : Context(os, std::move(programFolder)) {
+    ShowRunsIn(view);
+  }
+  Context(const Context&) = delete;
+  Context& operator=(const Context&) = delete;
+
+  // The view every run reports to; set before the first run.
+  void ShowRunsIn(RunView& view) { view_ = &view; }
+  RunView& view() const { return *view_; }
 
   platform::Platform& os;
-  RunView& view;
 
   std::string programFolder;   // without trailing backslash
   std::string startArgument;   // "min" when Windows started the program
@@ -37,23 +64,16 @@ struct Context {
   clsIniFile settingsFile;
   Settings settings;
 
-  // "erase" lets erasers change the system; anything else only counts and reports.
-  std::string eraseMode;
-  EraseTotals totals;
-  bool triggeredRun = false;
+  RunState run;
+  EditorTestState editorTest;
   // Set while Windows 98 asks whether it may end the session: then no other program may be
   // started.
   bool windows98Ending = false;
-  bool runActive = false;
-  std::int16_t taskCount = 0;  // rows of the task list since it was last built
 
-  // While a custom item editor tests its item, the primitives list what they would erase in
-  // the editor's test list instead of touching anything.
-  bool editorTest = false;
-  std::int16_t editorTestCount = 0;
-  EditorTestList* editorList = nullptr;
+  bool erasing() const { return run.mode == EraseMode::kErase; }
 
-  bool erasing() const { return eraseMode == "erase"; }
+ private:
+  RunView* view_ = nullptr;
 };
 
 }  // namespace quellorn

@@ -10,30 +10,30 @@ namespace quellorn {
 void DispList(Context& ctx, std::string_view line) {
   std::string text = ctx.erasing() ? "" : "Test Mode: ";
   text += OneLine(line);
-  ctx.view.AddProgressLine(text);
-  ctx.view.ScrollProgressDown();
+  ctx.view().AddProgressLine(text);
+  ctx.view().ScrollProgressDown();
 }
 
 std::string DisplayedSpace(Context& ctx) {
-  const float megabytes = ctx.totals.releasedKilobytes / 1000.0f;
+  const float megabytes = ctx.run.totals.releasedKilobytes / 1000.0f;
   return FormatDecimal2(megabytes, ctx.os.system.Locale().decimal) + " MB";
 }
 
 void DispStatus(Context& ctx) {
-  const std::string keys = std::to_string(ctx.totals.registryKeys);
-  const std::string files = std::to_string(ctx.totals.files);
+  const std::string keys = std::to_string(ctx.run.totals.registryKeys);
+  const std::string files = std::to_string(ctx.run.totals.files);
   if (ctx.erasing()) {
-    ctx.view.SetStatus("Erased Registry Keys: " + keys + "  Files: " + files +
-                       "   Released HD Space: " + DisplayedSpace(ctx));
+    ctx.view().SetStatus("Erased Registry Keys: " + keys + "  Files: " + files +
+                         "   Released HD Space: " + DisplayedSpace(ctx));
   } else {
-    ctx.view.SetStatus("Test: Scanned Registry Keys: " + keys + "  Files: " + files +
-                       "   HD Space: " + DisplayedSpace(ctx));
+    ctx.view().SetStatus("Test: Scanned Registry Keys: " + keys + "  Files: " + files +
+                         "   HD Space: " + DisplayedSpace(ctx));
   }
 }
 
 void ReportLine(Context& ctx, std::string_view line) {
   DispList(ctx, line);
-  ctx.view.Yield();
+  ctx.view().Yield();
   WriteLog(ctx, line);
 }
 

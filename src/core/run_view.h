@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "core/erase_mode.h"
+
 namespace quellorn {
 
 // What a run shows and asks: the main window implements it in the Windows program, the
@@ -11,8 +13,8 @@ class RunView {
  public:
   virtual ~RunView() = default;
 
-  // The confirmation window: answers "erase", "test" or "" (cancelled).
-  virtual std::string ConfirmErase() = 0;
+  // The confirmation window: answers the mode the user chose.
+  virtual EraseMode ConfirmErase() = 0;
   // The result message window, modeless. With autoClose (a triggered run) it closes by
   // itself after three seconds while events keep being processed.
   virtual void ShowResult(const std::string& title, const std::string& message, bool autoClose) = 0;
@@ -43,7 +45,7 @@ class RunView {
 // A run nobody watches (benchmarks, fuzzing): shows nothing and confirms every erase.
 class SilentRunView : public RunView {
  public:
-  std::string ConfirmErase() override { return "erase"; }
+  EraseMode ConfirmErase() override { return EraseMode::kErase; }
   void ShowResult(const std::string&, const std::string&, bool) override {}
   void EnableErase(bool) override {}
   void EnableTrayExit(bool) override {}

@@ -2,9 +2,9 @@
 
 #include "core/context.h"
 #include "core/ini_file.h"
-#include "core/os_api.h"
-#include "primitives/reg_api.h"
-#include "primitives/string_api.h"
+#include "core/text_util.h"
+#include "core/windows_info.h"
+#include "primitives/registry_eraser.h"
 
 namespace quellorn {
 namespace {

@@ -8,7 +8,7 @@
 #include "plugins/plugin_actions.h"
 #include "plugins/plugin_file.h"
 #include "plugins/plugin_folder.h"
-#include "primitives/file_api.h"
+#include "primitives/file_eraser.h"
 #include "primitives/file_rewrite.h"
 #include "primitives/reg_path.h"
 
@@ -64,17 +64,17 @@ bool UpdateFileEntry(Context& ctx, const clsIniFile&, std::string_view value) {
   const std::string path = ExpandFolderMacros(ctx, fields[0]);
   if (!IsFullPath(path) || !IsOrdinaryFile(ctx, path)) return false;
   // A file that cannot be read or replaced keeps its content and gets no line.
-  if (ctx.erasing() && !ctx.editorTest && !RemoveLines(ctx, path, fields[1])) return true;
-  if (ctx.editorTest) return true;
+  if (ctx.erasing() && !ctx.editorTest.active && !RemoveLines(ctx, path, fields[1])) return true;
+  if (ctx.editorTest.active) return true;
   const std::string line = "Updated file: " + path + " <OK>";
   WriteLog(ctx, line);
   DispList(ctx, line);
-  ctx.view.Yield();
+  ctx.view().Yield();
   return true;
 }
 
 void StartItemProgram(Context& ctx, const clsIniFile& item) {
-  if (!ctx.erasing() || ctx.editorTest) return;
+  if (!ctx.erasing() || ctx.editorTest.active) return;
   const std::string name = item.GetSetting("info", "Run");
   if (name == kUnknownValue || !IsPlainFileName(name)) return;
   const std::string program = ItemFolderPath(ctx, kPluginsFolder) + name;

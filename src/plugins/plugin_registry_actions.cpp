@@ -5,8 +5,8 @@
 #include "core/report.h"
 #include "plugins/plugin_actions.h"
 #include "primitives/protected_places.h"
-#include "primitives/reg_api.h"
 #include "primitives/reg_path.h"
+#include "primitives/registry_eraser.h"
 
 namespace quellorn {
 
@@ -23,16 +23,16 @@ KeyPath KeyOf(std::string_view path) {
 
 // An entry erased (or, in a test run, found): counted, logged, shown.
 void ReportKey(Context& ctx, const std::string& line) {
-  ++ctx.totals.registryKeys;
+  ++ctx.run.totals.registryKeys;
   WriteLog(ctx, line);
   DispStatus(ctx);
   DispList(ctx, line);
-  ctx.view.Yield();
+  ctx.view().Yield();
 }
 
 void ListForEditor(Context& ctx, const std::string& line) {
-  if (ctx.editorList != nullptr) ctx.editorList->AddLine(line);
-  ++ctx.editorTestCount;
+  if (ctx.editorTest.list != nullptr) ctx.editorTest.list->AddLine(line);
+  ++ctx.editorTest.count;
 }
 
 bool KeyOpens(Context& ctx, const KeyPath& key) {
@@ -58,11 +58,11 @@ bool DelRegValueEntry(Context& ctx, const clsIniFile&, std::string_view value) {
   const std::string& name = fields[1];
   // A value that cannot be read (missing, or of a type shown as no text) goes unreported.
   if (QueryValue(ctx, key.root, key.subKey, name) == kReadFailed) {
-    if (!ctx.editorTest) DeleteValue(ctx, key.root, key.subKey, name);
+    if (!ctx.editorTest.active) DeleteValue(ctx, key.root, key.subKey, name);
     return true;
   }
   const std::string line = "Erasing Registry Key Value: " + name + " <OK>";
-  if (ctx.editorTest) {
+  if (ctx.editorTest.active) {
     ListForEditor(ctx, line);
     return true;
   }
@@ -84,7 +84,7 @@ bool DelRegKeyEntry(Context& ctx, const clsIniFile&, std::string_view value) {
   const KeyPath key = KeyOf(fields[0]);
   if (!KeyOpens(ctx, key) || RefuseKeyDeletion(ctx, key.root, key.subKey)) return true;
   const std::string line = "Erasing Registry Key: " + fields[0] + " <OK>";
-  if (ctx.editorTest) {
+  if (ctx.editorTest.active) {
     ListForEditor(ctx, line);
     return true;
   }
@@ -100,8 +100,8 @@ bool UpdateRegValueEntry(Context& ctx, const clsIniFile&, std::string_view value
   // Only a value that is there and readable is changed: none is created.
   const std::string old = QueryValue(ctx, key.root, key.subKey, fields[1]);
   if (old == kReadFailed) return true;
-  if (ctx.editorTest) {
-    ++ctx.editorTestCount;
+  if (ctx.editorTest.active) {
+    ++ctx.editorTest.count;
     return true;
   }
   SetValue(ctx, key.root, key.subKey, fields[1], fields[2], platform::reg_type::kSz);

@@ -6,10 +6,10 @@
 #include "core/context.h"
 #include "core/ini_file.h"
 #include "core/report.h"
+#include "core/text_util.h"
 #include "plugins/plugin_actions.h"
 #include "plugins/plugin_file.h"
 #include "plugins/plugin_folder.h"
-#include "primitives/string_api.h"
 
 namespace quellorn {
 
@@ -45,10 +45,11 @@ void RunActions(Context& ctx, const clsIniFile& snapshot) {
 }
 
 void ShowProgress(Context& ctx, int position) {
-  if (ctx.taskCount <= 0) return;
-  const float percent = static_cast<float>(position) / static_cast<float>(ctx.taskCount) * 100.0f;
+  if (ctx.run.taskCount <= 0) return;
+  const float percent =
+      static_cast<float>(position) / static_cast<float>(ctx.run.taskCount) * 100.0f;
   // Items added to a folder since the task list was built would take the bar past its end.
-  ctx.view.SetProgress(std::min(100, static_cast<int>(percent)));
+  ctx.view().SetProgress(std::min(100, static_cast<int>(percent)));
 }
 
 void RunFolder(Context& ctx, std::string_view folder, int& position) {
@@ -56,12 +57,12 @@ void RunFolder(Context& ctx, std::string_view folder, int& position) {
     const auto item = ReadItemFile(ctx, folder, name);
     if (!item || SelectedValue(*item) != 0) continue;
     ++position;
-    ctx.view.SetTaskState(position, "Erasing", "working");
+    ctx.view().SetTaskState(position, "Erasing", "working");
     DispList(ctx, "Erasing " + ItemDisplayName(name) + " .....");
     RunActions(ctx, *item);
     ctx.os.registry.Flush();  // as after each built-in item
-    ctx.view.SetTaskState(position, "Done", "done");
-    ctx.view.ScrollTasksDown();
+    ctx.view().SetTaskState(position, "Done", "done");
+    ctx.view().ScrollTasksDown();
     ShowProgress(ctx, position);
   }
 }
@@ -70,14 +71,14 @@ void RunFolder(Context& ctx, std::string_view folder, int& position) {
 class EditorTestScope {
  public:
   EditorTestScope(Context& ctx, EditorTestList& list)
-      : ctx_(ctx), flag_(ctx.editorTest), list_(ctx.editorList) {
-    ctx.editorTest = true;
-    ctx.editorList = &list;
-    ctx.editorTestCount = 0;
+      : ctx_(ctx), flag_(ctx.editorTest.active), list_(ctx.editorTest.list) {
+    ctx.editorTest.active = true;
+    ctx.editorTest.list = &list;
+    ctx.editorTest.count = 0;
   }
   ~EditorTestScope() {
-    ctx_.editorTest = flag_;
-    ctx_.editorList = list_;
+    ctx_.editorTest.active = flag_;
+    ctx_.editorTest.list = list_;
   }
   EditorTestScope(const EditorTestScope&) = delete;
   EditorTestScope& operator=(const EditorTestScope&) = delete;
@@ -111,7 +112,7 @@ void RunPluginItem(Context& ctx, const clsIniFile& item) {
 std::int16_t RunEditorTest(Context& ctx, const clsIniFile& item, EditorTestList& list) {
   EditorTestScope scope(ctx, list);
   RunPluginItem(ctx, item);
-  return ctx.editorTestCount;
+  return ctx.editorTest.count;
 }
 
 }  // namespace quellorn

@@ -4,11 +4,11 @@
 #include <array>
 
 #include "core/context.h"
-#include "core/os_api.h"
 #include "core/report.h"
+#include "core/windows_info.h"
 #include "platform/name_fold.h"
-#include "primitives/reg_api.h"
 #include "primitives/reg_path.h"
+#include "primitives/registry_eraser.h"
 #include "primitives/shell_folders.h"
 
 namespace quellorn {
@@ -66,8 +66,8 @@ std::string Shown(const Parts& parts) {
 }
 
 void Report(Context& ctx, const std::string& line) {
-  if (ctx.editorTest) {
-    if (ctx.editorList != nullptr) ctx.editorList->AddLine(line);
+  if (ctx.editorTest.active) {
+    if (ctx.editorTest.list != nullptr) ctx.editorTest.list->AddLine(line);
     return;
   }
   ReportLine(ctx, line);

@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "primitives/string_api.h"
+#include "core/text_util.h"
 
 namespace quellorn {
 namespace {

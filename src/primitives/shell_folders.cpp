@@ -1,6 +1,6 @@
 #include "primitives/shell_folders.h"
 
-#include "primitives/reg_api.h"
+#include "primitives/registry_eraser.h"
 
 namespace quellorn {
 

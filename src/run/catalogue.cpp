@@ -1,11 +1,11 @@
 #include "run/catalogue.h"
 
-#include "browsers/aol_api.h"
-#include "browsers/ie_api.h"
-#include "browsers/index_dat.h"
-#include "browsers/netscape_api.h"
-#include "browsers/opera_api.h"
-#include "primitives/win_api.h"
+#include "erasers/aol.h"
+#include "erasers/ie_erasers.h"
+#include "erasers/index_dat.h"
+#include "erasers/netscape_erasers.h"
+#include "erasers/opera.h"
+#include "erasers/windows_erasers.h"
 
 namespace quellorn {
 namespace {

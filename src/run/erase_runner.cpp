@@ -14,9 +14,9 @@ namespace {
 // yields cannot start a second run inside it.
 class RunGuard {
  public:
-  explicit RunGuard(Context& ctx) : ctx_(ctx), owner_(!ctx.runActive) { ctx.runActive = true; }
+  explicit RunGuard(Context& ctx) : ctx_(ctx), owner_(!ctx.run.active) { ctx.run.active = true; }
   ~RunGuard() {
-    if (owner_) ctx_.runActive = false;
+    if (owner_) ctx_.run.active = false;
   }
   bool owner() const { return owner_; }
 
@@ -27,8 +27,8 @@ class RunGuard {
 
 std::string Counters(Context& ctx, std::string_view keys, std::string_view files,
                      std::string_view space) {
-  return std::string(keys) + std::to_string(ctx.totals.registryKeys) + std::string(files) +
-         std::to_string(ctx.totals.files) + std::string(space) + DisplayedSpace(ctx);
+  return std::string(keys) + std::to_string(ctx.run.totals.registryKeys) + std::string(files) +
+         std::to_string(ctx.run.totals.files) + std::string(space) + DisplayedSpace(ctx);
 }
 
 std::string ErasedCounters(Context& ctx) {
@@ -45,10 +45,10 @@ std::string ResultMessage(std::string_view words, const std::string& counters) {
 }
 
 void RunErase(Context& ctx) {
-  ctx.view.ClearProgress();
-  ctx.view.ShowProgressBar(true);
-  ctx.totals = {};
-  ctx.view.EnableErase(false);
+  ctx.view().ClearProgress();
+  ctx.view().ShowProgressBar(true);
+  ctx.run.totals = {};
+  ctx.view().EnableErase(false);
   WriteLog(ctx, "-----------Start to Erase------------------------at " + NowText(ctx));
   DispList(ctx, "Start to Erase------------------------------------at " + NowText(ctx));
   StartTask(ctx);
@@ -60,46 +60,46 @@ void RunErase(Context& ctx) {
     WriteLog(ctx, line);
     DispList(ctx, line);
   }
-  ctx.view.SetEraseCaption("Erase Now");
-  ctx.view.ScrollProgressDown();
-  ctx.view.ShowProgressBar(false);
+  ctx.view().SetEraseCaption("Erase Now");
+  ctx.view().ScrollProgressDown();
+  ctx.view().ShowProgressBar(false);
   DispStatus(ctx);
-  ctx.view.EnableTrayExit(true);
+  ctx.view().EnableTrayExit(true);
   if (ctx.settings.stealth != 0 && ctx.settings.Resultwin != 0) {
-    ctx.view.ShowResult("Task Completed",
-                        ResultMessage("Task Completed Successfully!", ErasedCounters(ctx)),
-                        ctx.triggeredRun);
+    ctx.view().ShowResult("Task Completed",
+                          ResultMessage("Task Completed Successfully!", ErasedCounters(ctx)),
+                          ctx.run.triggered);
   }
-  ctx.view.EnableErase(true);
+  ctx.view().EnableErase(true);
 }
 
 void RunTest(Context& ctx) {
-  ctx.view.EnableTrayExit(false);
-  ctx.view.ShowProgressBar(true);
-  ctx.eraseMode = "test";
-  ctx.totals = {};
-  ctx.view.ClearProgress();
+  ctx.view().EnableTrayExit(false);
+  ctx.view().ShowProgressBar(true);
+  ctx.run.mode = EraseMode::kTest;
+  ctx.run.totals = {};
+  ctx.view().ClearProgress();
   WriteLog(ctx, "Test Start --------------------at " + NowText(ctx));
   DispList(ctx, "Test start---------------------at " + NowText(ctx));
   StartTask(ctx);
   WriteLog(ctx, "--Test Completed ----" + ScannedCounters(ctx) + "-------at " + NowText(ctx));
   DispList(ctx, "Test Completed ----" + ScannedCounters(ctx) + "-------at " + NowText(ctx));
-  ctx.view.ScrollProgressDown();
-  ctx.view.SetProgress(100);
-  ctx.view.ShowResult("Test Completed",
-                      ResultMessage("Test Completed Successfully!", ScannedCounters(ctx)), false);
-  ctx.view.ShowProgressBar(false);
+  ctx.view().ScrollProgressDown();
+  ctx.view().SetProgress(100);
+  ctx.view().ShowResult("Test Completed",
+                        ResultMessage("Test Completed Successfully!", ScannedCounters(ctx)), false);
+  ctx.view().ShowProgressBar(false);
   DispStatus(ctx);
-  ctx.triggeredRun = false;
-  ctx.view.EnableTrayExit(true);
+  ctx.run.triggered = false;
+  ctx.view().EnableTrayExit(true);
 }
 
-std::string ConfirmedMode(Context& ctx) {
-  if (ctx.triggeredRun) return ctx.eraseMode;
+EraseMode ConfirmedMode(Context& ctx) {
+  if (ctx.run.triggered) return ctx.run.mode;
   const auto warning =
       ParseWholeNumber(ctx.settingsFile.GetSetting("General", "Warning"), INT32_MIN, INT32_MAX);
-  if (warning.value_or(0) == 1) return "erase";
-  return ctx.view.ConfirmErase();
+  if (warning.value_or(0) == 1) return EraseMode::kErase;
+  return ctx.view().ConfirmErase();
 }
 
 }  // namespace
@@ -107,14 +107,14 @@ std::string ConfirmedMode(Context& ctx) {
 void EraseNow(Context& ctx) {
   RunGuard guard(ctx);
   if (!guard.owner()) return;
-  ctx.view.EnableTrayExit(false);
-  ctx.eraseMode = ConfirmedMode(ctx);
-  if (ctx.eraseMode == "erase") {
+  ctx.view().EnableTrayExit(false);
+  ctx.run.mode = ConfirmedMode(ctx);
+  if (ctx.run.mode == EraseMode::kErase) {
     RunErase(ctx);
-  } else if (ctx.eraseMode == "test") {
+  } else if (ctx.run.mode == EraseMode::kTest) {
     RunTest(ctx);
   } else {
-    ctx.view.EnableTrayExit(true);
+    ctx.view().EnableTrayExit(true);
   }
 }
 
@@ -130,7 +130,7 @@ void StartTask(Context& ctx) {
     const CatalogueItem& item = catalogue[index];
     if (!ctx.settings.selected(item.track)) continue;
     ++position;
-    ctx.view.SetTaskState(position, "Erasing", "working");
+    ctx.view().SetTaskState(position, "Erasing", "working");
     DispList(ctx, item.progressLine);
     for (Eraser eraser : item.erasers) {
       if (eraser != nullptr) eraser(ctx);
@@ -138,11 +138,11 @@ void StartTask(Context& ctx) {
     // An item's registry changes are kept as a whole, so a run cut short loses at most the
     // item under way. A failed flush is retried after the next item.
     ctx.os.registry.Flush();
-    ctx.view.SetTaskState(position, "Done", "done");
-    if (index >= 2) ctx.view.ScrollTasksDown();
-    if (ctx.taskCount > 0) {
-      ctx.view.SetProgress(static_cast<int>(static_cast<float>(position) /
-                                            static_cast<float>(ctx.taskCount) * 100.0f));
+    ctx.view().SetTaskState(position, "Done", "done");
+    if (index >= 2) ctx.view().ScrollTasksDown();
+    if (ctx.run.taskCount > 0) {
+      ctx.view().SetProgress(static_cast<int>(static_cast<float>(position) /
+                                              static_cast<float>(ctx.run.taskCount) * 100.0f));
     }
   }
   RunPluginFolders(ctx, position);

@@ -1,9 +1,9 @@
 #include "run/startup.h"
 
 #include "core/context.h"
-#include "core/os_api.h"
 #include "core/text_util.h"
-#include "primitives/reg_api.h"
+#include "core/windows_info.h"
+#include "primitives/registry_eraser.h"
 
 namespace quellorn {
 

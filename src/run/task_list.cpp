@@ -13,7 +13,7 @@ int AddItemRows(Context& ctx, std::string_view folder, const std::string& icon) 
   for (const std::string& name : ListItemFiles(ctx, folder)) {
     const auto item = ReadItemFile(ctx, folder, name);
     if (!item || SelectedValue(*item) != 0) continue;
-    ctx.view.AddTask(ItemDisplayName(name), icon);
+    ctx.view().AddTask(ItemDisplayName(name), icon);
     ++rows;
   }
   return rows;
@@ -22,16 +22,16 @@ int AddItemRows(Context& ctx, std::string_view folder, const std::string& icon) 
 }  // namespace
 
 void Addtask(Context& ctx) {
-  ctx.view.ClearTasks();
+  ctx.view().ClearTasks();
   int rows = 0;
   for (const CatalogueItem& item : Catalogue()) {
     if (!ctx.settings.selected(item.track)) continue;
-    ctx.view.AddTask(std::string(item.displayName), std::string(item.groupKey));
+    ctx.view().AddTask(std::string(item.displayName), std::string(item.groupKey));
     ++rows;
   }
   rows += AddItemRows(ctx, kPluginsFolder, "app");
   rows += AddItemRows(ctx, kCustomFolder, "Cust");
-  ctx.taskCount = static_cast<std::int16_t>(rows);
+  ctx.run.taskCount = static_cast<std::int16_t>(rows);
 }
 
 }  // namespace quellorn

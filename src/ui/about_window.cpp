@@ -1,8 +1,8 @@
 #include "ui/about_window.h"
 
 #include "core/context.h"
-#include "core/os_api.h"
 #include "ui/maker_site.h"
+#include "ui/program_documents.h"
 
 namespace quellorn::ui {
 

@@ -1,7 +1,7 @@
 #include "ui/erase_now_window.h"
 
 #include "core/context.h"
-#include "core/os_api.h"
+#include "ui/program_documents.h"
 
 namespace quellorn::ui {
 namespace {
@@ -28,13 +28,13 @@ std::span<const ControlText> EraseNowWindow::Controls() {
 }
 
 void EraseNowWindow::OnStart() {
-  Close("erase");
+  Close(EraseMode::kErase);
 }
 void EraseNowWindow::OnTest() {
-  Close("test");
+  Close(EraseMode::kTest);
 }
 void EraseNowWindow::OnCancel() {
-  Close("");
+  Close(EraseMode::kNone);
 }
 void EraseNowWindow::OnHelp() {
   OpenHelp(ctx_);
@@ -45,8 +45,8 @@ void EraseNowWindow::OnWarningClick(bool checked) {
   ctx_.settingsFile.SaveSetting("General", "Warning", checked ? "1" : "0");
 }
 
-void EraseNowWindow::Close(std::string answer) {
-  answer_ = std::move(answer);
+void EraseNowWindow::Close(EraseMode answer) {
+  answer_ = answer;
   closed_ = true;
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/erase_mode.h"
 #include "ui/control_text.h"
 
 namespace quellorn {
@@ -13,7 +14,7 @@ struct Context;
 namespace ui {
 
 // The confirmation window shown before a run erases: erase, test, or cancel. It answers the
-// choice as the erase mode ("erase", "test" or "").
+// choice as the erase mode.
 class EraseNowWindow {
  public:
   static constexpr std::string_view kCaption = "Erase Now";
@@ -33,15 +34,15 @@ class EraseNowWindow {
 
   bool warningChecked() const { return warningChecked_; }
   bool closed() const { return closed_; }
-  const std::string& answer() const { return answer_; }
+  EraseMode answer() const { return answer_; }
 
  private:
-  void Close(std::string answer);
+  void Close(EraseMode answer);
 
   Context& ctx_;
   bool warningChecked_ = false;
   bool closed_ = false;
-  std::string answer_;
+  EraseMode answer_ = EraseMode::kNone;
 };
 
 }  // namespace ui

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "browsers/keep_list_candidates.h"
+#include "erasers/keep_list_candidates.h"
 
 namespace quellorn {
 

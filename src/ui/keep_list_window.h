@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "browsers/keep_list.h"
+#include "erasers/keep_list.h"
 
 namespace quellorn {
 

@@ -1,10 +1,10 @@
 #include "ui/main_window.h"
 
 #include "core/activity_log.h"
-#include "core/os_api.h"
 #include "run/erase_runner.h"
 #include "run/task_list.h"
 #include "ui/maker_site.h"
+#include "ui/program_documents.h"
 
 namespace quellorn::ui {
 
@@ -35,8 +35,9 @@ constexpr TrayMenuLine kTrayMenu[] = {
 
 }  // namespace
 
-MainWindow::MainWindow(platform::Platform& os, std::string programFolder, MainWindowHost& host)
-    : ctx_(os, *this, std::move(programFolder)), host_(host) {}
+MainWindow::MainWindow(Context& ctx, MainWindowHost& host) : ctx_(ctx), host_(host) {
+  ctx.ShowRunsIn(*this);
+}
 
 std::span<const TrayMenuLine> MainWindow::TrayMenu() {
   return kTrayMenu;
@@ -70,9 +71,9 @@ std::string_view MainWindow::Caption(MainButton button) const {
 bool MainWindow::Enabled(MainButton button) {
   switch (button) {
     case MainButton::kErase:
-      return eraseEnabled_ && !ctx_.runActive;
+      return eraseEnabled_ && !ctx_.run.active;
     case MainButton::kExit:
-      return !ctx_.runActive;
+      return !ctx_.run.active;
     case MainButton::kSettings:
       return host_.HasWindow(OtherWindow::kSettings);
     case MainButton::kOptions:
@@ -87,7 +88,7 @@ bool MainWindow::Enabled(TrayEntry entry) {
     case TrayEntry::kRestore:
       return trayRestoreEnabled_;
     case TrayEntry::kExit:
-      return trayExitEnabled_ && !ctx_.runActive;
+      return trayExitEnabled_ && !ctx_.run.active;
     case TrayEntry::kSettings:
       return host_.HasWindow(OtherWindow::kSettings);
     case TrayEntry::kOptions:
@@ -133,7 +134,7 @@ void MainWindow::Serve(Handler handler) {
   handler();
   if (unloaded_) return;
   host_.Changed(MainWindowChange::kButtons);
-  if (closePending_ && !ctx_.runActive) Unload();
+  if (closePending_ && !ctx_.run.active) Unload();
 }
 
 void MainWindow::Click(MainButton button) {
@@ -141,7 +142,7 @@ void MainWindow::Click(MainButton button) {
   switch (button) {
     case MainButton::kErase:
       return Serve([&] {
-        ctx_.triggeredRun = false;
+        ctx_.run.triggered = false;
         EraseNow(ctx_);
       });
     case MainButton::kTest:
@@ -298,7 +299,7 @@ void MainWindow::PressHotKey(std::uint64_t id) {
 // Windows may not end the session under a run: the run would be cut off midway. The program
 // closes when the run has ended, and the session can end then.
 bool MainWindow::RefuseSessionEnd() {
-  if (!ctx_.runActive) return false;
+  if (!ctx_.run.active) return false;
   closePending_ = true;
   return true;
 }
@@ -312,7 +313,7 @@ void MainWindow::TmrAuto() {
 }
 
 void MainWindow::RequestClose() {
-  if (ctx_.runActive) {
+  if (ctx_.run.active) {
     closePending_ = true;
     return;
   }

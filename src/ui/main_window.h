@@ -59,7 +59,7 @@ struct TaskRow {
 
 // The main window (frmMain) without its toolkit: its controls' state, the load and unload
 // steps, the handlers of its buttons, title images, tray icon and tray menu, hot keys and timers,
-// and everything a run shows. It holds the program's context, whose run view it is.
+// and everything a run shows. It is the run view of the program's context.
 class MainWindow : public RunView {
  public:
   static constexpr std::string_view kTitle = "Quellorn 2.0";
@@ -71,7 +71,8 @@ class MainWindow : public RunView {
   // How long the result of a triggered run stays before it closes by itself.
   static constexpr std::chrono::milliseconds kResultStays{3000};
 
-  MainWindow(platform::Platform& os, std::string programFolder, MainWindowHost& host);
+  // Shows the runs of `ctx`, which must outlive the window.
+  MainWindow(Context& ctx, MainWindowHost& host);
 
   Context& context() { return ctx_; }
   void SetTriggers(MainWindowTriggers* triggers) { triggers_ = triggers; }
@@ -119,7 +120,7 @@ class MainWindow : public RunView {
   bool unloaded() const { return unloaded_; }
 
   // What a run shows and asks.
-  std::string ConfirmErase() override;
+  EraseMode ConfirmErase() override;
   void ShowResult(const std::string& title, const std::string& message, bool autoClose) override;
   void EnableErase(bool enabled) override;
   void EnableTrayExit(bool enabled) override;
@@ -151,7 +152,7 @@ class MainWindow : public RunView {
   void ClearLogAndConfirm();
   void Unload();
 
-  Context ctx_;
+  Context& ctx_;
   MainWindowHost& host_;
   MainWindowTriggers* triggers_ = nullptr;
 

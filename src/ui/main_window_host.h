@@ -47,8 +47,8 @@ class MainWindowHost {
   // Serves events as they come for the time given.
   virtual void PumpMessagesFor(std::chrono::milliseconds time) = 0;
 
-  // The confirmation window, modal: "erase", "test" or "".
-  virtual std::string ConfirmErase() = 0;
+  // The confirmation window, modal: the mode the user chose.
+  virtual EraseMode ConfirmErase() = 0;
   // The message window, modeless, with its heading (also its caption) and text.
   virtual MessageId ShowMessage(const std::string& heading, const std::string& text) = 0;
   virtual bool IsMessageOpen(MessageId message) = 0;

@@ -3,7 +3,7 @@
 
 namespace quellorn::ui {
 
-std::string MainWindow::ConfirmErase() {
+EraseMode MainWindow::ConfirmErase() {
   return host_.ConfirmErase();
 }
 

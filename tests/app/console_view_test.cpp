@@ -66,7 +66,7 @@ TEST(ConsoleView, RowsNamedAfterFilesReachTheTerminalAsOneLine) {
 
 TEST(ConsoleView, OutsideATerminalOnlyTheLinesAreWritten) {
   std::ostringstream out;
-  ConsoleView view(out, false, [] { return std::string("test"); });
+  ConsoleView view(out, false, [] { return EraseMode::kTest; });
   view.AddTask("IE Cookies", "ie");
   view.SetTaskState(1, "Erasing", "working");
   view.AddProgressLine("one");
@@ -74,7 +74,7 @@ TEST(ConsoleView, OutsideATerminalOnlyTheLinesAreWritten) {
   view.AddProgressLine("two");
   view.Finish();
   EXPECT_EQ(out.str(), "one\ntwo\n");
-  EXPECT_EQ(view.ConfirmErase(), "test");
+  EXPECT_EQ(view.ConfirmErase(), EraseMode::kTest);
 }
 
 }  // namespace

@@ -15,14 +15,11 @@ class ActivityLogTest : public testing::ContextTest {
 
 TEST_F(ActivityLogTest, PrefixesEveryLineUnlessTheRunErases) {
   WriteLog(ctx, "no run yet");
-  ctx.eraseMode = "test";
+  ctx.run.mode = EraseMode::kTest;
   WriteLog(ctx, "testing");
-  ctx.eraseMode = "erase";
+  ctx.run.mode = EraseMode::kErase;
   WriteLog(ctx, "erasing");
-  ctx.eraseMode = "Erase";
-  WriteLog(ctx, "almost");
-  EXPECT_EQ(machine.ReadFile(log),
-            "Test Mode: no run yet\r\nTest Mode: testing\r\nerasing\r\nTest Mode: almost\r\n");
+  EXPECT_EQ(machine.ReadFile(log), "Test Mode: no run yet\r\nTest Mode: testing\r\nerasing\r\n");
 }
 
 TEST_F(ActivityLogTest, EveryTraceShowsAndLogsAsOneLineOfPrintableText) {
@@ -38,7 +35,7 @@ TEST_F(ActivityLogTest, EveryTraceShowsAndLogsAsOneLineOfPrintableText) {
        "\\u009b2J\\u2028."},
       {"\xff\xc3(\xe2\x82", "\\xff\\xc3(\\xe2\\x82"},
   };
-  ctx.eraseMode = "erase";
+  ctx.run.mode = EraseMode::kErase;
   std::string logged;
   for (const auto& c : kCases) {
     DispList(ctx, c.line);
@@ -52,7 +49,7 @@ TEST_F(ActivityLogTest, EveryTraceShowsAndLogsAsOneLineOfPrintableText) {
 TEST_F(ActivityLogTest, LoggingOffLeavesTheFileUntouched) {
   machine.WriteFile(log, "earlier line\n");
   ctx.settings.clearlog = 3;
-  ctx.eraseMode = "erase";
+  ctx.run.mode = EraseMode::kErase;
   WriteLog(ctx, "dropped");
   EXPECT_EQ(machine.ReadFile(log), "earlier line\n");
   ClearLog(ctx);
@@ -68,7 +65,7 @@ TEST_F(ActivityLogTest, ClearLogCreatesAnEmptyFile) {
 TEST_F(ActivityLogTest, UnwritableLogDropsTheLineAndGoesOn) {
   machine.WriteFile(log, "kept\r\n");
   ASSERT_EQ(os.files.SetAttributes(log, platform::attr::kReadOnly), platform::kSuccess);
-  ctx.eraseMode = "erase";
+  ctx.run.mode = EraseMode::kErase;
   WriteLog(ctx, "lost");
   os.files.SetAttributes(log, platform::attr::kNormal);
   EXPECT_EQ(machine.ReadFile(log), "kept\r\n");
@@ -89,21 +86,21 @@ TEST_F(ActivityLogTest, TimeStampsUseTheGeneralDateFormat) {
 }
 
 TEST_F(ActivityLogTest, CountersUseTheLocaleSeparator) {
-  ctx.eraseMode = "erase";
-  ctx.totals = {3, 2, 2000};
+  ctx.run.mode = EraseMode::kErase;
+  ctx.run.totals = {3, 2, 2000};
   DispStatus(ctx);
   EXPECT_EQ(view.status, "Erased Registry Keys: 3  Files: 2   Released HD Space: 2. MB");
   system.locale = platform::LocaleFormats{"d.M.yyyy", "H:mm:ss", ","};
-  ctx.eraseMode = "test";
-  ctx.totals = {0, 0, 0};
+  ctx.run.mode = EraseMode::kTest;
+  ctx.run.totals = {0, 0, 0};
   DispStatus(ctx);
   EXPECT_EQ(view.status, "Test: Scanned Registry Keys: 0  Files: 0   HD Space: 0, MB");
-  ctx.totals.releasedKilobytes = 2500;
+  ctx.run.totals.releasedKilobytes = 2500;
   EXPECT_EQ(DisplayedSpace(ctx), "2,5 MB");
 }
 
 TEST_F(ActivityLogTest, ReportLineShowsYieldsThenLogs) {
-  ctx.eraseMode = "test";
+  ctx.run.mode = EraseMode::kTest;
   view.onYield = [&] { EXPECT_FALSE(os.files.Exists(log)) << "logged before the yield"; };
   ReportLine(ctx, "Erasing C:\\a.txt <OK>");
   EXPECT_EQ(view.progress, std::vector<std::string>{"Test Mode: Erasing C:\\a.txt <OK>"});

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/win32/windows_api.h"
+#include "platform/win32/win32_base.h"
 
 namespace quellorn::testing {
 

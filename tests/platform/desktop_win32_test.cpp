@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/windows_api.h"
+#include "platform/win32/win32_base.h"
 #include "support/dialog_probe_client.h"
 #include "support/display_check.h"
 #include "support/test_machine.h"

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "core/file_text.h"
+#include "platform/win32/win32_base.h"
 #include "platform/win32/win32_platform.h"
-#include "platform/win32/windows_api.h"
 
 namespace {
 

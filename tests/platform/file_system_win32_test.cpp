@@ -9,7 +9,7 @@
 
 #include "link_fixture.h"
 #include "platform/file_system.h"
-#include "platform/win32/windows_api.h"
+#include "platform/win32/win32_base.h"
 #include "support/test_machine.h"
 
 namespace quellorn::testing {

@@ -6,7 +6,7 @@
 
 #include "platform/registry.h"
 #include "platform/win32/registry_win32.h"
-#include "platform/win32/windows_api.h"
+#include "platform/win32/win32_base.h"
 #include "registry_values.h"
 #include "scratch_key.h"
 #include "support/test_machine.h"

@@ -4,8 +4,8 @@
 //   start_probe [REPORT]   (default: report.txt in the probe's own folder)
 #include <string>
 
+#include "platform/win32/win32_base.h"
 #include "platform/win32/win32_platform.h"
-#include "platform/win32/windows_api.h"
 
 int main(int argc, char** argv) {
   using namespace quellorn::platform;

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "platform/system_info.h"
-#include "platform/win32/windows_api.h"
+#include "platform/win32/win32_base.h"
 #include "support/test_machine.h"
 
 namespace quellorn::testing {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "link_fixture.h"
-#include "platform/win32/windows_api.h"
+#include "platform/win32/win32_base.h"
 #include "registry_values.h"
 #include "scratch_key.h"
 #include "support/test_machine.h"

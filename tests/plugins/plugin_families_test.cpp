@@ -37,12 +37,12 @@ class PluginFamiliesTest : public testing::PluginTest {
 
 TEST_F(PluginFamiliesTest, TestRunCountsAndReportsEveryFamilyInOrderAndChangesNothing) {
   const clsIniFile item = EveryFamily();
-  ctx.eraseMode = "test";
+  ctx.run.mode = EraseMode::kTest;
   RunPluginItem(ctx, item);
   EXPECT_EQ(view.progress, ExpectedLines("Test Mode: "));
-  EXPECT_EQ(ctx.totals.registryKeys, 5);
-  EXPECT_EQ(ctx.totals.files, 1);
-  EXPECT_FLOAT_EQ(ctx.totals.releasedKilobytes, 2.0f);
+  EXPECT_EQ(ctx.run.totals.registryKeys, 5);
+  EXPECT_EQ(ctx.run.totals.files, 1);
+  EXPECT_FLOAT_EQ(ctx.run.totals.releasedKilobytes, 2.0f);
   EXPECT_EQ(Value("MRU1"), "first.txt");
   EXPECT_EQ(Value("Last"), "last.txt");
   EXPECT_EQ(Value("Folder"), "C:\\Private");
@@ -56,7 +56,7 @@ TEST_F(PluginFamiliesTest, TestRunCountsAndReportsEveryFamilyInOrderAndChangesNo
 
 TEST_F(PluginFamiliesTest, EraseRunActsOnEveryFamily) {
   const clsIniFile item = EveryFamily();
-  ctx.eraseMode = "erase";
+  ctx.run.mode = EraseMode::kErase;
   ctx.settings.antirecover = 1;
   RunPluginItem(ctx, item);
   EXPECT_EQ(view.progress, ExpectedLines(""));
@@ -70,7 +70,7 @@ TEST_F(PluginFamiliesTest, EraseRunActsOnEveryFamily) {
   EXPECT_FALSE(os.files.Exists(Path("data\\cache.tmp")));
   EXPECT_EQ(machine.ReadFile(Path("data\\app.ini")), "[Editor]\r\nwidth=5\r\n");
   EXPECT_FALSE(os.files.Exists(Path("data\\app.ini.old")));
-  EXPECT_EQ(ctx.totals.registryKeys, 5);
+  EXPECT_EQ(ctx.run.totals.registryKeys, 5);
 }
 
 TEST_F(PluginFamiliesTest, FamiliesEndAtTheirStopConditions) {
@@ -88,7 +88,7 @@ TEST_F(PluginFamiliesTest, FamiliesEndAtTheirStopConditions) {
       ",drop\r\nUpdateFile2=" + Path("data\\keep.txt") + ",drop\r\n" +
       // Only the first of numbers 1 and 3 is read.
       "UpdateRegValue1=" + Key() + ",A1,changed\r\nUpdateRegValue3=" + Key() + ",B1,changed\r\n");
-  ctx.eraseMode = "erase";
+  ctx.run.mode = EraseMode::kErase;
   RunPluginItem(ctx, item);
   EXPECT_EQ(view.progress,
             (std::vector<std::string>{"Erasing Registry Key Value: Present <OK>",
@@ -104,11 +104,11 @@ TEST_F(PluginFamiliesTest, UpdateRegValueEmptiesButNeverCreates) {
   LoadKey("\"Typed\"=\"secret\"\r\n");
   const clsIniFile item =
       Plugin("UpdateRegValue1=" + Key() + ",Typed\r\nUpdateRegValue2=" + Key() + ",Absent,new\r\n");
-  ctx.eraseMode = "erase";
+  ctx.run.mode = EraseMode::kErase;
   RunPluginItem(ctx, item);
   EXPECT_EQ(Value("Typed"), "");
   EXPECT_EQ(Value("Absent"), std::string(kReadFailed));
-  EXPECT_EQ(ctx.totals.registryKeys, 1);
+  EXPECT_EQ(ctx.run.totals.registryKeys, 1);
 }
 
 TEST_F(PluginFamiliesTest, PathMacrosNameTheUserAndTheSystemFolders) {
@@ -129,7 +129,7 @@ TEST_F(PluginFamiliesTest, PathMacrosNameTheUserAndTheSystemFolders) {
              "DelFile2=" + Path("home\\%USERNAME%\\*.log") + "\r\n" +
              "DelFile3=%win%\\Temp\\*.tmp\r\n" + "DelFile4=%appdata%\\Editor\\*.bak\r\n" +
              "UpdateFile1=%appdata%\\Editor\\editor.ini,MRU\r\n");
-  ctx.eraseMode = "erase";
+  ctx.run.mode = EraseMode::kErase;
   ctx.settings.antirecover = 1;
   RunPluginItem(ctx, item);
   EXPECT_FALSE(os.files.Exists(Path("home\\joe\\a.tmp")));
@@ -147,14 +147,14 @@ TEST_F(PluginFamiliesTest, DelFileHonoursSubfoldersAndTheItemsExclusions) {
   const clsIniFile item =
       Plugin("DelFile1=" + Path("d\\*.part") + ",Subfolder\r\n" + "DelFile2=" + Path("e\\*.part") +
              ",subfolder\r\n" + "ExFile1=" + Path("d\\keep.part") + "\r\n");
-  ctx.eraseMode = "erase";
+  ctx.run.mode = EraseMode::kErase;
   ctx.settings.antirecover = 1;
   RunPluginItem(ctx, item);
   EXPECT_FALSE(os.files.Exists(Path("d\\a.part")));
   EXPECT_FALSE(os.files.Exists(Path("d\\old\\b.part")));
   EXPECT_TRUE(os.files.Exists(Path("d\\keep.part")));
   EXPECT_FALSE(os.files.Exists(Path("e\\c.part")));
-  EXPECT_EQ(ctx.totals.files, 3);
+  EXPECT_EQ(ctx.run.totals.files, 3);
 }
 
 TEST_F(PluginFamiliesTest, DelFileWithoutAFullFolderErasesNothing) {
@@ -168,7 +168,7 @@ TEST_F(PluginFamiliesTest, DelFileWithoutAFullFolderErasesNothing) {
 [HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders]
 "AppData"=-
 )reg");
-  ctx.eraseMode = "test";
+  ctx.run.mode = EraseMode::kTest;
   RunPluginItem(ctx, item);
   EXPECT_EQ(view.progress,
             std::vector<std::string>{"Test Mode: Erasing " + Path("d\\a.tmp") + " <OK>"});
@@ -179,14 +179,14 @@ TEST_F(PluginFamiliesTest, UpdateFileRemovesMatchingLinesAndAnEmptyTextKeepsOnly
   machine.WriteFile(Path("f\\blank.txt"), "one\r\n\r\ntwo\r\n");
   const clsIniFile item = Plugin("UpdateFile1=" + Path("f\\list.txt") + ",RECENT\r\n" +
                                  "UpdateFile2=" + Path("f\\blank.txt") + "\r\n");
-  ctx.eraseMode = "erase";
+  ctx.run.mode = EraseMode::kErase;
   RunPluginItem(ctx, item);
   EXPECT_EQ(machine.ReadFile(Path("f\\list.txt")), "other\r\n\r\nlast\r\n");
   EXPECT_EQ(machine.ReadFile(Path("f\\blank.txt")), "\r\n");
   EXPECT_EQ(view.progress,
             (std::vector<std::string>{"Updated file: " + Path("f\\list.txt") + " <OK>",
                                       "Updated file: " + Path("f\\blank.txt") + " <OK>"}));
-  EXPECT_EQ(ctx.totals.files, 0);
+  EXPECT_EQ(ctx.run.totals.files, 0);
   EXPECT_FALSE(os.files.Exists(Path("f\\list.txt.old")));
 }
 
@@ -194,7 +194,7 @@ TEST_F(PluginFamiliesTest, UpdateFileThatCannotBeWrittenKeepsItsContent) {
   machine.WriteFile(Path("f\\list.txt"), "recent=a\r\nother\r\n");
   faults.fullDisk = Path("f");
   const clsIniFile item = Plugin("UpdateFile1=" + Path("f\\list.txt") + ",recent\r\n");
-  ctx.eraseMode = "erase";
+  ctx.run.mode = EraseMode::kErase;
   RunPluginItem(ctx, item);
   EXPECT_EQ(machine.ReadFile(Path("f\\list.txt")), "recent=a\r\nother\r\n");
   EXPECT_FALSE(os.files.Exists(Path("f\\list.txt.old")));
@@ -204,7 +204,7 @@ TEST_F(PluginFamiliesTest, UpdateFileThatCannotBeWrittenKeepsItsContent) {
 TEST_F(PluginFamiliesTest, UpdateFileLeavesALinkAndWhatItPointsToAlone) {
   const std::string base = machine.LinkedTree("update_file");
   const clsIniFile item = Plugin("UpdateFile1=" + base + "\\file_link,alpha\r\n");
-  ctx.eraseMode = "erase";
+  ctx.run.mode = EraseMode::kErase;
   RunPluginItem(ctx, item);
   EXPECT_EQ(machine.ReadFile(base + "\\outside\\a.txt"), "alpha");
   std::uint32_t names = 0;  // the link and the file it leads to
@@ -217,7 +217,7 @@ TEST_F(PluginFamiliesTest, AnUnreadableItemRunsNothing) {
   LoadKey("\"Last\"=\"x\"\r\n");
   const clsIniFile item = Plugin("DelRegValue1=" + Key() + ",Last\r\n");
   faults.unopenable.insert(item.path());
-  ctx.eraseMode = "erase";
+  ctx.run.mode = EraseMode::kErase;
   RunPluginItem(ctx, item);
   EXPECT_EQ(Value("Last"), "x");
   EXPECT_TRUE(view.progress.empty());

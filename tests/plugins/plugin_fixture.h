@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "core/ini_file.h"
-#include "primitives/reg_api.h"
+#include "primitives/registry_eraser.h"
 #include "support/context_fixture.h"
 
 namespace quellorn::testing {

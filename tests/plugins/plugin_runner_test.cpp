@@ -25,8 +25,8 @@ TEST_F(PluginRunnerTest, RunsTheSelectedItemsOfBothFoldersOnTheirRows) {
   Item("plugins", "Unmarked.qk", "");
   Item("Custom", "Downloads.qk", "Selected = 0\r\n");
   OnlyItemRows();
-  ASSERT_EQ(ctx.taskCount, 3);
-  ctx.eraseMode = "erase";
+  ASSERT_EQ(ctx.run.taskCount, 3);
+  ctx.run.mode = EraseMode::kErase;
   int position = 0;
   RunPluginFolders(ctx, position);
   EXPECT_EQ(position, 3);
@@ -49,7 +49,7 @@ TEST_F(PluginRunnerTest, NumbersItsRowsAfterThoseAlreadyUsed) {
   ctx.settings.flag(Track::kAolCache) = 0;
   Addtask(ctx);
   int position = 2;
-  ctx.eraseMode = "test";
+  ctx.run.mode = EraseMode::kTest;
   RunPluginFolders(ctx, position);
   EXPECT_EQ(view.tasks.at(2).text, "Mine");
   EXPECT_EQ(view.tasks.at(2).status, "Done");
@@ -64,10 +64,10 @@ TEST_F(PluginRunnerTest, AnItemFileThatCannotBeReadIsNeitherListedNorRun) {
       Item("plugins", "Off.qk", "Selected = 1\r\nDelRegKey1=" + Key("Kept") + "\r\n");
   faults.unopenable.insert(item.path());
   OnlyItemRows();
-  EXPECT_EQ(ctx.taskCount, 0);
+  EXPECT_EQ(ctx.run.taskCount, 0);
   faults.unopenable.clear();
   faults.failingCall = {testing::CallKind::kOpen, 1};  // the run's first reading alone
-  ctx.eraseMode = "erase";
+  ctx.run.mode = EraseMode::kErase;
   int position = 0;
   RunPluginFolders(ctx, position);
   EXPECT_EQ(position, 0);
@@ -80,7 +80,7 @@ TEST_F(PluginRunnerTest, RunStartsOnlyAProgramLyingInThePluginsFolder) {
   machine.WriteFile(ProgramFile("evil.exe"), "outside the plugins folder");
   machine.WriteFile(ProgramFile("plugins\\tools\\tool.exe"), "in a subfolder");
   machine.MakeFolder(ProgramFile("plugins\\folder.exe"));
-  ctx.eraseMode = "erase";
+  ctx.run.mode = EraseMode::kErase;
   for (const std::string& run :
        {std::string("..\\evil.exe"), std::string("../evil.exe"), ProgramFile("evil.exe"),
         std::string("C:evil.exe"), std::string("tools\\tool.exe"), std::string("missing.exe"),
@@ -99,7 +99,7 @@ TEST_F(PluginRunnerTest, RunStartsOnlyAProgramLyingInThePluginsFolder) {
 
 TEST_F(PluginRunnerTest, RunWaitsForAnEraseRun) {
   machine.WriteFile(ProgramFile("plugins\\cleanup.exe"), "x");
-  ctx.eraseMode = "test";
+  ctx.run.mode = EraseMode::kTest;
   RunPluginItem(ctx, Plugin("Run=cleanup.exe\r\n"));
   EXPECT_TRUE(shell.starts.empty());
 }
@@ -118,7 +118,7 @@ TEST_F(PluginRunnerTest, EditorTestListsWhatWouldGoAndChangesNothing) {
                ",Session\r\nDelRegKey1=" + Key("Clipboard") + "\r\nDelRegKey2=" + Key("Missing") +
                "\r\nUpdateRegValue1=" + Key() + ",Folder,g\r\nDelFile1=" + Path("data\\*.tmp") +
                "\r\nUpdateFile1=" + Path("data\\list.txt") + ",recent\r\nRun=cleanup.exe\r\n");
-  ctx.eraseMode = "erase";  // what the last run left
+  ctx.run.mode = EraseMode::kErase;  // what the last run left
   testing::RecordingEditorList list;
   EXPECT_EQ(RunEditorTest(ctx, item, list), 6);
   EXPECT_EQ(list.lines,
@@ -129,7 +129,7 @@ TEST_F(PluginRunnerTest, EditorTestListsWhatWouldGoAndChangesNothing) {
                 "Erasing Registry Key: " + Key("Clipboard") + " <OK>",
                 "Erasing " + Path("data\\a.tmp") + " <OK>",
             }));
-  EXPECT_FALSE(ctx.editorTest);
+  EXPECT_FALSE(ctx.editorTest.active);
   EXPECT_EQ(Value("Name1"), "one");
   EXPECT_EQ(Value("Last"), "last");
   EXPECT_EQ(Value("Folder"), "f");
@@ -139,8 +139,8 @@ TEST_F(PluginRunnerTest, EditorTestListsWhatWouldGoAndChangesNothing) {
   EXPECT_EQ(machine.ReadFile(Path("data\\list.txt")), "recent\r\n");
   EXPECT_TRUE(shell.starts.empty());
   EXPECT_TRUE(view.progress.empty());
-  EXPECT_EQ(ctx.totals.registryKeys, 0);
-  EXPECT_EQ(ctx.totals.files, 0);
+  EXPECT_EQ(ctx.run.totals.registryKeys, 0);
+  EXPECT_EQ(ctx.run.totals.files, 0);
   EXPECT_FALSE(os.files.Exists(ProgramFile("syslog.txt")));
 }
 

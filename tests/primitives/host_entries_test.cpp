@@ -5,8 +5,8 @@
 #include <sys/stat.h>
 
 #include "core/context.h"
+#include "erasers/windows_erasers.h"
 #include "platform/portable/host_fd.h"
-#include "primitives/win_api.h"
 #include "support/machine_folder.h"
 #include "support/recording_run_view.h"
 #include "support/test_machine_files.h"
@@ -32,11 +32,11 @@ TEST(HostEntriesTest, TempEntriesNeverReachBeyondThemselves) {
                           "C:\\Documents and Settings");
   testing::RecordingRunView view;
   Context ctx{machine->platform(), view, "C:\\Program Files\\Quellorn"};
-  ctx.eraseMode = "erase";
+  ctx.run.mode = EraseMode::kErase;
   EraseWindowsTemp(ctx);
   EXPECT_EQ(folder.Read(joe / "My Documents" / "report.doc"), "report");
   EXPECT_TRUE(std::filesystem::exists(temp / "pipe"));
-  EXPECT_EQ(ctx.totals.files, 1);
+  EXPECT_EQ(ctx.run.totals.files, 1);
 }
 
 }  // namespace

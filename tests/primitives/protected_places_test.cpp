@@ -4,7 +4,7 @@
 
 #include "plugins/plugin_fixture.h"
 #include "plugins/plugin_runner.h"
-#include "primitives/file_api.h"
+#include "primitives/file_eraser.h"
 #include "primitives/reg_path.h"
 
 namespace quellorn {
@@ -28,9 +28,9 @@ class ProtectedPlacesTest : public testing::PluginTest {
     for (const char* file : kFiles)
       machine.WriteFile(Path(file), "kept");
   }
-  void Run(std::string_view mode, std::string_view line) {
+  void Run(EraseMode mode, std::string_view line) {
     view.progress.clear();
-    ctx.eraseMode = mode;
+    ctx.run.mode = mode;
     RunPluginItem(ctx, Plugin(std::string(line) + "\r\n"));
   }
   static constexpr std::string_view kShellFoldersPath =
@@ -58,7 +58,7 @@ TEST_F(ProtectedPlacesTest, FileActionsRefuseTheProgramsFilesAndWholeSystemFolde
       {Path("WINDOWS\\*.log"), "Erasing " + Path("WINDOWS\\old.log") + " <OK>"},
   };
   for (const auto& [line, shown] : cases) {
-    Run("erase", "DelFile1=" + line);
+    Run(EraseMode::kErase, "DelFile1=" + line);
     EXPECT_EQ(view.progress, std::vector<std::string>{shown}) << line;
   }
   for (const char* file : kFiles)
@@ -81,17 +81,19 @@ TEST_F(ProtectedPlacesTest, RegistryActionsRefuseARootAndTheKeysRightBelowOne) {
   const std::string top(kTop);
   const std::string refused = "Refused: " + top + " is a protected registry key";
   const struct {
-    std::string mode, line, shown;
+    EraseMode mode;
+    std::string line, shown;
   } cases[] = {
-      {"erase", "DelRegKey1=" + top, refused},
-      {"erase", "DelRegKey1=" + top + "\\", refused},
-      {"erase", "DelRegKeyList1=HKEY_CURRENT_USER\\,QuellornTest-Protected", refused},
+      {EraseMode::kErase, "DelRegKey1=" + top, refused},
+      {EraseMode::kErase, "DelRegKey1=" + top + "\\", refused},
+      {EraseMode::kErase, "DelRegKeyList1=HKEY_CURRENT_USER\\,QuellornTest-Protected", refused},
       // Keys no test may risk: a test run shows the refusal just the same.
-      {"test", "DelRegKey1=HKEY_LOCAL_MACHINE\\SOFTWARE",
+      {EraseMode::kTest, "DelRegKey1=HKEY_LOCAL_MACHINE\\SOFTWARE",
        "Test Mode: Refused: HKEY_LOCAL_MACHINE\\SOFTWARE is a protected registry key"},
-      {"test", "DelRegKey1=HKEY_CURRENT_USER\\",
+      {EraseMode::kTest, "DelRegKey1=HKEY_CURRENT_USER\\",
        "Test Mode: Refused: HKEY_CURRENT_USER is a protected registry key"},
-      {"erase", "DelRegKey1=" + top + "\\Below", "Erasing Registry Key: " + top + "\\Below <OK>"},
+      {EraseMode::kErase, "DelRegKey1=" + top + "\\Below",
+       "Erasing Registry Key: " + top + "\\Below <OK>"},
   };
   for (const auto& c : cases) {
     Run(c.mode, c.line);
@@ -100,7 +102,7 @@ TEST_F(ProtectedPlacesTest, RegistryActionsRefuseARootAndTheKeysRightBelowOne) {
   platform::RegKey key;
   EXPECT_EQ(platform::RegKey::Open(os.registry, platform::kCurrentUser, GetSubkeyPath(top), key),
             platform::kSuccess);
-  EXPECT_EQ(ctx.totals.registryKeys, 1);
+  EXPECT_EQ(ctx.run.totals.registryKeys, 1);
 }
 
 }  // namespace

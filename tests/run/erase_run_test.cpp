@@ -33,7 +33,7 @@ TEST_F(EraseRunTest, BrowserItemsThenPluginsRunOnTheirRowsInTaskOrder) {
   machine.WriteFile(ProgramFile("plugins\\Leftovers.qk"),
                     "[Info]\r\nSelected = 0\r\nDelFile1=" + Path("leftovers\\*.part") + "\r\n");
   Addtask(ctx);
-  ASSERT_EQ(ctx.taskCount, 4);
+  ASSERT_EQ(ctx.run.taskCount, 4);
 
   EraseNow(ctx);
   const std::vector<std::string> lines(view.progress.begin() + 1, view.progress.end() - 1);
@@ -51,8 +51,8 @@ TEST_F(EraseRunTest, BrowserItemsThenPluginsRunOnTheirRowsInTaskOrder) {
     EXPECT_EQ(task.status, "Done") << task.text;
   EXPECT_EQ(view.progressValues, (std::vector<int>{25, 50, 75, 100}));
   EXPECT_EQ(registry.flushes, 4) << "the registry is made to last after each item";
-  EXPECT_EQ(ctx.totals.files, 4);
-  EXPECT_FLOAT_EQ(ctx.totals.releasedKilobytes, 4.0f);
+  EXPECT_EQ(ctx.run.totals.files, 4);
+  EXPECT_FLOAT_EQ(ctx.run.totals.releasedKilobytes, 4.0f);
   EXPECT_FALSE(os.files.Exists(Path("leftovers\\x.part")));
 }
 

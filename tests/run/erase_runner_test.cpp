@@ -72,14 +72,14 @@ TEST_F(EraseRunnerTest, ResultWindowFollowsStealthAndSettingAndClosesItselfAfter
                 "\r\n\r\nRegistry Keys Erased: 0, Files Erased: 0 ,Released HD Space: 0. MB");
   EXPECT_FALSE(view.results[0].autoClose);
 
-  ctx.triggeredRun = true;
-  ctx.eraseMode = "erase";
+  ctx.run.triggered = true;
+  ctx.run.mode = EraseMode::kErase;
   EraseNow(ctx);
   ASSERT_EQ(view.results.size(), 2u);
   EXPECT_TRUE(view.results[1].autoClose);
   EXPECT_EQ(view.confirmations, 1) << "a triggered run asks nothing";
 
-  ctx.triggeredRun = false;
+  ctx.run.triggered = false;
   ctx.settings.stealth = 0;
   EraseNow(ctx);
   ctx.settings.stealth = 1;
@@ -91,11 +91,11 @@ TEST_F(EraseRunnerTest, ResultWindowFollowsStealthAndSettingAndClosesItselfAfter
 
 TEST_F(EraseRunnerTest, WarningOneSkipsTheConfirmation) {
   ctx.settingsFile.SaveSetting("General", "Warning", "1");
-  view.confirmAnswer = "";
+  view.confirmAnswer = EraseMode::kNone;
   Addtask(ctx);
   EraseNow(ctx);
   EXPECT_EQ(view.confirmations, 0);
-  EXPECT_EQ(ctx.eraseMode, "erase");
+  EXPECT_EQ(ctx.run.mode, EraseMode::kErase);
   EXPECT_NE(Log().find("Start to Erase"), std::string::npos);
 }
 
@@ -113,12 +113,12 @@ TEST_F(EraseRunnerTest, AFailedSaveOfTheSettingsIsReportedAndLosesNothing) {
 TEST_F(EraseRunnerTest, CancelErasesAndLogsNothing) {
   machine.WriteFile(ProgramFile("syslog.txt"), "before\r\n");
   view.progress = {"an earlier line"};
-  view.confirmAnswer = "";
+  view.confirmAnswer = EraseMode::kNone;
   Select({Track::kNetscapeCookies});
   EraseNow(ctx);
   EXPECT_EQ(Log(), "before\r\n");
   EXPECT_EQ(view.progress, std::vector<std::string>{"an earlier line"});
-  EXPECT_EQ(ctx.eraseMode, "");
+  EXPECT_EQ(ctx.run.mode, EraseMode::kNone);
   EXPECT_TRUE(view.trayExitEnabled);
   EXPECT_EQ(Setting("LastErased"), "unknown value");
   EXPECT_EQ(view.tasks[0].status, "");
@@ -135,7 +135,7 @@ TEST_F(EraseRunnerTest, LoggingOffLeavesTheLogByteForByte) {
 
 TEST_F(EraseRunnerTest, ConfirmationTestAndTestNowGiveTheSameRun) {
   Select({Track::kNetscapeCookies, Track::kOperaCookies});
-  view.confirmAnswer = "test";
+  view.confirmAnswer = EraseMode::kTest;
   EraseNow(ctx);
   const std::string fromConfirmation = Log();
   const auto progress = view.progress;
@@ -157,7 +157,7 @@ TEST_F(EraseRunnerTest, ConfirmationTestAndTestNowGiveTheSameRun) {
 TEST_F(EraseRunnerTest, TestRunsShowTheirResultAlwaysAndLeaveLastErasedAlone) {
   ctx.settings.stealth = 0;
   ctx.settings.Resultwin = 0;
-  ctx.triggeredRun = true;
+  ctx.run.triggered = true;
   Addtask(ctx);
   TestNow(ctx);
   TestNow(ctx);
@@ -167,7 +167,7 @@ TEST_F(EraseRunnerTest, TestRunsShowTheirResultAlwaysAndLeaveLastErasedAlone) {
   EXPECT_EQ(view.results[0].message,
             std::string(21, ' ') + "Test Completed Successfully!" + std::string(19, ' ') +
                 "\r\n\r\nRegistry Keys Scanned: 0, Files : 0 , HD Space: 0. MB");
-  EXPECT_FALSE(ctx.triggeredRun);
+  EXPECT_FALSE(ctx.run.triggered);
   EXPECT_EQ(Setting("LastErased"), "unknown value");
   EXPECT_EQ(view.status, "Test: Scanned Registry Keys: 0  Files: 0   HD Space: 0. MB");
   EXPECT_EQ(view.progressValues.back(), 100);
@@ -193,15 +193,15 @@ TEST_F(EraseRunnerTest, ARunRequestedDuringARunIsIgnored) {
   int requests = 0;
   view.onConfirm = [&] {
     ++requests;
-    ctx.triggeredRun = true;
+    ctx.run.triggered = true;
     EraseNow(ctx);
     TestNow(ctx);
-    ctx.triggeredRun = false;
+    ctx.run.triggered = false;
   };
   EraseNow(ctx);
   EXPECT_EQ(requests, 1);
   EXPECT_EQ(view.confirmations, 1);
-  EXPECT_FALSE(ctx.runActive);
+  EXPECT_FALSE(ctx.run.active);
   EXPECT_EQ(Log().find("Test Mode"), std::string::npos);
   EXPECT_EQ(Log().find("Start to Erase"), Log().rfind("Start to Erase")) << "one block only";
   view.onConfirm = nullptr;

@@ -24,7 +24,7 @@
 #include <sstream>
 
 #include "core/context.h"
-#include "core/os_api.h"
+#include "core/windows_info.h"
 #include "demo/demo_builder.h"
 #include "platform/reg_file.h"
 #include "primitives/reg_path.h"
@@ -188,7 +188,7 @@ Outcome RunItem(const fs::path& machineFolder, const Item& item, const CallFault
     EraseNow(ctx);
     outcome.calls = plan.calls;
     outcome.failedCalls = plan.failedCalls;
-    outcome.tasks = ctx.taskCount;
+    outcome.tasks = ctx.run.taskCount;
     for (const std::string& line : view.progress) {
       if (StillThere(real, line)) outcome.stillThere.push_back(line);
     }

@@ -20,7 +20,7 @@ class TaskListTest : public testing::ContextTest {
 TEST_F(TaskListTest, MissingSettingsListEveryBuiltInItemInRunOrder) {
   Addtask(ctx);
   ASSERT_EQ(view.tasks.size(), 24u);
-  EXPECT_EQ(ctx.taskCount, 24);
+  EXPECT_EQ(ctx.run.taskCount, 24);
   EXPECT_EQ(Texts().front(), "IE Location Bar|ie");
   EXPECT_EQ(view.tasks[7].text, "Netscape Cookies");
   EXPECT_EQ(view.tasks[11].icon, "Opera");
@@ -34,7 +34,7 @@ TEST_F(TaskListTest, NothingSelectedGivesAnEmptyList) {
   view.tasks = {{"stale", "", ""}};
   Addtask(ctx);
   EXPECT_TRUE(view.tasks.empty());
-  EXPECT_EQ(ctx.taskCount, 0);
+  EXPECT_EQ(ctx.run.taskCount, 0);
 }
 
 TEST_F(TaskListTest, PluginAndCustomItemsFollowBySelection) {
@@ -53,7 +53,7 @@ TEST_F(TaskListTest, PluginAndCustomItemsFollowBySelection) {
   EXPECT_EQ(Texts(),
             (std::vector<std::string>{"Windows Start Menu Run History|win", "|app", "Archiver|app",
                                       "b player|app", "folder|app", "My Temp|Cust"}));
-  EXPECT_EQ(ctx.taskCount, 6);
+  EXPECT_EQ(ctx.run.taskCount, 6);
 }
 
 }  // namespace

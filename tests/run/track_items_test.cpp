@@ -6,7 +6,7 @@
 
 #include "core/settings.h"
 #include "core/text_util.h"
-#include "primitives/reg_api.h"
+#include "primitives/registry_eraser.h"
 #include "run/erase_runner.h"
 #include "run/task_list.h"
 #include "support/fixtures.h"
@@ -166,8 +166,8 @@ TEST_F(TrackItemsTest, TestRunChangesNothingAnywhere) {
   const auto files = Files();
   const auto keys = Keys();
   TestNow(ctx);
-  EXPECT_GT(ctx.totals.files, 0);
-  EXPECT_GT(ctx.totals.registryKeys, 0);
+  EXPECT_GT(ctx.run.totals.files, 0);
+  EXPECT_GT(ctx.run.totals.registryKeys, 0);
   const auto after = Files();
   EXPECT_EQ(after.size(), files.size());
   for (const auto& [path, state] : files) {
@@ -194,10 +194,10 @@ TEST_F(TrackItemsTest, EraseRunTotalsAreWhatItRemoved) {
     ++removed;
     kilobytes += static_cast<double>(state.content.size()) / 1024;
   }
-  EXPECT_EQ(ctx.totals.files, removed);
-  EXPECT_NEAR(ctx.totals.releasedKilobytes, kilobytes, 0.01);
+  EXPECT_EQ(ctx.run.totals.files, removed);
+  EXPECT_NEAR(ctx.run.totals.releasedKilobytes, kilobytes, 0.01);
   // The typed address on the keep list is written back, so it is no entry removed.
-  EXPECT_EQ(ctx.totals.registryKeys, entries - RegistryEntries());
+  EXPECT_EQ(ctx.run.totals.registryKeys, entries - RegistryEntries());
   EXPECT_FALSE(after.contains(At("joe\\Cookies\\joe@ads[1].txt")));
   EXPECT_TRUE(after.contains(At("joe\\Cookies\\joe@bank[1].txt")));
   EXPECT_EQ(QueryValue(ctx, kCurrentUser, kValueKeys[0], "url1"), "http://firefox.com/");

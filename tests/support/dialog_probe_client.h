@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/win32/windows_api.h"
+#include "platform/win32/win32_base.h"
 #include "support/test_machine.h"
 
 namespace quellorn::testing {

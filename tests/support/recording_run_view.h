@@ -1,12 +1,21 @@
 #pragma once
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "core/run_view.h"
 
-namespace quellorn::testing {
+namespace quellorn {
+
+// Names a mode in a failed expectation.
+inline std::ostream& operator<<(std::ostream& out, EraseMode mode) {
+  constexpr const char* kNames[] = {"none", "test", "erase"};
+  return out << kNames[static_cast<int>(mode)];
+}
+
+namespace testing {
 
 // A RunView that remembers what a run showed, for tests to read back.
 class RecordingRunView : public RunView {
@@ -22,7 +31,7 @@ class RecordingRunView : public RunView {
     bool autoClose = false;
   };
 
-  std::string confirmAnswer = "erase";  // what the confirmation window answers
+  EraseMode confirmAnswer = EraseMode::kErase;  // what the confirmation window answers
   int confirmations = 0;
   std::vector<std::string> progress;
   std::string status;
@@ -39,7 +48,7 @@ class RecordingRunView : public RunView {
   std::function<void()> onYield;    // runs at each yield, as window events would
   std::function<void()> onConfirm;  // runs while the confirmation window is open
 
-  std::string ConfirmErase() override {
+  EraseMode ConfirmErase() override {
     ++confirmations;
     if (onConfirm) onConfirm();
     return confirmAnswer;
@@ -78,4 +87,5 @@ struct RecordingEditorList : EditorTestList {
   void AddLine(const std::string& line) override { lines.push_back(line); }
 };
 
-}  // namespace quellorn::testing
+}  // namespace testing
+}  // namespace quellorn

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/win32_base.h"
 #include "platform/win32/win32_platform.h"
-#include "platform/win32/windows_api.h"
 #include "support/test_machine.h"
 #include "support/test_machine_files.h"
 #include "support/undoing_registry.h"

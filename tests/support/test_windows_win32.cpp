@@ -4,8 +4,8 @@
 #include <set>
 #include <string>
 
+#include "platform/win32/win32_base.h"
 #include "platform/win32/window_handle.h"
-#include "platform/win32/windows_api.h"
 #include "support/display_check.h"
 #include "support/test_windows.h"
 

@@ -13,10 +13,10 @@ class EraseNowWindowTest : public testing::ContextTest {};
 TEST_F(EraseNowWindowTest, EachButtonAnswersItsModeAndCloses) {
   const struct {
     void (ui::EraseNowWindow::*click)();
-    const char* answer;
-  } cases[] = {{&ui::EraseNowWindow::OnStart, "erase"},
-               {&ui::EraseNowWindow::OnTest, "test"},
-               {&ui::EraseNowWindow::OnCancel, ""}};
+    EraseMode answer;
+  } cases[] = {{&ui::EraseNowWindow::OnStart, EraseMode::kErase},
+               {&ui::EraseNowWindow::OnTest, EraseMode::kTest},
+               {&ui::EraseNowWindow::OnCancel, EraseMode::kNone}};
   for (const auto& c : cases) {
     ui::EraseNowWindow window(ctx);
     EXPECT_FALSE(window.closed());
@@ -39,7 +39,7 @@ TEST_F(EraseNowWindowTest, TheBoxIsRememberedAtEachClickAndSkipsTheNextConfirmat
   ctx.settings.trackFlags.fill(1);
   EraseNow(ctx);
   EXPECT_EQ(view.confirmations, 0);
-  EXPECT_EQ(ctx.eraseMode, "erase");
+  EXPECT_EQ(ctx.run.mode, EraseMode::kErase);
 }
 
 TEST_F(EraseNowWindowTest, ShowsItsTextsAndOpensHelp) {

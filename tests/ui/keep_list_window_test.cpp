@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "browsers/ie_api.h"
-#include "primitives/reg_api.h"
+#include "erasers/ie_erasers.h"
+#include "primitives/registry_eraser.h"
 #include "support/profile_fixture.h"
 #include "support/xp_hive.h"
 
@@ -160,12 +160,12 @@ TEST_F(KeepListWindowTest, OkWritesWhatTheErasersReadAndCancelWritesNothing) {
     window.Ok();
   }
   EXPECT_EQ(machine.ReadFile(ProgramFile("url.txt")), "http://firefox.com/\r\n");
-  ctx.eraseMode = "erase";
+  ctx.run.mode = EraseMode::kErase;
   EraseTypedUrls(ctx);
   EXPECT_EQ(QueryValue(ctx, platform::kCurrentUser,
                        "Software\\Microsoft\\Internet Explorer\\TypedURLs", "url1"),
             "http://firefox.com/");
-  EXPECT_EQ(ctx.totals.registryKeys, 1);
+  EXPECT_EQ(ctx.run.totals.registryKeys, 1);
 }
 
 TEST_F(KeepListWindowTest, OkLeavesAListThatCouldNotBeReadAsItWas) {

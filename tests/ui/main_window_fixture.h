@@ -39,8 +39,8 @@ class MainWindowTest : public PlatformTest {
 
   TestWindows windows{machine};
   RecordingHost host;
-  ui::MainWindow window{os, programFolder, host};
-  Context& ctx = window.context();
+  Context ctx{os, programFolder};
+  ui::MainWindow window{ctx, host};
   platform::Desktop& desktop = os.desktop;
 };
 

@@ -38,7 +38,8 @@ TEST_F(MainWindowRunTest, AskingToCloseDuringARunClosesWhenItEnds) {
     SCOPED_TRACE(i);
     testing::RecordingHost caseHost;
     caseHost.window = windows.Open("Quellorn.Test", "case", ShowStyle::kHidden);
-    ui::MainWindow caseWindow(os, programFolder, caseHost);
+    Context caseWindowCtx(os, programFolder);
+    ui::MainWindow caseWindow(caseWindowCtx, caseHost);
     caseWindow.context().settings = ctx.settings;
     caseWindow.context().settings.clearlog = 1;
     caseWindow.Load();
@@ -84,7 +85,8 @@ TEST_F(MainWindowRunTest, TheSessionMayNotEndUnderARun) {
 
   testing::RecordingHost idleHost;
   idleHost.window = windows.Open("Quellorn.Test", "idle", ShowStyle::kHidden);
-  ui::MainWindow idle(os, programFolder, idleHost);
+  Context idleCtx(os, programFolder);
+  ui::MainWindow idle(idleCtx, idleHost);
   idle.SetTriggers(&triggers);
   idle.Load();
   EXPECT_EQ(idle.Hook(kQueryEndSession, 0, 0), std::nullopt) << "passed on";
@@ -118,8 +120,8 @@ TEST_F(MainWindowRunTest, ButtonsComeBackAfterARun) {
 // A triggered run's result closes by itself after a while; the user's run leaves it open.
 TEST_F(MainWindowRunTest, ResultOfATriggeredRunClosesByItself) {
   ctx.settings.Resultwin = 1;
-  ctx.triggeredRun = true;
-  ctx.eraseMode = "erase";
+  ctx.run.triggered = true;
+  ctx.run.mode = EraseMode::kErase;
   window.ClickTray(TrayEntry::kEraseNow);  // leaves the flag as the trigger set it
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].heading, "Task Completed");
@@ -145,7 +147,8 @@ TEST_F(MainWindowRunTest, ClosingEmptiesTheLogOnlyWithLogOptionOne) {
     SCOPED_TRACE(option);
     testing::RecordingHost caseHost;
     caseHost.window = windows.Open("Quellorn.Test", "case", ShowStyle::kHidden);
-    ui::MainWindow caseWindow(os, programFolder, caseHost);
+    Context caseWindowCtx(os, programFolder);
+    ui::MainWindow caseWindow(caseWindowCtx, caseHost);
     caseWindow.context().settings.clearlog = option;
     caseWindow.context().settings.stealth = 1;
     caseWindow.Load();
@@ -174,7 +177,8 @@ TEST_F(MainWindowRunTest, AMinStartHandsTheLoadedWindowToTheTriggers) {
   } triggers;
   testing::RecordingHost minHost;
   minHost.window = windows.Open("Quellorn.Test", "min", ShowStyle::kHidden);
-  ui::MainWindow started(os, programFolder, minHost);
+  Context startedCtx(os, programFolder);
+  ui::MainWindow started(startedCtx, minHost);
   triggers.window = &started;
   started.SetTriggers(&triggers);
   started.context().settings.trackFlags.fill(1);

@@ -26,7 +26,7 @@ TEST_F(MainWindowLoadTest, ShowsTheTaskListTitleAndLastErase) {
   EXPECT_EQ(window.tasks()[17].text, "AOL history");
   EXPECT_EQ(window.tasks()[24].text, "Mine");
   EXPECT_EQ(window.tasks()[24].icon, "Cust");
-  EXPECT_EQ(ctx.taskCount, 25);
+  EXPECT_EQ(ctx.run.taskCount, 25);
   EXPECT_EQ(window.status(), "Last Erased at: unknown value");
   EXPECT_FALSE(window.progressBarVisible());
   EXPECT_TRUE(HotKeyHeld(ui::MainWindow::kBossKeyId, 0x20));
@@ -57,7 +57,8 @@ TEST_F(MainWindowLoadTest, StartArgumentAndStealthDecideWhatIsSeen) {
     SCOPED_TRACE(std::string(c.argument) + " stealth " + std::to_string(c.stealth));
     testing::RecordingHost caseHost;
     caseHost.window = windows.Open("Quellorn.Test", "case", ShowStyle::kHidden);
-    ui::MainWindow caseWindow(os, programFolder, caseHost);
+    Context caseWindowCtx(os, programFolder);
+    ui::MainWindow caseWindow(caseWindowCtx, caseHost);
     caseWindow.context().settings.trackFlags.fill(1);
     caseWindow.context().settings.stealth = c.stealth;
     caseWindow.context().startArgument = c.argument;

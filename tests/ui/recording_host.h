@@ -20,7 +20,7 @@ class RecordingHost : public ui::MainWindowHost {
   };
 
   platform::WindowHandle window = 0;
-  std::string confirmAnswer = "erase";
+  EraseMode confirmAnswer = EraseMode::kErase;
   int confirmations = 0;
   std::vector<Message> messages;
   std::set<ui::MessageId> openMessages;
@@ -46,7 +46,7 @@ class RecordingHost : public ui::MainWindowHost {
     waits.push_back(time);
     PumpMessages();
   }
-  std::string ConfirmErase() override {
+  EraseMode ConfirmErase() override {
     ++confirmations;
     return confirmAnswer;
   }

@@ -10,7 +10,7 @@
 #include "core/file_text.h"
 #include "core/ini_file.h"
 #include "platform/text_encoding.h"
-#include "platform/win32/windows_api.h"
+#include "platform/win32/win32_base.h"
 #include "support/context_fixture.h"
 
 namespace quellorn {

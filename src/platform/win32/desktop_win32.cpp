@@ -4,8 +4,8 @@
 #include <iterator>
 
 #include "platform/key_notation.h"
+#include "platform/win32/win32_base.h"
 #include "platform/win32/window_handle.h"
-#include "platform/win32/windows_api.h"
 
 namespace quellorn::platform {
 

@@ -2,8 +2,8 @@
 #include <iterator>
 
 #include "platform/win32/desktop_win32.h"
+#include "platform/win32/win32_base.h"
 #include "platform/win32/window_handle.h"
-#include "platform/win32/windows_api.h"
 
 namespace quellorn::platform {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/file_system.h"
-#include "platform/win32/windows_api.h"
+#include "platform/win32/win32_base.h"
 
 namespace quellorn::platform::win32 {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/status.h"
-#include "platform/win32/windows_api.h"
+#include "platform/win32/win32_base.h"
 
 namespace quellorn::platform::win32 {
 

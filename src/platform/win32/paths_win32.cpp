@@ -4,7 +4,7 @@
 #include <climits>
 #include <utility>
 
-#include "platform/win32/windows_api.h"
+#include "platform/win32/win32_base.h"
 
 namespace quellorn::platform::win32 {
 

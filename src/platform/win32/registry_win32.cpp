@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/win32/windows_api.h"
+#include "platform/win32/win32_base.h"
 
 namespace quellorn::platform {
 

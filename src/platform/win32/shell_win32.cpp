@@ -5,7 +5,7 @@
 #include "platform/win32/find_win32.h"
 #include "platform/win32/link_safe_win32.h"
 #include "platform/win32/paths_win32.h"
-#include "platform/win32/windows_api.h"
+#include "platform/win32/win32_base.h"
 
 namespace quellorn::platform {
 

@@ -1,6 +1,6 @@
 #include "platform/win32/system_info_win32.h"
 
-#include "platform/win32/windows_api.h"
+#include "platform/win32/win32_base.h"
 
 namespace quellorn::platform {
 

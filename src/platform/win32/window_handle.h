@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "platform/desktop.h"
-#include "platform/win32/windows_api.h"
+#include "platform/win32/win32_base.h"
 
 namespace quellorn::platform::win32 {
 

@@ -1,7 +1,7 @@
 #include "ui/win32/about_view.h"
 
 #include "core/context.h"
-#include "core/os_api.h"
+#include "ui/program_documents.h"
 #include "ui/win32/controls.h"
 #include "ui/win32/picture.h"
 #include "ui/win32/text_size.h"

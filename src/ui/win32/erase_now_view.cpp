@@ -57,8 +57,9 @@ void EraseNowView::Build() {
   SetDefaultButton(kStart);
 }
 
-std::string EraseNowView::Ask(HWND owner) {
-  if (!CreateSkinned(L"Quellorn.EraseNow", EraseNowWindow::kCaption, owner)) return "";
+EraseMode EraseNowView::Ask(HWND owner) {
+  if (!CreateSkinned(L"Quellorn.EraseNow", EraseNowWindow::kCaption, owner))
+    return EraseMode::kNone;
   Build();
   loop_.AddWindow(hwnd());
   EnableWindow(owner, FALSE);

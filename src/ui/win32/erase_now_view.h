@@ -13,9 +13,8 @@ class EraseNowView : public SkinnedWindow {
  public:
   EraseNowView(const SkinArt& art, MessageLoop& loop, Context& ctx);
 
-  // Shows the window and waits for the answer: "erase", "test" or "" (also when the program
-  // ends meanwhile).
-  std::string Ask(HWND owner);
+  // Shows the window and waits for the answer (kNone also when the program ends meanwhile).
+  EraseMode Ask(HWND owner);
 
  private:
   void Build();

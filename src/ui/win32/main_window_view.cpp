@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "core/os_api.h"
 #include "run/second_copy.h"
+#include "ui/program_documents.h"
 #include "ui/win32/controls.h"
 #include "ui/win32/erase_now_view.h"
 #include "ui/win32/picture.h"
@@ -59,11 +59,8 @@ void ScrollDown(HWND list) {
 
 }  // namespace
 
-MainWindowView::MainWindowView(const SkinArt& art, MessageLoop& loop, platform::Platform& os,
-                               std::string programFolder)
-    : SkinnedWindow(art, SkinStyle::kMain, kWidth, kHeight),
-      loop_(loop),
-      model_(os, std::move(programFolder), *this) {}
+MainWindowView::MainWindowView(const SkinArt& art, MessageLoop& loop, Context& ctx)
+    : SkinnedWindow(art, SkinStyle::kMain, kWidth, kHeight), loop_(loop), model_(ctx, *this) {}
 
 bool MainWindowView::Open() {
   static const std::wstring className = Wide(kMainWindowClass);
@@ -180,7 +177,7 @@ void MainWindowView::ProgressChanged(ListChange change, std::size_t) {
 // they are shown at its next pass of the message loop, all at once: updating the controls line by
 // line would cost far more than the run itself.
 void MainWindowView::ShowLater() {
-  if (!model_.context().runActive) ShowNow();
+  if (!model_.context().run.active) ShowNow();
 }
 
 void MainWindowView::ShowNow() {
@@ -248,7 +245,7 @@ void MainWindowView::PumpMessagesFor(std::chrono::milliseconds time) {
   loop_.PumpFor(time);
 }
 
-std::string MainWindowView::ConfirmErase() {
+EraseMode MainWindowView::ConfirmErase() {
   EraseNowView confirmation(art(), loop_, model_.context());
   return confirmation.Ask(hwnd());
 }

@@ -17,8 +17,7 @@ namespace quellorn::ui::win32 {
 // ALT+A bring it back.
 class MainWindowView : public SkinnedWindow, public MainWindowHost {
  public:
-  MainWindowView(const SkinArt& art, MessageLoop& loop, platform::Platform& os,
-                 std::string programFolder);
+  MainWindowView(const SkinArt& art, MessageLoop& loop, Context& ctx);
   // The window goes before the objects it reports to.
   ~MainWindowView() override { Destroy(); }
 
@@ -34,7 +33,7 @@ class MainWindowView : public SkinnedWindow, public MainWindowHost {
   void Focus() override;
   void PumpMessages() override;
   void PumpMessagesFor(std::chrono::milliseconds time) override;
-  std::string ConfirmErase() override;
+  EraseMode ConfirmErase() override;
   MessageId ShowMessage(const std::string& heading, const std::string& text) override;
   bool IsMessageOpen(MessageId message) override;
   void CloseMessage(MessageId message) override;

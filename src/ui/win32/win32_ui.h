@@ -2,8 +2,8 @@
 
 // The Windows user interface's view of the API: <windows.h> through the platform's one header,
 // the common controls, and owners for the handles windows use.
+#include "platform/win32/win32_base.h"
 #include "platform/win32/window_handle.h"
-#include "platform/win32/windows_api.h"
 // Needs <windows.h> before it.
 #include <commctrl.h>
 

@@ -1,0 +1,69 @@
+#include "erasers/aol.h"
+
+#include <gtest/gtest.h>
+
+#include "erasers/browser_fixture.h"
+
+namespace quellorn {
+namespace {
+
+class AolTest : public testing::BrowserTest {
+ protected:
+  void Register(std::string_view appPath) {
+    machine.LoadReg(
+        "Windows Registry Editor Version 5.00\r\n\r\n"
+        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\America Online\\AOL\\CurrentVersion]\r\n"
+        "\"appPath\"=\"" +
+        std::string(appPath) + "\"\r\n");
+  }
+  std::string Organize(std::string_view name) const {
+    return Path("AOL\\organize\\" + std::string(name));
+  }
+};
+
+TEST_F(AolTest, LocationBarTakesTheAddressFilesOfTheOrganizeFolder) {
+  Register("$ROOT\\\\AOL");
+  Make("AOL\\organize\\joe.ARL");
+  Make("AOL\\organize\\ann.arl");
+  Make("AOL\\organize\\joe.aut");
+  Make("AOL\\organize\\sub\\old.ARL");
+  ctx.run.mode = EraseMode::kErase;
+  ctx.settings.antirecover = 1;
+  EraseAOLLocationBar(ctx);
+  EXPECT_EQ(SortedLines(), (std::vector<std::string>{"Erasing " + Organize("ann.arl") + " <OK>",
+                                                     "Erasing " + Organize("joe.ARL") + " <OK>"}));
+  EXPECT_EQ(Names("AOL\\organize"), (std::vector<std::string>{"joe.aut", "sub"}));
+  EXPECT_TRUE(Exists("AOL\\organize\\sub\\old.ARL"));
+}
+
+TEST_F(AolTest, CacheTreeGoesBeforeTheAutFiles) {
+  Register("$ROOT\\\\AOL");
+  Make("AOL\\organize\\CACHE\\page1.art");
+  Make("AOL\\organize\\CACHE\\deep\\page2.art");
+  Make("AOL\\organize\\joe.aut");
+  Make("AOL\\organize\\main.idx");
+  ctx.run.mode = EraseMode::kTest;
+  EraseAOLCache(ctx);
+  ASSERT_EQ(Lines().size(), 3u);
+  EXPECT_EQ(Lines().back(), "Test Mode: Erasing " + Organize("joe.aut") + " <OK>");
+  ctx.run.mode = EraseMode::kErase;
+  ctx.settings.antirecover = 1;
+  EraseAOLCache(ctx);
+  EXPECT_EQ(Names("AOL\\organize"), (std::vector<std::string>{"CACHE", "main.idx"}));
+  EXPECT_EQ(Names("AOL\\organize\\CACHE"), std::vector<std::string>{"deep"});
+  EXPECT_TRUE(Names("AOL\\organize\\CACHE\\deep").empty());
+  EXPECT_EQ(ctx.run.totals.files, 6);
+}
+
+TEST_F(AolTest, AnUnregisteredClientErasesNothing) {
+  Make("AOL\\organize\\joe.ARL");
+  EraseAOLLocationBar(ctx);
+  Register("");
+  EraseAOLLocationBar(ctx);
+  EraseAOLCache(ctx);
+  EXPECT_TRUE(Lines().empty());
+  EXPECT_TRUE(Exists("AOL\\organize\\joe.ARL"));
+}
+
+}  // namespace
+}  // namespace quellorn

@@ -1,0 +1,333 @@
+#include "erasers/ie_erasers.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/text_util.h"
+#include "primitives/registry_eraser.h"
+#include "support/profile_fixture.h"
+#include "support/xp_hive.h"
+
+namespace quellorn {
+namespace {
+
+using Lines = std::vector<std::string>;
+using platform::kCurrentUser;
+
+constexpr std::string_view kTypedUrls = "Software\\Microsoft\\Internet Explorer\\TypedURLs";
+constexpr const char* kFirefox = "http://firefox.com/";
+constexpr const char* kMicrosoft = "http://go.microsoft.com/fwlink/?LinkId=69157";
+
+// The real XP user's shell folders and typed addresses, his profile below the root.
+class IeErasersTest : public testing::ProfileTest {
+ protected:
+  IeErasersTest() {
+    machine.LoadReg(testing::XpUserKeys({testing::kXpShellFolders, testing::kXpTypedUrls}));
+  }
+  std::string Line(std::string_view text) {
+    return std::string(ctx.erasing() ? "" : "Test Mode: ") + std::string(text);
+  }
+  std::string Erasing(std::string_view relative) {
+    return Line("Erasing " + At(relative) + " <OK>");
+  }
+  std::string Typed(const std::string& name) {
+    return QueryValue(ctx, kCurrentUser, kTypedUrls, name);
+  }
+  // As a file another program holds open: it can be neither opened, renamed nor deleted.
+  void Lock(std::string_view relative) {
+    faults.unopenable.insert(At(relative));
+    faults.unrenamable.insert(At(relative));
+    faults.undeletable.insert(At(relative));
+  }
+};
+
+TEST_F(IeErasersTest, TypedAddressesWithoutAKeepListAllGo) {
+  for (EraseMode mode : {EraseMode::kTest, EraseMode::kErase}) {
+    ctx.run.mode = mode;
+    EraseTypedUrls(ctx);
+    EXPECT_EQ(Log().ends_with(
+                  Line("Erasing Registry Key Value: " + std::string(kMicrosoft) + " <OK>\r\n")),
+              true)
+        << Log();
+  }
+  EXPECT_EQ(view.progress,
+            (Lines{"Test Mode: Erasing Registry Key Value: http://firefox.com/ <OK>",
+                   "Test Mode: Erasing Registry Key Value: " + std::string(kMicrosoft) + " <OK>",
+                   "Erasing Registry Key Value: http://firefox.com/ <OK>",
+                   "Erasing Registry Key Value: " + std::string(kMicrosoft) + " <OK>"}));
+  EXPECT_EQ(ctx.run.totals.registryKeys, 4);
+  EXPECT_EQ(EnumValues(ctx, kCurrentUser, kTypedUrls), "");
+}
+
+TEST_F(IeErasersTest, AnAddressWhoseDeletionFailsIsNeitherCountedNorReported) {
+  ctx.run.mode = EraseMode::kErase;
+  faults.failingCall = {testing::CallKind::kRegDelete, 1};
+  EraseTypedUrls(ctx);
+  EXPECT_EQ(view.progress,
+            Lines{"Erasing Registry Key Value: " + std::string(kMicrosoft) + " <OK>"});
+  EXPECT_EQ(ctx.run.totals.registryKeys, 1);
+  EXPECT_EQ(Typed("url1"), kFirefox);
+}
+
+TEST_F(IeErasersTest, KeptAddressesComeBackInKeepListOrder) {
+  machine.WriteFile(ProgramFile("Url.txt"), "http://example.org/\r\nhttp://firefox.com/\r\n");
+  ctx.run.mode = EraseMode::kTest;
+  EraseTypedUrls(ctx);
+  EXPECT_EQ(Typed("url1"), kFirefox);
+  EXPECT_EQ(Typed("url2"), kMicrosoft);
+  EXPECT_EQ(EnumValues(ctx, kCurrentUser, kTypedUrls), "url1,url2,");
+
+  view.progress.clear();
+  ctx.run.mode = EraseMode::kErase;
+  EraseTypedUrls(ctx);
+  EXPECT_EQ(EnumValues(ctx, kCurrentUser, kTypedUrls), "url1,url2,");
+  EXPECT_EQ(Typed("url1"), "http://example.org/");
+  EXPECT_EQ(Typed("url2"), kFirefox);
+  EXPECT_EQ(view.progress,
+            Lines{"Erasing Registry Key Value: " + std::string(kMicrosoft) + " <OK>"});
+  EXPECT_EQ(ctx.run.totals.registryKeys, 2);
+}
+
+TEST_F(IeErasersTest, KeepEntriesMatchInTheirLetterCaseAndBlankLinesKeepTheirNumber) {
+  machine.WriteFile(ProgramFile("url.txt"),
+                    "HTTP://FIREFOX.COM/\r\n\r\n" + std::string(kMicrosoft) + "\r\n");
+  ctx.run.mode = EraseMode::kErase;
+  EraseTypedUrls(ctx);
+  EXPECT_EQ(view.progress, Lines{"Erasing Registry Key Value: http://firefox.com/ <OK>"});
+  EXPECT_EQ(EnumValues(ctx, kCurrentUser, kTypedUrls), "url1,url2,url3,");
+  EXPECT_EQ(Typed("url1"), "HTTP://FIREFOX.COM/");
+  EXPECT_EQ(Typed("url2"), "");
+  EXPECT_EQ(Typed("url3"), kMicrosoft);
+}
+
+// Kept addresses that must swap places: wherever a write fails, every one is still there.
+TEST_F(IeErasersTest, NoWriteThatFailsLosesAKeptAddress) {
+  machine.WriteFile(ProgramFile("Url.txt"),
+                    std::string(kMicrosoft) + "\r\n" + kFirefox + "\r\nhttp://example.org/\r\n");
+  ctx.run.mode = EraseMode::kErase;
+  for (int n = 1;; ++n) {
+    ASSERT_LE(n, 8) << "some write fails in every run";
+    const std::string key = "HKEY_CURRENT_USER\\" + std::string(kTypedUrls) + "]\r\n";
+    Reg("[-" + key + "\r\n[" + key + "\"url1\"=\"" + kFirefox + "\"\r\n\"url2\"=\"" + kMicrosoft +
+        "\"\r\n");
+    faults.failingCall = {testing::CallKind::kRegSet, n};
+    faults.calls = {};
+    faults.failedCalls = 0;
+    EraseTypedUrls(ctx);
+    const std::string values = EnumValues(ctx, kCurrentUser, kTypedUrls);
+    Lines held;
+    for (const std::string& name : SplitText(values, ","))
+      if (!name.empty()) held.push_back(Typed(name));
+    for (const char* kept : {kFirefox, kMicrosoft}) {
+      EXPECT_NE(std::find(held.begin(), held.end(), kept), held.end()) << n << " " << kept;
+    }
+    if (faults.failedCalls > 0) continue;
+    EXPECT_EQ(values, "url1,url2,url3,");
+    EXPECT_EQ(held, (Lines{kMicrosoft, kFirefox, "http://example.org/"}));
+    break;
+  }
+}
+
+class CookiesTest : public IeErasersTest {
+ protected:
+  CookiesTest() {
+    machine.WriteFile(ProgramFile("Cookies.txt"), "joe@bank[1].txt\r\n");
+    Make("joe\\Cookies\\joe@ads[1].txt", std::string(1024, 'a'));
+    Make("joe\\Cookies\\joe@bank[1].txt", "session");
+    Make("joe\\Cookies\\index.dat", std::string(16384, 'i'));
+    Make("WINDOWS\\cookies\\joe@old[1].txt", std::string(512, 'o'));
+  }
+};
+
+TEST_F(CookiesTest, KeptCookiesAndTheIndexStay) {
+  for (EraseMode mode : {EraseMode::kTest, EraseMode::kErase}) {
+    ctx.run.mode = mode;
+    ctx.run.totals = {};
+    view.progress.clear();
+    EraseIECookies(ctx);
+    EXPECT_EQ(view.progress, (Lines{Erasing("joe\\Cookies\\joe@ads[1].txt"),
+                                    Erasing("WINDOWS\\cookies\\joe@old[1].txt")}));
+    EXPECT_EQ(ctx.run.totals.files, 2);
+    EXPECT_FLOAT_EQ(ctx.run.totals.releasedKilobytes, 1.5f);
+  }
+  EXPECT_FALSE(Exists("joe\\Cookies\\joe@ads[1].txt"));
+  EXPECT_FALSE(Exists("WINDOWS\\cookies\\joe@old[1].txt"));
+  EXPECT_EQ(Read("joe\\Cookies\\joe@bank[1].txt"), "session");
+  EXPECT_EQ(Read("joe\\Cookies\\index.dat"), std::string(16384, 'i'));
+}
+
+TEST_F(CookiesTest, CookieThatCannotGoIsNotCounted) {
+  Lock("joe\\Cookies\\joe@ads[1].txt");
+  ctx.run.mode = EraseMode::kErase;
+  EraseIECookies(ctx);
+  EXPECT_EQ(view.progress, Lines{Erasing("WINDOWS\\cookies\\joe@old[1].txt")});
+  EXPECT_EQ(ctx.run.totals.files, 1);
+  EXPECT_FLOAT_EQ(ctx.run.totals.releasedKilobytes, 0.5f);
+}
+
+TEST_F(CookiesTest, WithoutTheCookiesValueNeitherFolderIsVisited) {
+  for (const char* cookies : {static_cast<const char*>(nullptr), ""}) {
+    ShellFolders({{"Cookies", cookies}});
+    ctx.run.mode = EraseMode::kErase;
+    EraseIECookies(ctx);
+  }
+  EXPECT_TRUE(Exists("joe\\Cookies\\joe@ads[1].txt"));
+  EXPECT_TRUE(Exists("WINDOWS\\cookies\\joe@old[1].txt"));
+  EXPECT_TRUE(view.progress.empty());
+}
+
+// An unreadable keep list is no empty one: all it may keep stays, and the run says why.
+TEST_F(CookiesTest, KeepListThatCannotBeReadLeavesItsTracesAlone) {
+  Reg("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\IE Setup\\Setup]\r\n\"Path\"=\"$ROOT\\\\IE\"\r\n");
+  Make("IE\\PLUGINS\\npqtplugin.dll");
+  const std::pair<const char*, void (*)(Context&)> cases[] = {{"Url.txt", EraseTypedUrls},
+                                                              {"Cookies.txt", EraseIECookies},
+                                                              {"Plugins.txt", EraseIEPlugins}};
+  for (EraseMode mode : {EraseMode::kTest, EraseMode::kErase}) {
+    ctx.run.mode = mode;
+    for (const auto& [keepList, erase] : cases) {
+      machine.WriteFile(ProgramFile(keepList), "kept\r\n");
+      faults.unopenable = {ProgramFile(keepList)};
+      view.progress.clear();
+      erase(ctx);
+      const std::string line = Line("Could not read " + ProgramFile(keepList) +
+                                    ": kept entries are left alone <Failed>");
+      EXPECT_EQ(view.progress, Lines{line});
+      EXPECT_TRUE(Log().ends_with(line + "\r\n"));
+    }
+  }
+  EXPECT_EQ(EnumValues(ctx, kCurrentUser, kTypedUrls), "url1,url2,");
+  EXPECT_TRUE(Exists("joe\\Cookies\\joe@ads[1].txt"));
+  EXPECT_TRUE(Exists("WINDOWS\\cookies\\joe@old[1].txt"));
+  EXPECT_TRUE(Exists("IE\\PLUGINS\\npqtplugin.dll"));
+  EXPECT_EQ(ctx.run.totals.files, 0);
+}
+
+class CacheTest : public IeErasersTest {
+ protected:
+  static constexpr const char* kContent =
+      "joe\\Local Settings\\Temporary Internet Files\\Content.IE5";
+  CacheTest() {
+    Make(std::string(kContent) + "\\index.dat", std::string(2048, 'i'));
+    Make(std::string(kContent) + "\\ABCD1234\\page[1].htm", std::string(1024, 'p'));
+    Make(std::string(kContent) + "\\ABCD1234\\logo[1].gif", std::string(512, 'g'));
+    Make("WINDOWS\\Temporary Internet Files\\Content.IE5\\WXYZ\\old[1].htm", std::string(512, 'o'));
+  }
+  static constexpr const char* kClosing = "Erasing Internet Cache Files < OK > ";
+};
+
+TEST_F(CacheTest, SecureEraseShowsEveryFileAndRemovesTheCacheFolders) {
+  ctx.run.mode = EraseMode::kErase;
+  EraseIECache(ctx);
+  EXPECT_EQ(ctx.run.totals.files, 4);
+  EXPECT_FLOAT_EQ(ctx.run.totals.releasedKilobytes, 4.0f);
+  EXPECT_EQ(view.progress.size(), 7u);  // four files, two folders, the closing line
+  EXPECT_EQ(view.progress.back(), kClosing);
+  EXPECT_TRUE(Log().ends_with(std::string(kClosing) + "\r\n"));
+  EXPECT_TRUE(Exists(kContent));
+  EXPECT_FALSE(Exists(std::string(kContent) + "\\ABCD1234"));
+  EXPECT_FALSE(Exists("WINDOWS\\Temporary Internet Files\\Content.IE5\\WXYZ"));
+}
+
+TEST_F(CacheTest, PlainDeleteCountsAllButTheIndexAndErasesQuietly) {
+  ctx.settings.antirecover = 1;
+  for (EraseMode mode : {EraseMode::kTest, EraseMode::kErase}) {
+    ctx.run.mode = mode;
+    ctx.run.totals = {};
+    view.progress.clear();
+    EraseIECache(ctx);
+    EXPECT_EQ(ctx.run.totals.files, 3) << mode;
+    EXPECT_FLOAT_EQ(ctx.run.totals.releasedKilobytes, 2.0f) << mode;
+    EXPECT_EQ(view.progress, Lines{Line(kClosing)}) << mode;
+    EXPECT_EQ(Exists(std::string(kContent) + "\\ABCD1234\\page[1].htm"), !ctx.erasing());
+  }
+  EXPECT_FALSE(Exists(std::string(kContent) + "\\ABCD1234"));
+  EXPECT_FALSE(Exists("WINDOWS\\Temporary Internet Files\\Content.IE5"));
+}
+
+TEST_F(CacheTest, ClosingLineAlsoWithoutAnyCacheFolder) {
+  ShellFolders({{"Cache", "nowhere"}});
+  system.windowsFolder = At("NOWINDOWS");
+  ctx.run.mode = EraseMode::kTest;
+  EraseIECache(ctx);
+  EXPECT_EQ(view.progress, Lines{Line(kClosing)});
+  EXPECT_EQ(Log(), Line(kClosing) + "\r\n");
+}
+
+TEST_F(CacheTest, WindowsFolderCacheIsVisitedWithoutTheCacheValue) {
+  ShellFolders({{"Cache", nullptr}});
+  ctx.run.mode = EraseMode::kErase;
+  EraseIECache(ctx);
+  EXPECT_FALSE(Exists("WINDOWS\\Temporary Internet Files\\Content.IE5\\WXYZ"));
+  EXPECT_TRUE(Exists(std::string(kContent) + "\\ABCD1234\\page[1].htm"));
+  EXPECT_EQ(ctx.run.totals.files, 1);
+}
+
+class HistoryTest : public IeErasersTest {
+ protected:
+  static constexpr const char* kHistory = "joe\\Local Settings\\History\\History.IE5";
+  HistoryTest() {
+    Make(std::string(kHistory) + "\\index.dat", std::string(32768, 'h'));
+    Make(std::string(kHistory) + "\\MSHist012024030420240305\\index.dat", std::string(16384, 'd'));
+    Make(std::string(kHistory) + "\\MSHist012024030420240305\\visit.url", "http://example.org/");
+    Make("WINDOWS\\history\\old.url", "http://old.example/");
+  }
+};
+
+// The history files go quietly; only the cleaned index files, which Windows keeps open, are
+// reported.
+TEST_F(HistoryTest, HistoryGoesQuietlyAndItsIndexFilesAreCleaned) {
+  // Windows holds the index files open: they can be written, not removed.
+  for (const std::string& path :
+       {std::string(kHistory), std::string(kHistory) + "\\index.dat",
+        std::string(kHistory) + "\\MSHist012024030420240305",
+        std::string(kHistory) + "\\MSHist012024030420240305\\index.dat"}) {
+    faults.undeletable.insert(At(path));
+    faults.unrenamable.insert(At(path));
+  }
+  ctx.settings.antirecover = 1;
+  ctx.run.mode = EraseMode::kErase;
+  EraseIEHistory(ctx);
+  EXPECT_FALSE(Exists(std::string(kHistory) + "\\MSHist012024030420240305\\visit.url"));
+  EXPECT_FALSE(Exists("WINDOWS\\history\\old.url"));
+  EXPECT_EQ(Read(std::string(kHistory) + "\\index.dat"), std::string(32768, '\0'));
+  EXPECT_EQ(Read(std::string(kHistory) + "\\MSHist012024030420240305\\index.dat"),
+            std::string(16384, '\0'));
+  EXPECT_EQ(SortedProgress(), (Lines{"Cleaning Index File: " + At(kHistory) +
+                                         "\\MSHist012024030420240305\\index.dat <OK>",
+                                     "Cleaning Index File: " + At(kHistory) + "\\index.dat <OK>"}));
+  EXPECT_EQ(ctx.run.totals.files, 0);
+}
+
+TEST_F(HistoryTest, WithoutTheHistoryValueOnlyTheWindowsFolderHistoryGoes) {
+  for (const char* history : {static_cast<const char*>(nullptr), ""}) {
+    ShellFolders({{"History", history}});
+    ctx.run.mode = EraseMode::kErase;
+    EraseIEHistory(ctx);
+  }
+  EXPECT_FALSE(Exists("WINDOWS\\history\\old.url"));
+  EXPECT_EQ(Read(std::string(kHistory) + "\\index.dat"), std::string(32768, 'h'));
+  EXPECT_TRUE(view.progress.empty());
+}
+
+TEST_F(IeErasersTest, PluginsGoUnlessKept) {
+  Reg("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\IE Setup\\Setup]\r\n\"Path\"=\"$ROOT\\\\IE\"\r\n");
+  machine.WriteFile(ProgramFile("Plugins.txt"), "npdsplay.dll\r\n");
+  Make("IE\\PLUGINS\\npdsplay.dll", "kept");
+  Make("IE\\PLUGINS\\npqtplugin.dll", std::string(2048, 'q'));
+  ctx.run.mode = EraseMode::kErase;
+  EraseIEPlugins(ctx);
+  EXPECT_EQ(view.progress, Lines{"Erasing " + At("IE\\PlUGINS\\npqtplugin.dll") + " <OK>"});
+  EXPECT_FALSE(Exists("IE\\PLUGINS\\npqtplugin.dll"));
+  EXPECT_EQ(Read("IE\\PLUGINS\\npdsplay.dll"), "kept");
+  EXPECT_EQ(ctx.run.totals.files, 1);
+
+  Reg("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\IE Setup\\Setup]\r\n\"Path\"=-\r\n");
+  Make("IE\\PLUGINS\\another.dll");
+  EraseIEPlugins(ctx);
+  EXPECT_TRUE(Exists("IE\\PLUGINS\\another.dll"));
+}
+
+}  // namespace
+}  // namespace quellorn

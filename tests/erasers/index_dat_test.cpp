@@ -1,0 +1,122 @@
+#include "erasers/index_dat.h"
+
+#include <gtest/gtest.h>
+
+#include "support/fixtures.h"
+#include "support/profile_fixture.h"
+
+namespace quellorn {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class IndexDatTest : public testing::ProfileTest {
+ protected:
+  std::string Line(std::string_view relative) {
+    return std::string(ctx.erasing() ? "" : "Test Mode: ") +
+           "Cleaning Index File: " + At(relative) + " <OK>";
+  }
+  bool IsZeroed(std::string_view relative, std::size_t length) {
+    return Read(relative) == std::string(length, '\0');
+  }
+};
+
+TEST_F(IndexDatTest, FileKeepsItsNameAndLengthAndHoldsOnlyZeros) {
+  Make("c\\index.dat", std::string(16384, 'x'));
+  ctx.run.mode = EraseMode::kErase;
+  CleanIndexFile(ctx, At("c\\index.dat"));
+  EXPECT_TRUE(IsZeroed("c\\index.dat", 16384));
+  EXPECT_EQ(view.progress, Lines{Line("c\\index.dat")});
+  EXPECT_EQ(Log(), Line("c\\index.dat") + "\r\n");
+  EXPECT_EQ(ctx.run.totals.files, 0);
+}
+
+TEST_F(IndexDatTest, TestRunReportsAndChangesNothing) {
+  Make("c\\index.dat", "records");
+  Make("c\\empty\\index.dat", "");
+  ctx.run.mode = EraseMode::kTest;
+  CleanIndexFile(ctx, At("c\\index.dat"));
+  CleanIndexFile(ctx, At("c\\empty\\index.dat"));
+  CleanIndexFile(ctx, At("c\\missing\\index.dat"));
+  EXPECT_EQ(Read("c\\index.dat"), "records");
+  EXPECT_EQ(view.progress, (Lines{Line("c\\index.dat"), Line("c\\empty\\index.dat")}));
+  EXPECT_EQ(Log(), Line("c\\index.dat") + "\r\n" + Line("c\\empty\\index.dat") + "\r\n");
+}
+
+// Another program holds the file open: an erase run cannot write it and says nothing, a test
+// run, which writes nothing, still reports it.
+TEST_F(IndexDatTest, FileHeldOpenIsPassedOverSilently) {
+  Make("c\\index.dat", "in use");
+  faults.unopenable.insert(At("c\\index.dat"));
+  ctx.run.mode = EraseMode::kErase;
+  CleanIndexFile(ctx, At("c\\index.dat"));
+  EXPECT_TRUE(view.progress.empty());
+  ctx.run.mode = EraseMode::kTest;
+  CleanIndexFile(ctx, At("c\\index.dat"));
+  EXPECT_EQ(view.progress, Lines{Line("c\\index.dat")});
+  EXPECT_EQ(Read("c\\index.dat"), "in use");
+}
+
+TEST_F(IndexDatTest, EmptyFileStillGetsItsLine) {
+  Make("c\\index.dat", "");
+  ctx.run.mode = EraseMode::kErase;
+  CleanIndexFile(ctx, At("c\\index.dat"));
+  EXPECT_EQ(view.progress, Lines{Line("c\\index.dat")});
+  EXPECT_EQ(Read("c\\index.dat"), "");
+}
+
+TEST_F(IndexDatTest, EveryIndexFileBelowTheFolderIsFoundAtAnyDepth) {
+  Make("h\\History.IE5\\index.dat", testing::Fixture("index_dat/history_ie5_index.dat"));
+  Make("h\\History.IE5\\MSHist012024030420240305\\index.dat",
+       testing::Fixture("index_dat/mshist_daily_index.dat"));
+  Make("h\\History.IE5\\MSHist012024030520240306\\INDEX.DAT", std::string(100, 'u'));
+  Make("h\\History.IE5\\index.dat.bak", std::string(10, 'b'));
+  Make("h\\History.IE5\\MSHist012024030420240305\\page.htm", "visited");
+  // A file is known by its own name, not by the folder it lies in.
+  Make("h\\index.dat.d\\notes.txt", "unrelated");
+  ctx.run.mode = EraseMode::kErase;
+  CleanIndexFiles(ctx, At("h"));
+  EXPECT_TRUE(IsZeroed("h\\History.IE5\\index.dat", 32768));
+  EXPECT_TRUE(IsZeroed("h\\History.IE5\\MSHist012024030420240305\\index.dat", 32768));
+  EXPECT_TRUE(IsZeroed("h\\History.IE5\\MSHist012024030520240306\\INDEX.DAT", 100));
+  EXPECT_TRUE(IsZeroed("h\\History.IE5\\index.dat.bak", 10));
+  EXPECT_EQ(Read("h\\History.IE5\\MSHist012024030420240305\\page.htm"), "visited");
+  EXPECT_EQ(Read("h\\index.dat.d\\notes.txt"), "unrelated");
+  EXPECT_EQ(SortedProgress(),
+            (Lines{Line("h\\History.IE5\\MSHist012024030420240305\\index.dat"),
+                   Line("h\\History.IE5\\MSHist012024030520240306\\INDEX.DAT"),
+                   Line("h\\History.IE5\\index.dat"), Line("h\\History.IE5\\index.dat.bak")}));
+}
+
+class CleanIndexDatTest : public IndexDatTest {
+ protected:
+  CleanIndexDatTest() {
+    Make("cache\\Content.IE5\\index.dat", testing::Fixture("index_dat/content_ie5_index.dat"));
+    Make("cookies\\index.dat", std::string(16384, 'c'));
+    Make("history\\History.IE5\\index.dat", testing::Fixture("index_dat/history_ie5_index.dat"));
+  }
+};
+
+TEST_F(CleanIndexDatTest, CleansTheCacheCookieAndHistoryIndexFiles) {
+  ShellFolders({{"Cache", "cache"}, {"Cookies", "cookies"}, {"History", "history"}});
+  ctx.run.mode = EraseMode::kErase;
+  CleanIndexDat(ctx);
+  EXPECT_TRUE(IsZeroed("cache\\Content.IE5\\index.dat", 49152));
+  EXPECT_TRUE(IsZeroed("cookies\\index.dat", 16384));
+  EXPECT_TRUE(IsZeroed("history\\History.IE5\\index.dat", 32768));
+  EXPECT_EQ(view.progress, (Lines{Line("cache\\content.ie5\\index.dat"), Line("cookies\\index.dat"),
+                                  Line("history\\History.IE5\\index.dat")}));
+}
+
+TEST_F(CleanIndexDatTest, MissingCookiesValueLeavesTheOthersToClean) {
+  ShellFolders({{"Cache", "cache"}, {"Cookies", nullptr}, {"History", "history"}});
+  ctx.run.mode = EraseMode::kErase;
+  CleanIndexDat(ctx);
+  EXPECT_EQ(Read("cookies\\index.dat"), std::string(16384, 'c'));
+  EXPECT_TRUE(IsZeroed("cache\\Content.IE5\\index.dat", 49152));
+  EXPECT_EQ(view.progress, (Lines{Line("cache\\content.ie5\\index.dat"),
+                                  Line("history\\History.IE5\\index.dat")}));
+}
+
+}  // namespace
+}  // namespace quellorn

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "erasers/browser_fixture.h"
+
+namespace quellorn::testing {
+
+// Netscape 6 registered, the user's application data folder at Root\AppData (so the Mozilla
+// profiles lie in Root\AppData\Mozilla\Profiles) and the Netscape program folder, for 4.x and
+// users50, at Root\Netscape.
+class NetscapeTest : public BrowserTest {
+ protected:
+  NetscapeTest() {
+    machine.LoadReg(R"reg(Windows Registry Editor Version 5.00
+
+[HKEY_LOCAL_MACHINE\SOFTWARE\Netscape\Netscape 6]
+"CurrentVersion"="6.2.3 (en)"
+
+[HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders]
+"AppData"="$ROOT\\AppData"
+)reg");
+    ctx.settingsFile.SaveSetting("Browser", "nc4dir", Path("Netscape"));
+  }
+
+  // Relative paths of the three kinds of profile folder.
+  static std::string Mozilla(std::string_view profile) {
+    return "AppData\\Mozilla\\Profiles\\" + std::string(profile);
+  }
+  static std::string Netscape4(std::string_view user) {
+    return "Netscape\\users\\" + std::string(user);
+  }
+  static std::string Users50(std::string_view user) {
+    return "Netscape\\users50\\" + std::string(user);
+  }
+  // The full paths as the erasers write them into their lines.
+  std::string Netscape4Line(std::string_view user, std::string_view file) const {
+    return Path("Netscape") + "\\USERS\\" + std::string(user) + "\\" + std::string(file);
+  }
+  std::string Users50Line(std::string_view user, std::string_view file) const {
+    return Path("Netscape") + "\\USERS50\\" + std::string(user) + "\\" + std::string(file);
+  }
+};
+
+}  // namespace quellorn::testing

@@ -1,0 +1,75 @@
+#include "erasers/opera.h"
+
+#include <gtest/gtest.h>
+
+#include "erasers/browser_fixture.h"
+
+namespace quellorn {
+namespace {
+
+namespace attr = platform::attr;
+
+class OperaTest : public testing::BrowserTest {
+ protected:
+  OperaTest() { ctx.settingsFile.SaveSetting("Browser", "OperaDir", Path("Opera")); }
+  std::string Erased(std::string_view name) const {
+    return "Erasing File " + Path("Opera\\" + std::string(name)) + " <OK>";
+  }
+};
+
+TEST_F(OperaTest, LocationBarFilesGoInTheirOrderAndMissingOnesAreSkipped) {
+  Make("Opera\\opera.dir", std::string(1024, 'd'));
+  Make("Opera\\global.dat", std::string(3072, 'g'));
+  ctx.run.mode = EraseMode::kErase;
+  EraseOperaLocationBar(ctx);
+  EXPECT_EQ(Lines(), (std::vector<std::string>{Erased("global.dat"), Erased("opera.dir")}));
+  EXPECT_TRUE(Logged("Erasing " + Path("Opera\\global.dat") + " <OK>"));
+  EXPECT_FALSE(Exists("Opera\\global.dat"));
+  EXPECT_FALSE(Exists("Opera\\opera.dir"));
+  EXPECT_EQ(ctx.run.totals.files, 2);
+  EXPECT_FLOAT_EQ(ctx.run.totals.releasedKilobytes, 4.0f);
+}
+
+TEST_F(OperaTest, TestRunReportsTheCookieFileAndKeepsIt) {
+  Make("Opera\\cookies4.dat", "cookie jar");
+  ctx.run.mode = EraseMode::kTest;
+  EraseOperaCookies(ctx);
+  EXPECT_EQ(Lines(), std::vector<std::string>{"Test Mode: " + Erased("cookies4.dat")});
+  EXPECT_TRUE(Logged("Test Mode: Erasing " + Path("Opera\\cookies4.dat") + " <OK>"));
+  EXPECT_EQ(Read("Opera\\cookies4.dat"), "cookie jar");
+  EXPECT_EQ(ctx.run.totals.files, 1);
+}
+
+TEST_F(OperaTest, CacheWithoutOrdinaryFilesIsLeftAlone) {
+  Make("Opera\\cache4\\sub\\opr00001.htm");
+  Make("Opera\\cache4\\index.dat");
+  ASSERT_EQ(os.files.SetAttributes(Path("Opera\\cache4\\index.dat"), attr::kHidden | attr::kSystem),
+            platform::kSuccess);
+  ctx.run.mode = EraseMode::kErase;
+  EraseOperaCache(ctx);
+  EXPECT_TRUE(Lines().empty());
+  EXPECT_TRUE(Exists("Opera\\cache4\\sub\\opr00001.htm"));
+
+  Make("Opera\\cache4\\opr00002.htm");
+  ctx.settings.antirecover = 1;
+  EraseOperaCache(ctx);
+  EXPECT_FALSE(Exists("Opera\\cache4\\sub\\opr00001.htm"));
+  EXPECT_FALSE(Exists("Opera\\cache4\\opr00002.htm"));
+  EXPECT_TRUE(Exists("Opera\\cache4\\sub"));
+  EXPECT_EQ(ctx.run.totals.files, 3);
+}
+
+TEST_F(OperaTest, NoFolderSettingErasesNothing) {
+  Make("Opera\\global.dat");
+  for (const char* setting : {"", "relative\\Opera"}) {
+    ctx.settingsFile.SaveSetting("Browser", "OperaDir", setting);
+    EraseOperaLocationBar(ctx);
+  }
+  ctx.settingsFile.EraseSection("Browser");
+  EraseOperaLocationBar(ctx);
+  EraseOperaCache(ctx);
+  EXPECT_TRUE(Lines().empty());
+}
+
+}  // namespace
+}  // namespace quellorn

@@ -1,0 +1,383 @@
+#include "primitives/file_eraser.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/ini_file.h"
+#include "support/context_fixture.h"
+
+namespace quellorn {
+namespace {
+
+namespace attr = platform::attr;
+
+class FileApiTest : public testing::ContextTest {
+ protected:
+  std::string Path(std::string_view relative) const {
+    return machine.root() + "\\" + std::string(relative);
+  }
+  void Make(std::string_view relative, std::string_view content = "data") {
+    machine.WriteFile(Path(relative), content);
+  }
+  bool Exists(std::string_view relative) { return os.files.Exists(Path(relative)); }
+  std::vector<std::string> SortedProgress() {
+    std::vector<std::string> lines = view.progress;
+    std::sort(lines.begin(), lines.end());
+    return lines;
+  }
+  std::string Log() { return machine.ReadFile(ProgramFile("syslog.txt")); }
+};
+
+TEST_F(FileApiTest, TestRunCountsEveryFileAndChangesNothing) {
+  Make("t\\a.txt", std::string(2048, 'a'));
+  Make("t\\sub\\b.txt", std::string(512, 'b'));
+  machine.MakeFolder(Path("t\\empty"));
+  os.files.SetAttributes(Path("t\\a.txt"), attr::kReadOnly);
+  ctx.run.mode = EraseMode::kTest;
+  EraseFolderTree(ctx, Path("t"));
+  EXPECT_EQ(ctx.run.totals.files, 2);
+  EXPECT_FLOAT_EQ(ctx.run.totals.releasedKilobytes, 2.5f);
+  EXPECT_EQ(SortedProgress(),
+            (std::vector<std::string>{"Test Mode: Erasing " + Path("t\\a.txt") + " <OK>",
+                                      "Test Mode: Erasing " + Path("t\\sub\\b.txt") + " <OK>"}));
+  EXPECT_EQ(machine.ReadFile(Path("t\\a.txt")), std::string(2048, 'a'));
+  EXPECT_EQ(os.files.GetAttributes(Path("t\\a.txt")), attr::kReadOnly | attr::kArchive);
+  EXPECT_TRUE(Exists("t\\sub\\b.txt"));
+  EXPECT_EQ(view.yields, 2);
+}
+
+TEST_F(FileApiTest, EraseRunRemovesFilesAndKeepsFolders) {
+  Make("t\\a.txt");
+  Make("t\\sub\\b.txt");
+  for (std::int16_t antirecover : {0, 1}) {
+    ctx.settings.antirecover = antirecover;
+    ctx.run.mode = EraseMode::kErase;
+    EraseFolderTree(ctx, Path("t\\"));
+    EXPECT_FALSE(Exists("t\\a.txt"));
+    EXPECT_FALSE(Exists("t\\sub\\b.txt"));
+    EXPECT_TRUE(Exists("t\\sub"));
+    Make("t\\a.txt");
+    Make("t\\sub\\b.txt");
+  }
+  EXPECT_EQ(ctx.run.totals.files, 4);
+  EXPECT_EQ(Log().find("Test Mode"), std::string::npos);
+}
+
+TEST_F(FileApiTest, PlainDeleteNeedsNoRename) {
+  Make("t\\a.txt");
+  faults.unrenamable.insert(Path("t\\a.txt"));
+  ctx.run.mode = EraseMode::kErase;
+  ctx.settings.antirecover = 1;
+  EXPECT_TRUE(EraseFile(ctx, Path("t\\a.txt")));
+  EXPECT_FALSE(Exists("t\\a.txt"));
+}
+
+TEST_F(FileApiTest, SecureEraseTruncatesRenamesAndDeletes) {
+  Make("t\\a.txt", "secret");
+  faults.undeletable.insert(Path("t\\file 0"));
+  ctx.run.mode = EraseMode::kErase;
+  ctx.settings.OverWriteTimes = 0;
+  EXPECT_FALSE(EraseFile(ctx, Path("t\\a.txt")));
+  EXPECT_FALSE(Exists("t\\file 0"));
+  EXPECT_EQ(machine.ReadFile(Path("t\\a.txt")), "");  // truncated, under its own name again
+  faults.undeletable.clear();
+  EXPECT_TRUE(EraseFile(ctx, Path("t\\a.txt")));
+  EXPECT_FALSE(Exists("t\\a.txt"));
+}
+
+TEST_F(FileApiTest, PassCountOutsideOneToTenIsTheNearerOfThem) {
+  ctx.run.mode = EraseMode::kErase;
+  for (const auto& [stored, passes] : {std::pair{-3, 1}, {0, 1}, {4, 4}, {11, 10}, {500, 10}}) {
+    Make("t\\a.txt", "secret");
+    ctx.settings.OverWriteTimes = static_cast<std::int16_t>(stored);
+    view.yields = 0;
+    EXPECT_TRUE(EraseFile(ctx, Path("t\\a.txt")));
+    EXPECT_EQ(view.yields, passes) << stored;  // each pass yields once
+  }
+}
+
+TEST_F(FileApiTest, HardLinkIsOnlyUnlinkedAndTheOtherNameKeepsItsData) {
+  Make("elsewhere\\data.txt", "precious");
+  machine.MakeFolder(Path("t"));
+  machine.HardLink(Path("elsewhere\\data.txt"), Path("t\\a.txt"));
+  ctx.run.mode = EraseMode::kErase;
+  ctx.settings.OverWriteTimes = 2;
+  OverwriteFile(ctx, Path("t\\a.txt"));
+  EraseFolderTree(ctx, Path("t"));
+  EXPECT_FALSE(Exists("t\\a.txt"));
+  EXPECT_EQ(machine.ReadFile(Path("elsewhere\\data.txt")), "precious");
+  EXPECT_EQ(view.progress, std::vector<std::string>{"Erasing " + Path("t\\a.txt") + " <OK>"});
+}
+
+TEST_F(FileApiTest, FolderThatCannotGoWholeKeepsItsNameAndWhatIsLeft) {
+  Make("t\\one\\locked.txt", "in use");
+  faults.undeletable.insert(Path("t\\file 0\\locked.txt"));  // under the name it is given
+  ctx.run.mode = EraseMode::kErase;
+  ctx.settings.OverWriteTimes = 1;
+  EraseSubfolders(ctx, Path("t"));
+  EXPECT_EQ(machine.ReadFile(Path("t\\one\\locked.txt")), "in use");
+  EXPECT_FALSE(Exists("t\\file 0"));
+  EXPECT_TRUE(view.progress.empty());
+}
+
+TEST_F(FileApiTest, TemporaryNameNeverTakesAnotherFile) {
+  Make("t\\file 0", "someone else's file");
+  Make("t\\file 0_1", "and another");
+  Make("t\\a.txt", "secret");
+  ctx.run.mode = EraseMode::kErase;
+  ctx.settings.OverWriteTimes = 1;
+  EXPECT_TRUE(EraseFile(ctx, Path("t\\a.txt")));
+  EXPECT_FALSE(Exists("t\\a.txt"));
+  EXPECT_EQ(machine.ReadFile(Path("t\\file 0")), "someone else's file");
+  EXPECT_EQ(machine.ReadFile(Path("t\\file 0_1")), "and another");
+}
+
+TEST_F(FileApiTest, OverwritePassZeroesTheWholeFileInPlace) {
+  const std::string content(2 * 1024 * 1024 + 5, 'x');
+  Make("t\\big.bin", content);
+  ctx.run.mode = EraseMode::kErase;
+  OverwriteFile(ctx, Path("t\\big.bin"));
+  EXPECT_EQ(machine.ReadFile(Path("t\\big.bin")), std::string(content.size(), '\0'));
+  EXPECT_EQ(view.yields, 1);
+}
+
+TEST_F(FileApiTest, OnlyReadOnlyArchiveAndHiddenReadOnlyAreReset) {
+  // Files list as 0x21 (read-only), 0x23 (read-only, hidden) and 0x27 (with system).
+  const struct {
+    std::uint32_t attributes;
+    bool reset;
+  } cases[] = {{attr::kReadOnly, true},
+               {attr::kReadOnly | attr::kHidden, true},
+               {attr::kReadOnly | attr::kHidden | attr::kSystem, false}};
+  // The temporary name cannot be deleted, so what is left shows whether the pass could write.
+  faults.undeletable.insert(Path("t\\file 0"));
+  ctx.run.mode = EraseMode::kErase;
+  ctx.settings.OverWriteTimes = 1;
+  for (const auto& c : cases) {
+    Make("t\\a.txt", "content");
+    ASSERT_EQ(os.files.SetAttributes(Path("t\\a.txt"), c.attributes), platform::kSuccess);
+    EraseFolderTree(ctx, Path("t"));
+    EXPECT_EQ(machine.ReadFile(Path("t\\a.txt")).empty(), c.reset) << c.attributes;
+    EXPECT_EQ(os.files.GetAttributes(Path("t\\a.txt")) & attr::kReadOnly, c.reset ? 0u : 1u);
+    os.files.SetAttributes(Path("t\\a.txt"), attr::kNormal);
+    ASSERT_EQ(machine.platform().files.Delete(Path("t\\a.txt")), platform::kSuccess);
+  }
+  EXPECT_EQ(ctx.run.totals.files, 0);
+}
+
+TEST_F(FileApiTest, UndeletableFileIsNeitherCountedNorReportedAndTheWalkGoesOn) {
+  Make("t\\a.txt");
+  Make("t\\b.txt");
+  Make("t\\c.txt");
+  faults.undeletable.insert(Path("t\\b.txt"));
+  ctx.run.mode = EraseMode::kErase;
+  ctx.settings.antirecover = 1;
+  EraseFolderTree(ctx, Path("t"));
+  EXPECT_EQ(ctx.run.totals.files, 2);
+  EXPECT_EQ(SortedProgress(), (std::vector<std::string>{"Erasing " + Path("t\\a.txt") + " <OK>",
+                                                        "Erasing " + Path("t\\c.txt") + " <OK>"}));
+  EXPECT_TRUE(Exists("t\\b.txt"));
+}
+
+TEST_F(FileApiTest, SubfoldersGoWholeOrAreEntered) {
+  Make("t\\top.txt");
+  Make("t\\one\\a.txt");
+  Make("t\\two\\inner\\b.txt");
+  ctx.run.mode = EraseMode::kTest;
+  EraseSubfolders(ctx, Path("t"));
+  EXPECT_EQ(SortedProgress(),
+            (std::vector<std::string>{"Test Mode: Erasing Folder " + Path("t\\one") + " <OK>",
+                                      "Test Mode: Erasing Folder " + Path("t\\two") + " <OK>"}));
+  EXPECT_TRUE(Exists("t\\one\\a.txt"));
+
+  view.progress.clear();
+  faults.undeletable.insert(Path("t\\two"));
+  ctx.run.mode = EraseMode::kErase;
+  ctx.settings.antirecover = 1;
+  EraseSubfolders(ctx, Path("t"));
+  EXPECT_FALSE(Exists("t\\one"));
+  EXPECT_TRUE(Exists("t\\two"));
+  EXPECT_FALSE(Exists("t\\two\\inner"));
+  EXPECT_TRUE(Exists("t\\top.txt"));
+  EXPECT_EQ(SortedProgress(),
+            (std::vector<std::string>{"Erasing Folder " + Path("t\\one") + " <OK>",
+                                      "Erasing Folder " + Path("t\\two\\inner") + " <OK>"}));
+  EXPECT_EQ(ctx.run.totals.files, 0);
+}
+
+// A link or junction inside a walked folder may lead anywhere on the disk: nothing it leads to
+// may be overwritten, erased or even entered, whichever walk meets it.
+class LinkedTreeTest : public FileApiTest {
+ protected:
+  void ExpectOutsideIntact(const std::string& base) {
+    EXPECT_EQ(machine.ReadFile(base + "\\outside\\a.txt"), "alpha");
+    EXPECT_EQ(machine.ReadFile(base + "\\outside\\sub\\b.txt"), "beta");
+    for (const std::string& line : view.progress) {
+      EXPECT_EQ(line.find("a.txt"), std::string::npos) << line;
+      EXPECT_EQ(line.find("b.txt"), std::string::npos) << line;
+    }
+  }
+};
+
+TEST_F(LinkedTreeTest, FolderTreeWalkNeverFollowsALink) {
+  const std::string base = machine.LinkedTree("folder_tree");
+  ctx.run.mode = EraseMode::kErase;
+  ctx.settings.OverWriteTimes = 1;
+  EraseFolderTree(ctx, base + "\\tree");
+  EXPECT_FALSE(os.files.Exists(base + "\\tree\\plain.txt"));
+  EXPECT_FALSE(os.files.Exists(base + "\\tree\\nested\\n.txt"));
+  ExpectOutsideIntact(base);
+}
+
+TEST_F(LinkedTreeTest, SubfolderRemovalTakesAtMostTheLink) {
+  const std::string base = machine.LinkedTree("subfolders");
+  ctx.run.mode = EraseMode::kErase;
+  for (std::int16_t antirecover : {0, 1}) {
+    ctx.settings.antirecover = antirecover;
+    EraseSubfolders(ctx, base + "\\tree");
+  }
+  EXPECT_FALSE(os.files.Exists(base + "\\tree\\nested\\n.txt"));
+  ExpectOutsideIntact(base);
+}
+
+TEST_F(LinkedTreeTest, MatchingWalkNeverEntersALink) {
+  const std::string base = machine.LinkedTree("matching");
+  ctx.run.mode = EraseMode::kErase;
+  ctx.settings.OverWriteTimes = 1;
+  EraseMatchingFiles(ctx, base + "\\tree", "*.txt", true, nullptr);
+  EXPECT_FALSE(os.files.Exists(base + "\\tree\\nested\\n.txt"));
+  ExpectOutsideIntact(base);
+}
+
+class MatchingFilesTest : public FileApiTest {
+ protected:
+  void Erase(std::string_view pattern, bool subfolders, const clsIniFile* item = nullptr) {
+    EraseMatchingFiles(ctx, Path("m"), pattern, subfolders, item);
+  }
+  clsIniFile Item(const std::string& exclusions) {
+    machine.WriteFile(ProgramFile("item.qk"), "[Info]\r\n" + exclusions);
+    return clsIniFile(os.files, ProgramFile("item.qk"));
+  }
+};
+
+TEST_F(MatchingFilesTest, SelectsWholeNamesInEitherWalk) {
+  for (bool subfolders : {false, true}) {
+    for (const char* name :
+         {"a.tmp", "B.TMP", "a.tmp.bak", "foobar.txt", "bar.txt", "bar.txt.old", "sub\\c.tmp"}) {
+      Make(std::string("m\\") + name);
+    }
+    ctx.run.mode = EraseMode::kErase;
+    ctx.settings.antirecover = 1;
+    Erase("*.tmp", subfolders);
+    Erase("bar.txt", subfolders);
+    EXPECT_FALSE(Exists("m\\a.tmp"));
+    EXPECT_FALSE(Exists("m\\B.TMP"));
+    EXPECT_FALSE(Exists("m\\bar.txt"));
+    EXPECT_TRUE(Exists("m\\a.tmp.bak"));
+    EXPECT_TRUE(Exists("m\\foobar.txt"));
+    EXPECT_TRUE(Exists("m\\bar.txt.old"));
+    EXPECT_EQ(Exists("m\\sub\\c.tmp"), !subfolders);
+  }
+}
+
+TEST_F(MatchingFilesTest, StarDotStarAndEmptyPatternTakeEveryName) {
+  Make("m\\README");
+  Make("m\\a.b");
+  ctx.run.mode = EraseMode::kTest;
+  Erase("*.*", false);
+  Erase("", false);
+  EXPECT_EQ(ctx.run.totals.files, 4);
+}
+
+TEST_F(MatchingFilesTest, PagefileIsNeverTouched) {
+  Make("m\\pagefile.sys");
+  Make("m\\sub\\pagefile.sys");
+  Make("m\\sub\\other.sys");
+  ctx.run.mode = EraseMode::kErase;
+  ctx.settings.antirecover = 1;
+  Erase("*.*", true);
+  EXPECT_TRUE(Exists("m\\pagefile.sys"));
+  EXPECT_TRUE(Exists("m\\sub\\pagefile.sys"));
+  EXPECT_FALSE(Exists("m\\sub\\other.sys"));
+}
+
+TEST_F(MatchingFilesTest, CountsRoundedKilobytesAndReportsEachFile) {
+  Make("m\\a.log", std::string(1536, 'x'));  // 1.5 KB rounds to 2
+  Make("m\\b.log", std::string(2560, 'x'));  // 2.5 KB rounds to 2
+  ctx.run.mode = EraseMode::kTest;
+  Erase("*.log", false);
+  EXPECT_EQ(ctx.run.totals.files, 2);
+  EXPECT_FLOAT_EQ(ctx.run.totals.releasedKilobytes, 4.0f);
+  EXPECT_EQ(view.status, "Test: Scanned Registry Keys: 0  Files: 2   HD Space: 0. MB");
+  EXPECT_NE(Log().find("Test Mode: Erasing " + Path("m\\a.log") + " <OK>\r\n"), std::string::npos);
+}
+
+TEST_F(MatchingFilesTest, ExclusionsSpareFullPathsInAnyCaseAtEveryDepth) {
+  Make("m\\keep.txt");
+  Make("m\\drop.txt");
+  Make("m\\sub\\keep2.txt");
+  Make("m\\sub\\drop2.txt");
+  Make("m\\logs\\a.log");
+  Make("m\\logs\\deeper\\b.log");
+  std::string upper = Path("m\\KEEP.TXT");
+  const clsIniFile item =
+      Item("ExFile1=" + upper + ",Subfolder\r\nExFile2=" + Path("m\\sub\\keep2.txt") +
+           "\r\nExFile3=" + Path("m\\logs\\*.log") + "\r\nExFile5=" + Path("m\\drop.txt") + "\r\n");
+  EXPECT_TRUE(IsExcludedFile(&item, Path("m\\keep.txt")));
+  EXPECT_FALSE(IsExcludedFile(&item, Path("m\\drop.txt")));  // ExFile4 ends the list
+  EXPECT_FALSE(IsExcludedFile(nullptr, Path("m\\keep.txt")));
+  ctx.run.mode = EraseMode::kErase;
+  ctx.settings.antirecover = 1;
+  Erase("*.*", true, &item);
+  EXPECT_TRUE(Exists("m\\keep.txt"));
+  EXPECT_TRUE(Exists("m\\sub\\keep2.txt"));
+  EXPECT_TRUE(Exists("m\\logs\\a.log"));
+  EXPECT_TRUE(Exists("m\\logs\\deeper\\b.log"));
+  EXPECT_FALSE(Exists("m\\drop.txt"));
+  EXPECT_FALSE(Exists("m\\sub\\drop2.txt"));
+}
+
+// The test run and the erase run take the same file: the one listed, not the one it types as.
+TEST_F(MatchingFilesTest, ANameEndingInADotIsErasedAsListed) {
+  Make("m\\keep.txt", "keep");
+  machine.WriteListedFile(Path("m\\keep.txt."), "dot");
+  for (EraseMode mode : {EraseMode::kTest, EraseMode::kErase}) {
+    ctx.run.mode = mode;
+    Erase("*.", false);
+  }
+  EXPECT_EQ(machine.ReadFile(Path("m\\keep.txt")), "keep");
+  Erase("*.", false);
+  EXPECT_EQ(ctx.run.totals.files, 2);
+}
+
+TEST_F(MatchingFilesTest, EditorTestListsOnly) {
+  Make("m\\a.tmp");
+  testing::RecordingEditorList list;
+  ctx.run.mode = EraseMode::kErase;
+  ctx.editorTest.active = true;
+  ctx.editorTest.list = &list;
+  Erase("*.tmp", false);
+  EXPECT_EQ(list.lines, std::vector<std::string>{"Erasing " + Path("m\\a.tmp") + " <OK>"});
+  EXPECT_EQ(ctx.editorTest.count, 1);
+  EXPECT_EQ(ctx.run.totals.files, 0);
+  EXPECT_TRUE(Exists("m\\a.tmp"));
+  EXPECT_FALSE(os.files.Exists(ProgramFile("syslog.txt")));
+}
+
+TEST_F(MatchingFilesTest, BrokenListingEndsThatFolderWithItsSubfolders) {
+  Make("m\\sub\\deep.tmp");
+  for (int i = 0; i < 6; ++i)
+    Make("m\\f" + std::to_string(i) + ".tmp");
+  faults.brokenListing = Path("m\\");
+  faults.listingBreaksAfter = 3;
+  ctx.run.mode = EraseMode::kTest;
+  Erase("*.tmp", true);
+  EXPECT_LE(ctx.run.totals.files, 3);
+  for (const std::string& line : view.progress) {
+    EXPECT_EQ(line.find("deep.tmp"), std::string::npos) << line;
+  }
+}
+
+}  // namespace
+}  // namespace quellorn
