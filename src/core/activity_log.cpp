@@ -7,16 +7,12 @@
 
 namespace quellorn {
 
-namespace {
-constexpr std::int16_t kLoggingOff = 3;
-}
-
 std::string LogPath(const Context& ctx) {
   return ctx.programFolder + "\\syslog.txt";
 }
 
 void WriteLog(Context& ctx, std::string_view line) {
-  if (ctx.settings.clearlog == kLoggingOff) return;
+  if (ctx.settings.LoggingOff()) return;
   std::string text = ctx.erasing() ? "" : "Test Mode: ";
   text += OneLine(line);
   text += "\r\n";

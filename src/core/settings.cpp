@@ -112,6 +112,43 @@ void ReadSettings(const clsIniFile& file, const std::string& programFolder, Sett
     ReadKey(snapshot, programFolder, key, settings);
 }
 
+int Settings::OverwritePasses() const {
+  constexpr int kFewest = 1;
+  constexpr int kMost = 10;
+  return std::clamp<int>(OverWriteTimes, kFewest, kMost);
+}
+
+std::string LastErased(const clsIniFile& file) {
+  return file.GetSetting("General", "LastErased");
+}
+
+bool SaveLastErased(clsIniFile& file, const std::string& when) {
+  return file.SaveSetting("General", "LastErased", when) != 0;
+}
+
+bool ConfirmationSkipped(const clsIniFile& file) {
+  const auto warning = ParseWholeNumber(file.GetSetting("General", "Warning"),
+                                        std::numeric_limits<std::int32_t>::min(),
+                                        std::numeric_limits<std::int32_t>::max());
+  return warning.value_or(0) == 1;
+}
+
+bool SaveConfirmationSkipped(clsIniFile& file, bool skipped) {
+  return file.SaveSetting("General", "Warning", skipped ? "1" : "0") != 0;
+}
+
+std::string NetscapeFolder(const clsIniFile& file) {
+  return file.GetSetting("Browser", "nc4dir");
+}
+
+bool SaveNetscapeFolder(clsIniFile& file, const std::string& folder) {
+  return file.SaveSetting("Browser", "nc4dir", folder) != 0;
+}
+
+std::string OperaFolder(const clsIniFile& file) {
+  return file.GetSetting("Browser", "OperaDir");
+}
+
 int SaveSetting(clsIniFile& file, const Settings& settings, const SettingKey& key) {
   std::string text;
   switch (key.kind) {

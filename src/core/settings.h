@@ -12,8 +12,9 @@ namespace quellorn {
 
 class clsIniFile;
 
-// The options of settings.dat in memory. Flags use 0 for "on" (a feature active, a track item
-// selected); a value missing from the file or not a number stays 0.
+// The options of settings.dat in memory, as stored; a value missing from the file or not a number
+// stays 0. The flags do not agree on which value means "on", so code asks the predicates below
+// rather than reading a flag.
 struct Settings {
   std::int16_t autoRun = 0;
   std::int16_t homepageprotect = 0;
@@ -32,8 +33,33 @@ struct Settings {
 
   std::int16_t& flag(Track track) { return trackFlags[static_cast<std::size_t>(track)]; }
   std::int16_t flag(Track track) const { return trackFlags[static_cast<std::size_t>(track)]; }
-  bool selected(Track track) const { return flag(track) == 0; }
+
+  bool TrackSelected(Track track) const { return flag(track) == 0; }
+  // Stealth: the program starts hidden when Windows starts it, and has no tray icon.
+  bool StealthOn() const { return stealth == 0; }
+  bool BossKeyOn() const { return bosskey == 0; }
+  // Files are overwritten before they are deleted (otherwise they go to the Recycle Bin's
+  // shell delete).
+  bool SecureErasing() const { return antirecover == 0; }
+  // Passes of zeros over a file erased securely: the stored count, kept within 1 to 10.
+  int OverwritePasses() const;
+  bool ShowsResultWindow() const { return Resultwin != 0; }
+  bool ClearsLogAtExit() const { return clearlog == 1; }
+  bool LoggingOff() const { return clearlog == 3; }
 };
+
+// The values of settings.dat that are read where they are used rather than at start-up. The
+// savers answer false when the file could not be written.
+std::string LastErased(const clsIniFile& file);
+bool SaveLastErased(clsIniFile& file, const std::string& when);
+// "Don't Show This Screen Next Time" of the erase confirmation.
+bool ConfirmationSkipped(const clsIniFile& file);
+bool SaveConfirmationSkipped(clsIniFile& file, bool skipped);
+// The Netscape 4.x program folder, as the user typed it.
+std::string NetscapeFolder(const clsIniFile& file);
+bool SaveNetscapeFolder(clsIniFile& file, const std::string& folder);
+// Opera's folder (no window sets it; it is written into the file by hand).
+std::string OperaFolder(const clsIniFile& file);
 
 // One key of settings.dat: the names it is read and written by (the program has always used
 // different letter cases for some of them; the file compares names without case), and how it

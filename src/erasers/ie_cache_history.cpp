@@ -16,7 +16,7 @@ namespace quellorn {
 namespace {
 
 void EraseCacheFolder(Context& ctx, const std::string& folder) {
-  if (ctx.settings.antirecover != 0) {
+  if (!ctx.settings.SecureErasing()) {
     // Without secure erasing the cache goes quietly, counted beforehand.
     CountTreeSkipIndex(ctx, folder);
     EraseTreeQuiet(ctx, folder);

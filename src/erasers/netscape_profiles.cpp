@@ -73,7 +73,7 @@ void AddMozillaProfiles(Context& ctx, std::vector<NetscapeProfile>& profiles) {
 
 void AddUserFolders(Context& ctx, ProfileGroup group, std::string_view listed,
                     std::string_view written, std::vector<NetscapeProfile>& profiles) {
-  const std::string programFolder = ctx.settingsFile.GetSetting("browser", "nc4dir");
+  const std::string programFolder = NetscapeFolder(ctx.settingsFile);
   if (!IsFullPath(programFolder)) return;
   const std::string base = programFolder + "\\" + std::string(written) + "\\";
   for (const std::string& user :

@@ -13,7 +13,7 @@ namespace {
 
 // The Opera folder, read afresh at each call; "" when the setting names no full path.
 std::string OperaFolder(Context& ctx) {
-  std::string folder = ctx.settingsFile.GetSetting("Browser", "OperaDir");
+  std::string folder = OperaFolder(ctx.settingsFile);
   return IsFullPath(folder) ? folder : "";
 }
 

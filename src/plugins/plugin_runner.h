@@ -8,15 +8,12 @@ struct Context;
 class clsIniFile;
 class EditorTestList;
 
-// The erase run's task for application plugins and custom items: runs every selected item of
-// the plugins folder, then of the custom item folder, each on the next row of the task list
-// after `position` (the last row used), advancing it.
-void RunPluginFolders(Context& ctx, int& position);
-
 // Runs one item's actions, family by family in a fixed order whatever the order of the keys:
 // DelRegValueList, DelRegValue, DelRegKeyList, DelRegKey, UpdateRegValue, DelFile, UpdateFile,
 // then starts its Run program.
 void RunPluginItem(Context& ctx, const clsIniFile& item);
+// The same for an item already read into memory.
+void RunItemActions(Context& ctx, const clsIniFile& snapshot);
 
 // Runs an item as the custom item editors test it: what it would erase is listed in `list`,
 // nothing changes, and the run's counters, progress list and log stay as they are. Answers the

@@ -22,9 +22,6 @@ using platform::OpenMode;
 namespace {
 
 constexpr std::size_t kOverwriteChunk = 1 << 20;
-// The options window offers 1 to 10 passes; settings.dat may hold any number.
-constexpr int kFewestPasses = 1;
-constexpr int kMostPasses = 10;
 
 bool IsLink(std::uint32_t attributes) {
   return attributes != attr::kInvalid && (attributes & attr::kReparsePoint) != 0;
@@ -94,7 +91,7 @@ bool TakesEveryName(std::string_view pattern) {
 
 bool SecureErase(Context& ctx, std::string_view path) {
   if (MayOverwrite(ctx, path)) {
-    const int passes = std::clamp<int>(ctx.settings.OverWriteTimes, kFewestPasses, kMostPasses);
+    const int passes = ctx.settings.OverwritePasses();
     for (int pass = 0; pass < passes; ++pass)
       ZeroPass(ctx, path);
     Truncate(ctx, path);
@@ -112,7 +109,7 @@ bool SecureErase(Context& ctx, std::string_view path) {
 // Erases a file, or a folder whole, that the protection rules have let pass.
 bool EraseItem(Context& ctx, std::string_view path) {
   if (!ctx.erasing()) return true;
-  if (ctx.settings.antirecover != 0) return ctx.os.shell.Delete(path) == platform::kSuccess;
+  if (!ctx.settings.SecureErasing()) return ctx.os.shell.Delete(path) == platform::kSuccess;
   return SecureErase(ctx, path);
 }
 

@@ -2,10 +2,8 @@
 
 #include "core/activity_log.h"
 #include "core/context.h"
-#include "core/number_text.h"
 #include "core/report.h"
-#include "plugins/plugin_runner.h"
-#include "run/catalogue.h"
+#include "run/run_plan.h"
 
 namespace quellorn {
 namespace {
@@ -55,7 +53,7 @@ void RunErase(Context& ctx) {
   WriteLog(ctx, ErasedCounters(ctx));
   WriteLog(ctx, "-----------Task Completed Successfully-----------at " + NowText(ctx));
   DispList(ctx, "Task Completed Successfully-----------at " + NowText(ctx));
-  if (ctx.settingsFile.SaveSetting("General", "LastErased", NowText(ctx)) == 0) {
+  if (!SaveLastErased(ctx.settingsFile, NowText(ctx))) {
     const std::string line = "Could not save " + ctx.settingsFile.path() + " <Failed>";
     WriteLog(ctx, line);
     DispList(ctx, line);
@@ -65,7 +63,7 @@ void RunErase(Context& ctx) {
   ctx.view().ShowProgressBar(false);
   DispStatus(ctx);
   ctx.view().EnableTrayExit(true);
-  if (ctx.settings.stealth != 0 && ctx.settings.Resultwin != 0) {
+  if (!ctx.settings.StealthOn() && ctx.settings.ShowsResultWindow()) {
     ctx.view().ShowResult("Task Completed",
                           ResultMessage("Task Completed Successfully!", ErasedCounters(ctx)),
                           ctx.run.triggered);
@@ -96,9 +94,7 @@ void RunTest(Context& ctx) {
 
 EraseMode ConfirmedMode(Context& ctx) {
   if (ctx.run.triggered) return ctx.run.mode;
-  const auto warning =
-      ParseWholeNumber(ctx.settingsFile.GetSetting("General", "Warning"), INT32_MIN, INT32_MAX);
-  if (warning.value_or(0) == 1) return EraseMode::kErase;
+  if (ConfirmationSkipped(ctx.settingsFile)) return EraseMode::kErase;
   return ctx.view().ConfirmErase();
 }
 
@@ -124,28 +120,20 @@ void TestNow(Context& ctx) {
 }
 
 void StartTask(Context& ctx) {
-  int position = 0;
-  const auto catalogue = Catalogue();
-  for (std::size_t index = 0; index < catalogue.size(); ++index) {
-    const CatalogueItem& item = catalogue[index];
-    if (!ctx.settings.selected(item.track)) continue;
-    ++position;
-    ctx.view().SetTaskState(position, "Erasing", "working");
+  const std::vector<PlanItem> plan = BuildRunPlan(ctx);
+  for (std::size_t index = 0; index < plan.size(); ++index) {
+    const PlanItem& item = plan[index];
+    const int row = static_cast<int>(index) + 1;
+    ctx.view().SetTaskState(row, "Erasing", "working");
     DispList(ctx, item.progressLine);
-    for (Eraser eraser : item.erasers) {
-      if (eraser != nullptr) eraser(ctx);
-    }
+    item.erase(ctx);
     // An item's registry changes are kept as a whole, so a run cut short loses at most the
     // item under way. A failed flush is retried after the next item.
     ctx.os.registry.Flush();
-    ctx.view().SetTaskState(position, "Done", "done");
-    if (index >= 2) ctx.view().ScrollTasksDown();
-    if (ctx.run.taskCount > 0) {
-      ctx.view().SetProgress(static_cast<int>(static_cast<float>(position) /
-                                              static_cast<float>(ctx.run.taskCount) * 100.0f));
-    }
+    ctx.view().SetTaskState(row, "Done", "done");
+    if (item.scrollsTasks) ctx.view().ScrollTasksDown();
+    if (ctx.run.taskCount > 0) ctx.view().SetProgress(ProgressPercent(row, ctx.run.taskCount));
   }
-  RunPluginFolders(ctx, position);
 }
 
 }  // namespace quellorn

@@ -42,7 +42,7 @@ void EraseNowWindow::OnHelp() {
 
 void EraseNowWindow::OnWarningClick(bool checked) {
   warningChecked_ = checked;
-  ctx_.settingsFile.SaveSetting("General", "Warning", checked ? "1" : "0");
+  SaveConfirmationSkipped(ctx_.settingsFile, checked);
 }
 
 void EraseNowWindow::Close(EraseMode answer) {

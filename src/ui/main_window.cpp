@@ -99,7 +99,7 @@ bool MainWindow::Enabled(TrayEntry entry) {
 }
 
 void MainWindow::Load() {
-  const bool hiddenStart = ctx_.startArgument == "min" && ctx_.settings.stealth == 0;
+  const bool hiddenStart = ctx_.startArgument == "min" && ctx_.settings.StealthOn();
   visible_ = !hiddenStart;
   host_.Changed(MainWindowChange::kWindow);
   lastState_ = state_ == WindowState::kMinimized ? WindowState::kNormal : state_;
@@ -112,7 +112,7 @@ void MainWindow::Load() {
     SetWindowState(WindowState::kMinimized);
     if (triggers_ != nullptr) Serve([&] { triggers_->WindowsStartUp(); });
   }
-  status_ = "Last Erased at: " + ctx_.settingsFile.GetSetting("General", "lasterased");
+  status_ = "Last Erased at: " + LastErased(ctx_.settingsFile);
   progressBarVisible_ = false;
   host_.Changed(MainWindowChange::kStatus);
   host_.Changed(MainWindowChange::kProgressBar);
@@ -126,7 +126,7 @@ void MainWindow::InstallTrayAndHotKeys() {
   const platform::WindowHandle window = host_.handle();
   desktop.RegisterHotKey(window, kBossKeyId, platform::hot_key_modifier::kAlt, kSpaceKey);
   desktop.RegisterHotKey(window, kShowHideKeyId, platform::hot_key_modifier::kAlt, kAKey);
-  if (ctx_.settings.stealth != 0) desktop.AddTrayIcon(window, kTrayCallback);
+  if (!ctx_.settings.StealthOn()) desktop.AddTrayIcon(window, kTrayCallback);
 }
 
 template <typename Handler>
@@ -278,7 +278,7 @@ void MainWindow::ClickTrayIcon(std::int64_t mouseMessage) {
 }
 
 void MainWindow::PressHotKey(std::uint64_t id) {
-  if (id == kBossKeyId && ctx_.settings.bosskey == 0) {
+  if (id == kBossKeyId && ctx_.settings.BossKeyOn()) {
     if (bossKeyState_ == 0) {
       bossKeyState_ = 1;
       hider_.Hide(ctx_.os.desktop);
@@ -323,7 +323,7 @@ void MainWindow::RequestClose() {
 void MainWindow::Unload() {
   if (unloaded_) return;
   unloaded_ = true;
-  if (ctx_.settings.clearlog == 1) ClearLog(ctx_);
+  if (ctx_.settings.ClearsLogAtExit()) ClearLog(ctx_);
   ctx_.os.desktop.RemoveTrayIcon(host_.handle());
   host_.CloseAll();
 }

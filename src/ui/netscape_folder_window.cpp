@@ -5,7 +5,7 @@
 namespace quellorn {
 
 void frmFindNcDir::Load() {
-  txtNc4Dir = ctx_.settingsFile.GetSetting("browser", "nc4dir");
+  txtNc4Dir = NetscapeFolder(ctx_.settingsFile);
   visible_ = true;
 }
 
@@ -16,7 +16,7 @@ frmFinddir frmFindNcDir::cmdBroswerClick() {
 }
 
 void frmFindNcDir::Command1Click() {
-  ctx_.settingsFile.SaveSetting("Browser", "nc4dir", txtNc4Dir);
+  SaveNetscapeFolder(ctx_.settingsFile, txtNc4Dir);
   visible_ = false;
 }
 

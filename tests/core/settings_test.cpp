@@ -38,9 +38,9 @@ TEST_F(SettingsTest, ReadsSectionsAndKeysInAnyLetterCase) {
   EXPECT_EQ(settings.stealth, 1);
   EXPECT_EQ(settings.Resultwin, 5);
   EXPECT_EQ(settings.clearlog, 3);
-  EXPECT_FALSE(settings.selected(Track::kAolCache));
-  EXPECT_FALSE(settings.selected(Track::kIeLocationBar));
-  EXPECT_TRUE(settings.selected(Track::kIeCookies));
+  EXPECT_FALSE(settings.TrackSelected(Track::kAolCache));
+  EXPECT_FALSE(settings.TrackSelected(Track::kIeLocationBar));
+  EXPECT_TRUE(settings.TrackSelected(Track::kIeCookies));
 }
 
 TEST_F(SettingsTest, ValuesThatDoNotConvertKeepWhatWasHeld) {
@@ -56,9 +56,9 @@ TEST_F(SettingsTest, ValuesThatDoNotConvertKeepWhatWasHeld) {
   EXPECT_EQ(settings.EraseTime, 4);
   EXPECT_EQ(settings.sound, 7);
   EXPECT_EQ(settings.OverWriteTimes, 3);
-  EXPECT_FALSE(settings.selected(Track::kWindowsRun));
-  EXPECT_FALSE(settings.selected(Track::kWindowsFind));
-  EXPECT_TRUE(settings.selected(Track::kWindowsRecent));
+  EXPECT_FALSE(settings.TrackSelected(Track::kWindowsRun));
+  EXPECT_FALSE(settings.TrackSelected(Track::kWindowsFind));
+  EXPECT_TRUE(settings.TrackSelected(Track::kWindowsRecent));
 }
 
 TEST_F(SettingsTest, OverwriteCountWithoutDigitsIsZero) {
@@ -98,9 +98,9 @@ TEST_F(SettingsTest, ASaveOnAFullDiskKeepsEveryDeselectedItem) {
   EXPECT_EQ(SaveSetting(ctx.settingsFile, settings, TrackSettingKey(Track::kIeHistory)), 0);
   faults = {};
   const Settings next = Read();
-  EXPECT_FALSE(next.selected(Track::kIeCookies));
-  EXPECT_FALSE(next.selected(Track::kWindowsRecycleBin));
-  EXPECT_TRUE(next.selected(Track::kIeHistory));
+  EXPECT_FALSE(next.TrackSelected(Track::kIeCookies));
+  EXPECT_FALSE(next.TrackSelected(Track::kWindowsRecycleBin));
+  EXPECT_TRUE(next.TrackSelected(Track::kIeHistory));
 }
 
 TEST_F(SettingsTest, ShippedDefaultsEraseNothingUnasked) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "plugins/plugin_fixture.h"
+#include "run/erase_runner.h"
 #include "run/task_list.h"
 
 namespace quellorn {
@@ -27,9 +28,7 @@ TEST_F(PluginRunnerTest, RunsTheSelectedItemsOfBothFoldersOnTheirRows) {
   OnlyItemRows();
   ASSERT_EQ(ctx.run.taskCount, 3);
   ctx.run.mode = EraseMode::kErase;
-  int position = 0;
-  RunPluginFolders(ctx, position);
-  EXPECT_EQ(position, 3);
+  StartTask(ctx);
   EXPECT_EQ(view.progress,
             (std::vector<std::string>{"Erasing Paint .....", "Erasing Unmarked .....",
                                       "Erasing Downloads ....."}));
@@ -48,14 +47,21 @@ TEST_F(PluginRunnerTest, NumbersItsRowsAfterThoseAlreadyUsed) {
   ctx.settings.flag(Track::kOperaCookies) = 0;
   ctx.settings.flag(Track::kAolCache) = 0;
   Addtask(ctx);
-  int position = 2;
   ctx.run.mode = EraseMode::kTest;
-  RunPluginFolders(ctx, position);
+  StartTask(ctx);
   EXPECT_EQ(view.tasks.at(2).text, "Mine");
   EXPECT_EQ(view.tasks.at(2).status, "Done");
-  EXPECT_EQ(view.tasks.at(0).status, "");
-  EXPECT_EQ(view.progressValues, std::vector<int>{100});
-  EXPECT_EQ(view.progress, std::vector<std::string>{"Test Mode: Erasing Mine ....."});
+  EXPECT_EQ(view.progressValues, (std::vector<int>{33, 66, 100}));
+  EXPECT_EQ(view.progress.back(), "Test Mode: Erasing Mine .....");
+}
+
+TEST_F(PluginRunnerTest, AnItemAddedSinceTheListWasBuiltRunsWithoutTakingTheBarPastItsEnd) {
+  Item("plugins", "First.qk", "");
+  OnlyItemRows();
+  Item("plugins", "Second.qk", "");
+  ctx.run.mode = EraseMode::kTest;
+  StartTask(ctx);
+  EXPECT_EQ(view.progressValues, (std::vector<int>{100, 100}));
 }
 
 TEST_F(PluginRunnerTest, AnItemFileThatCannotBeReadIsNeitherListedNorRun) {
@@ -68,9 +74,7 @@ TEST_F(PluginRunnerTest, AnItemFileThatCannotBeReadIsNeitherListedNorRun) {
   faults.unopenable.clear();
   faults.failingCall = {testing::CallKind::kOpen, 1};  // the run's first reading alone
   ctx.run.mode = EraseMode::kErase;
-  int position = 0;
-  RunPluginFolders(ctx, position);
-  EXPECT_EQ(position, 0);
+  StartTask(ctx);
   EXPECT_TRUE(view.progress.empty());
   EXPECT_TRUE(KeyExists("Kept"));
 }

@@ -70,7 +70,9 @@ class RecordingRunView : public RunView {
     tasks.push_back({text, "", icon});
   }
   void SetTaskState(int row, const std::string& taskStatus, const std::string& icon) override {
-    Task& task = tasks.at(static_cast<std::size_t>(row - 1));
+    // As the main window, a row the list does not have is left alone.
+    if (row < 1 || static_cast<std::size_t>(row) > tasks.size()) return;
+    Task& task = tasks[static_cast<std::size_t>(row - 1)];
     task.status = taskStatus;
     task.icon = icon;
   }
