@@ -68,7 +68,7 @@ void CheckWalk(q::fuzz::ScratchMachine& scratch, q::Context& ctx, const q::KeepL
     ++named;
   }
   const std::set<std::string> before = FileNames(ctx.os.files);
-  ctx.run.mode = EraseMode::kErase;
+  ctx.run.mode = q::EraseMode::kErase;
   q::CountKeepFolder(ctx, folder, keep);
   q::EraseKeepFolder(ctx, folder, keep);
   const std::set<std::string> after = FileNames(ctx.os.files);

@@ -233,14 +233,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   q::fuzz::SilentEditorList list;
   q::RunEditorTest(ctx, item, list);
-  ctx.run.mode = EraseMode::kTest;
+  ctx.run.mode = q::EraseMode::kTest;
   q::RunPluginItem(ctx, item);
   const MachineState tested = State(scratch);
   Require(tested.files == before.files, "a test changed a file");
   Require(tested.keys == before.keys, "a test changed the registry");
 
   const Targets targets = ItemTargets(ctx, item);
-  ctx.run.mode = EraseMode::kErase;
+  ctx.run.mode = q::EraseMode::kErase;
   q::RunPluginItem(ctx, item);
   const MachineState erased = State(scratch);
   if (targets.judgeFiles) {
