@@ -2,22 +2,22 @@
 
 #include "core/context.h"
 
-namespace quellorn {
+namespace quellorn::ui {
 
-void frmFindNcDir::Load() {
-  txtNc4Dir = ctx_.settingsFile.GetSetting("browser", "nc4dir");
-  visible_ = true;
+void NetscapeFolderWindow::Load() {
+  folderText = ctx_.settingsFile.GetSetting("browser", "nc4dir");
+  closed_ = false;
 }
 
-frmFinddir frmFindNcDir::cmdBroswerClick() {
-  frmFinddir chooser(ctx_.os.files, txtNc4Dir);
+NetscapeFolderChooser NetscapeFolderWindow::OnBrowse() {
+  NetscapeFolderChooser chooser(ctx_.os.files, folderText);
   chooser.Load();
   return chooser;
 }
 
-void frmFindNcDir::Command1Click() {
-  ctx_.settingsFile.SaveSetting("Browser", "nc4dir", txtNc4Dir);
-  visible_ = false;
+void NetscapeFolderWindow::OnOk() {
+  ctx_.settingsFile.SaveSetting("Browser", "nc4dir", folderText);
+  closed_ = true;
 }
 
-}  // namespace quellorn
+}  // namespace quellorn::ui

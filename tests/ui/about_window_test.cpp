@@ -28,7 +28,7 @@ TEST_F(AboutWindowTest, EachLinkOpensItsAddressUnseen) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(ui::AboutWindow::LinkText(c.link), c.text);
     shell.opens.clear();
-    window.Click(c.link);
+    window.OnLink(c.link);
     ASSERT_EQ(shell.opens.size(), 1u);
     EXPECT_EQ(shell.opens[0].target, c.target);
     EXPECT_EQ(shell.opens[0].style, platform::ShowStyle::kHidden);
@@ -38,11 +38,11 @@ TEST_F(AboutWindowTest, EachLinkOpensItsAddressUnseen) {
 
 TEST_F(AboutWindowTest, HelpOpensTheHelpFileAndOkCloses) {
   ui::AboutWindow window(ctx);
-  window.Help();
+  window.OnHelp();
   ASSERT_EQ(shell.opens.size(), 1u);
   EXPECT_EQ(shell.opens[0].target, ProgramFile("help.chm"));
   EXPECT_EQ(shell.opens[0].style, platform::ShowStyle::kShow);
-  window.Close();
+  window.OnOk();
   EXPECT_TRUE(window.closed());
 }
 

@@ -59,7 +59,7 @@ TEST_F(BossKeyTest, OffTheKeyIsPassedOnAndNothingHides) {
 
 // The tray entries hide and show without touching the key's own state.
 TEST_F(BossKeyTest, TrayEntriesLeaveTheKeyState) {
-  window.ClickTray(ui::TrayEntry::kHide);
+  window.OnTrayClick(ui::TrayEntry::kHide);
   EXPECT_FALSE(windows.Visible(ie));
   EXPECT_FALSE(window.browsersHidden());
   PressHotKey(ui::MainWindow::kBossKeyId);  // hides (again)
@@ -67,8 +67,8 @@ TEST_F(BossKeyTest, TrayEntriesLeaveTheKeyState) {
   PressHotKey(ui::MainWindow::kBossKeyId);
   EXPECT_TRUE(windows.Visible(ie));
   EXPECT_EQ(windows.State(ie), ShowStyle::kMaximized);
-  window.ClickTray(ui::TrayEntry::kHide);
-  window.ClickTray(ui::TrayEntry::kShow);
+  window.OnTrayClick(ui::TrayEntry::kHide);
+  window.OnTrayClick(ui::TrayEntry::kShow);
   EXPECT_TRUE(windows.Visible(mozilla));
   EXPECT_FALSE(window.browsersHidden());
 }

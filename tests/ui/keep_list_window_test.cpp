@@ -13,6 +13,7 @@ namespace quellorn {
 namespace {
 
 using Lines = std::vector<std::string>;
+using ui::KeepListWindow;
 
 class KeepListWindowTest : public testing::ProfileTest {
  protected:
@@ -93,25 +94,25 @@ TEST_F(KeepListWindowTest, NothingToListWithoutTheFolders) {
 TEST_F(KeepListWindowTest, AddKeepsOneOfEachAndDeleteTakesTheSelectedItem) {
   KeepListWindow window(ctx, "url");
   window.Load();
-  window.ClickCurrent(0);
+  window.OnCurrentClick(0);
   EXPECT_TRUE(window.addEnabled());
   EXPECT_FALSE(window.deleteEnabled());
-  window.Add();
-  window.Add();
-  window.DoubleClickCurrent(1);
-  window.DoubleClickCurrent(0);
+  window.OnAdd();
+  window.OnAdd();
+  window.OnCurrentDoubleClick(1);
+  window.OnCurrentDoubleClick(0);
   EXPECT_EQ(window.keepItems(),
             (Lines{"http://firefox.com/", "http://go.microsoft.com/fwlink/?LinkId=69157"}));
 
-  window.ClickKeep(0);
+  window.OnKeepClick(0);
   EXPECT_TRUE(window.deleteEnabled());
   EXPECT_FALSE(window.addEnabled());
-  window.Delete();
+  window.OnDelete();
   EXPECT_EQ(window.keepItems(), Lines{"http://go.microsoft.com/fwlink/?LinkId=69157"});
   // Nothing is selected any more.
-  window.Delete();
+  window.OnDelete();
   EXPECT_EQ(window.keepItems().size(), 1u);
-  window.DoubleClickKeep(0);
+  window.OnKeepDoubleClick(0);
   EXPECT_TRUE(window.keepItems().empty());
 }
 
@@ -120,19 +121,19 @@ TEST_F(KeepListWindowTest, AnItemIsTheSameOnlyInTheSameLetterCase) {
       "\"url3\"=\"HTTP://FIREFOX.COM/\"\r\n");
   KeepListWindow window(ctx, "url");
   window.Load();
-  window.DoubleClickCurrent(IndexOf(window, "http://firefox.com/"));
-  window.DoubleClickCurrent(IndexOf(window, "HTTP://FIREFOX.COM/"));
+  window.OnCurrentDoubleClick(IndexOf(window, "http://firefox.com/"));
+  window.OnCurrentDoubleClick(IndexOf(window, "HTTP://FIREFOX.COM/"));
   EXPECT_EQ(window.keepItems(), (Lines{"http://firefox.com/", "HTTP://FIREFOX.COM/"}));
 }
 
 TEST_F(KeepListWindowTest, RefreshListsAgainAndLeavesNothingSelected) {
   KeepListWindow window(ctx, "cookies");
   window.Load();
-  window.ClickCurrent(0);
+  window.OnCurrentClick(0);
   Make("joe\\Cookies\\joe@new[1].txt");
-  window.Refresh();
+  window.OnRefresh();
   EXPECT_EQ(window.currentItems().size(), 3u);
-  window.Add();
+  window.OnAdd();
   EXPECT_TRUE(window.keepItems().empty());
 }
 
@@ -141,23 +142,23 @@ TEST_F(KeepListWindowTest, OkWritesWhatTheErasersReadAndCancelWritesNothing) {
   {
     KeepListWindow window(ctx, "url");
     window.Load();
-    window.DoubleClickCurrent(0);
-    window.Cancel();
-    EXPECT_FALSE(window.isOpen());
+    window.OnCurrentDoubleClick(0);
+    window.OnCancel();
+    EXPECT_TRUE(window.closed());
   }
   EXPECT_FALSE(os.files.Exists(ProgramFile("Url.txt")));
   {
     KeepListWindow window(ctx, "url");
     window.Load();
-    window.Ok();
-    EXPECT_FALSE(window.isOpen());
+    window.OnOk();
+    EXPECT_TRUE(window.closed());
   }
   EXPECT_EQ(machine.ReadFile(ProgramFile("Url.txt")), "");
   {
     KeepListWindow window(ctx, "url");
     window.Load();
-    window.DoubleClickCurrent(IndexOf(window, "http://firefox.com/"));
-    window.Ok();
+    window.OnCurrentDoubleClick(IndexOf(window, "http://firefox.com/"));
+    window.OnOk();
   }
   EXPECT_EQ(machine.ReadFile(ProgramFile("url.txt")), "http://firefox.com/\r\n");
   ctx.run.mode = EraseMode::kErase;
@@ -173,8 +174,8 @@ TEST_F(KeepListWindowTest, OkLeavesAListThatCouldNotBeReadAsItWas) {
   faults.unopenable.insert(ProgramFile("Cookies.txt"));
   KeepListWindow window(ctx, "cookies");
   window.Load();
-  window.DoubleClickCurrent(0);
-  window.Ok();
+  window.OnCurrentDoubleClick(0);
+  window.OnOk();
   faults.unopenable.clear();
   EXPECT_EQ(machine.ReadFile(ProgramFile("Cookies.txt")), "joe@bank[1].txt\r\n");
 }
@@ -184,8 +185,8 @@ TEST_F(KeepListWindowTest, UnknownModeSavesNothing) {
   window.Load();
   EXPECT_TRUE(window.currentItems().empty());
   EXPECT_TRUE(window.keepItems().empty());
-  window.Ok();
-  EXPECT_FALSE(window.isOpen());
+  window.OnOk();
+  EXPECT_TRUE(window.closed());
   for (const char* name : {"Cookies.txt", "Url.txt", "Plugins.txt"}) {
     EXPECT_FALSE(os.files.Exists(ProgramFile(name))) << name;
   }

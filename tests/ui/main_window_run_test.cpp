@@ -30,7 +30,7 @@ class MainWindowRunTest : public testing::MainWindowTest {
 
 TEST_F(MainWindowRunTest, AskingToCloseDuringARunClosesWhenItEnds) {
   const auto asks = std::to_array<std::function<void(ui::MainWindow&)>>({
-      [](ui::MainWindow& w) { w.RequestClose(); },
+      [](ui::MainWindow& w) { w.OnClose(); },
       [](ui::MainWindow& w) { w.Hook(platform::window_message::kClose, 1, 1); },
       [](ui::MainWindow& w) { w.Hook(platform::window_message::kEndSession, 1, 0); },
   });
@@ -53,11 +53,11 @@ TEST_F(MainWindowRunTest, AskingToCloseDuringARunClosesWhenItEnds) {
       EXPECT_FALSE(caseWindow.Enabled(MainButton::kErase));
       EXPECT_FALSE(caseWindow.Enabled(MainButton::kExit));
       EXPECT_FALSE(caseWindow.Enabled(TrayEntry::kExit));
-      caseWindow.Click(MainButton::kExit);
-      caseWindow.ClickTray(TrayEntry::kExit);
+      caseWindow.OnClick(MainButton::kExit);
+      caseWindow.OnTrayClick(TrayEntry::kExit);
       EXPECT_EQ(caseHost.closeAlls, 0);
     };
-    caseWindow.Click(MainButton::kErase);
+    caseWindow.OnClick(MainButton::kErase);
     EXPECT_TRUE(askedOnce);
     EXPECT_TRUE(caseWindow.unloaded());
     EXPECT_EQ(caseHost.closeAlls, 1);
@@ -69,8 +69,8 @@ TEST_F(MainWindowRunTest, TheSessionMayNotEndUnderARun) {
   struct Triggers : ui::MainWindowTriggers {
     int queries = 0;
     void WindowsStartUp() override {}
-    void Timer1() override {}
-    void TmrAuto() override {}
+    void WatchTimer() override {}
+    void ScheduleTimer() override {}
     void QueryEndSession() override { ++queries; }
   } triggers;
   window.SetTriggers(&triggers);
@@ -78,7 +78,7 @@ TEST_F(MainWindowRunTest, TheSessionMayNotEndUnderARun) {
   host.onPump = [&] {
     if (!answer) answer = window.Hook(kQueryEndSession, 0, 0);
   };
-  window.Click(MainButton::kTest);
+  window.OnClick(MainButton::kTest);
   EXPECT_EQ(answer, 0) << "refused";
   EXPECT_EQ(triggers.queries, 0);
   EXPECT_EQ(host.closeAlls, 1) << "the program ends after the run, so the session can";
@@ -100,9 +100,9 @@ TEST_F(MainWindowRunTest, ButtonsComeBackAfterARun) {
     checked = true;
     EXPECT_FALSE(window.Enabled(MainButton::kErase));
     EXPECT_TRUE(window.progressBarVisible());
-    window.Click(MainButton::kTest);  // ignored: one run at a time
+    window.OnClick(MainButton::kTest);  // ignored: one run at a time
   };
-  window.Click(MainButton::kErase);
+  window.OnClick(MainButton::kErase);
   EXPECT_TRUE(checked);
   EXPECT_TRUE(window.Enabled(MainButton::kErase));
   EXPECT_TRUE(window.Enabled(MainButton::kExit));
@@ -122,20 +122,20 @@ TEST_F(MainWindowRunTest, ResultOfATriggeredRunClosesByItself) {
   ctx.settings.Resultwin = 1;
   ctx.run.triggered = true;
   ctx.run.mode = EraseMode::kErase;
-  window.ClickTray(TrayEntry::kEraseNow);  // leaves the flag as the trigger set it
+  window.OnTrayClick(TrayEntry::kEraseNow);  // leaves the flag as the trigger set it
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].heading, "Task Completed");
   EXPECT_EQ(host.waits, std::vector<std::chrono::milliseconds>{std::chrono::seconds(3)});
   EXPECT_FALSE(host.IsMessageOpen(0));
 
-  window.Click(MainButton::kErase);  // clears the flag
+  window.OnClick(MainButton::kErase);  // clears the flag
   ASSERT_EQ(host.messages.size(), 2u);
   EXPECT_TRUE(host.IsMessageOpen(1));
   EXPECT_EQ(host.waits.size(), 1u);
 }
 
 TEST_F(MainWindowRunTest, TestNowFromTheTrayMenuShowsItsResult) {
-  window.ClickTray(TrayEntry::kTestNow);
+  window.OnTrayClick(TrayEntry::kTestNow);
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].heading, "Test Completed");
   EXPECT_NE(Log().find("Test Mode: Test Start"), std::string::npos);
@@ -153,11 +153,11 @@ TEST_F(MainWindowRunTest, ClosingEmptiesTheLogOnlyWithLogOptionOne) {
     caseWindow.context().settings.stealth = 1;
     caseWindow.Load();
     machine.WriteFile(LogPath(ctx), "a line\r\n");
-    caseWindow.Click(MainButton::kExit);
+    caseWindow.OnClick(MainButton::kExit);
     EXPECT_EQ(caseHost.closeAlls, 1);
     EXPECT_EQ(Log(), option == 1 ? "" : "a line\r\n");
     EXPECT_NE(desktop.SetTrayTip(caseHost.window, "gone"), platform::kSuccess);
-    caseWindow.RequestClose();
+    caseWindow.OnClose();
     EXPECT_EQ(caseHost.closeAlls, 1) << "unloads once";
   }
 }
@@ -171,8 +171,8 @@ TEST_F(MainWindowRunTest, AMinStartHandsTheLoadedWindowToTheTriggers) {
       rowsSeen = window->tasks().size();
       visibleSeen = window->visible();
     }
-    void Timer1() override {}
-    void TmrAuto() override {}
+    void WatchTimer() override {}
+    void ScheduleTimer() override {}
     void QueryEndSession() override {}
   } triggers;
   testing::RecordingHost minHost;

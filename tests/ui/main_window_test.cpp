@@ -100,17 +100,17 @@ TEST_F(MainWindowLoadTest, InStealthModeAltAIsTheWayIn) {
 
 TEST_F(MainWindowLoadTest, MinimizingHidesInTheTrayAndRestoreBringsItBack) {
   window.Load();
-  window.ClickMinimize();
+  window.OnMinimize();
   EXPECT_FALSE(window.visible());
   EXPECT_TRUE(window.Enabled(TrayEntry::kRestore));
   EXPECT_TRUE(TrayIconShown());
-  window.ClickTray(TrayEntry::kRestore);
+  window.OnTrayClick(TrayEntry::kRestore);
   EXPECT_TRUE(window.visible());
   EXPECT_EQ(window.state(), WindowState::kNormal);
   EXPECT_FALSE(window.Enabled(TrayEntry::kRestore));
   // A maximized window minimized by the system comes back maximized.
-  window.Resized(WindowState::kMaximized);
-  window.Resized(WindowState::kMinimized);
+  window.OnResized(WindowState::kMaximized);
+  window.OnResized(WindowState::kMinimized);
   EXPECT_EQ(window.lastState(), WindowState::kMaximized);
   ClickTrayIcon(kLeftButtonUp);
   EXPECT_EQ(window.state(), WindowState::kMaximized);
@@ -139,11 +139,11 @@ TEST_F(MainWindowLoadTest, ButtonsAndTrayMenuShowTheirCaptions) {
 
 TEST_F(MainWindowLoadTest, LinksHelpAndLogButtonsReachTheShell) {
   window.Load();
-  window.ClickTray(TrayEntry::kLink);
-  window.ClickTray(TrayEntry::kDownload);
-  window.Click(MainButton::kHelp);
-  window.ClickTitleHelp();
-  window.Click(MainButton::kViewLog);
+  window.OnTrayClick(TrayEntry::kLink);
+  window.OnTrayClick(TrayEntry::kDownload);
+  window.OnClick(MainButton::kHelp);
+  window.OnTitleHelp();
+  window.OnClick(MainButton::kViewLog);
   ASSERT_EQ(shell.opens.size(), 4u);
   EXPECT_EQ(shell.opens[0].target, "https://www.orvalen.example/");
   EXPECT_EQ(shell.opens[0].style, ShowStyle::kHidden);
@@ -157,7 +157,7 @@ TEST_F(MainWindowLoadTest, LinksHelpAndLogButtonsReachTheShell) {
 TEST_F(MainWindowLoadTest, ClearLogEmptiesTheLogAndSaysSo) {
   machine.WriteFile(ProgramFile("syslog.txt"), "old line\r\n");
   window.Load();
-  window.Click(MainButton::kClear);
+  window.OnClick(MainButton::kClear);
   EXPECT_EQ(machine.ReadFile(ProgramFile("syslog.txt")), "");
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].heading, "Quellorn");
@@ -169,11 +169,11 @@ TEST_F(MainWindowLoadTest, OpensOnlyTheWindowsThereAre) {
   window.Load();
   EXPECT_FALSE(window.Enabled(MainButton::kSettings));
   EXPECT_FALSE(window.Enabled(TrayEntry::kOptions));
-  window.Click(MainButton::kSettings);
-  window.ClickTray(TrayEntry::kOptions);
-  window.Click(MainButton::kAbout);
+  window.OnClick(MainButton::kSettings);
+  window.OnTrayClick(TrayEntry::kOptions);
+  window.OnClick(MainButton::kAbout);
   host.available.insert(ui::OtherWindow::kOptions);
-  window.Click(MainButton::kOptions);
+  window.OnClick(MainButton::kOptions);
   EXPECT_EQ(host.opened,
             (std::vector<ui::OtherWindow>{ui::OtherWindow::kAbout, ui::OtherWindow::kOptions}));
 }
