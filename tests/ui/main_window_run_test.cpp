@@ -36,43 +36,35 @@ TEST_F(MainWindowRunTest, AskingToCloseDuringARunClosesWhenItEnds) {
   });
   for (std::size_t i = 0; i < asks.size(); ++i) {
     SCOPED_TRACE(i);
-    testing::RecordingHost caseHost;
-    caseHost.window = windows.Open("Quellorn.Test", "case", ShowStyle::kHidden);
-    Context caseWindowCtx(os, programFolder);
-    ui::MainWindow caseWindow(caseWindowCtx, caseHost);
-    caseWindow.context().settings = ctx.settings;
-    caseWindow.context().settings.clearlog = 1;
+    auto fresh = Fresh();
+    ui::MainWindow& caseWindow = fresh.window;
+    fresh.ctx.settings = ctx.settings;
+    fresh.ctx.settings.clearlog = 1;
     caseWindow.Load();
     machine.WriteFile(machine.root() + "\\junk\\a.tmp", "leftover");
     bool askedOnce = false;
-    caseHost.onPump = [&] {
+    fresh.host.onPump = [&] {
       if (askedOnce) return;
       askedOnce = true;
       asks[i](caseWindow);
-      EXPECT_EQ(caseHost.closeAlls, 0) << "not under the run";
+      EXPECT_EQ(fresh.host.closeAlls, 0) << "not under the run";
       EXPECT_FALSE(caseWindow.Enabled(MainButton::kErase));
       EXPECT_FALSE(caseWindow.Enabled(MainButton::kExit));
       EXPECT_FALSE(caseWindow.Enabled(TrayEntry::kExit));
       caseWindow.OnClick(MainButton::kExit);
       caseWindow.OnTrayClick(TrayEntry::kExit);
-      EXPECT_EQ(caseHost.closeAlls, 0);
+      EXPECT_EQ(fresh.host.closeAlls, 0);
     };
     caseWindow.OnClick(MainButton::kErase);
     EXPECT_TRUE(askedOnce);
     EXPECT_TRUE(caseWindow.unloaded());
-    EXPECT_EQ(caseHost.closeAlls, 1);
+    EXPECT_EQ(fresh.host.closeAlls, 1);
     EXPECT_EQ(Log(), "") << "the run ended, then the log option emptied the log at exit";
   }
 }
 
 TEST_F(MainWindowRunTest, TheSessionMayNotEndUnderARun) {
-  struct Triggers : ui::MainWindowTriggers {
-    int queries = 0;
-    void WindowsStartUp() override {}
-    void WatchTimer() override {}
-    void ScheduleTimer() override {}
-    void QueryEndSession() override { ++queries; }
-  } triggers;
+  testing::CountingTriggers triggers;
   window.SetTriggers(&triggers);
   std::optional<std::int64_t> answer;
   host.onPump = [&] {
@@ -83,15 +75,12 @@ TEST_F(MainWindowRunTest, TheSessionMayNotEndUnderARun) {
   EXPECT_EQ(triggers.queries, 0);
   EXPECT_EQ(host.closeAlls, 1) << "the program ends after the run, so the session can";
 
-  testing::RecordingHost idleHost;
-  idleHost.window = windows.Open("Quellorn.Test", "idle", ShowStyle::kHidden);
-  Context idleCtx(os, programFolder);
-  ui::MainWindow idle(idleCtx, idleHost);
-  idle.SetTriggers(&triggers);
-  idle.Load();
-  EXPECT_EQ(idle.Hook(kQueryEndSession, 0, 0), std::nullopt) << "passed on";
+  auto idle = Fresh();
+  idle.window.SetTriggers(&triggers);
+  idle.window.Load();
+  EXPECT_EQ(idle.window.Hook(kQueryEndSession, 0, 0), std::nullopt) << "passed on";
   EXPECT_EQ(triggers.queries, 1);
-  EXPECT_EQ(idleHost.closeAlls, 0);
+  EXPECT_EQ(idle.host.closeAlls, 0);
 }
 
 TEST_F(MainWindowRunTest, ButtonsComeBackAfterARun) {
@@ -145,47 +134,35 @@ TEST_F(MainWindowRunTest, TestNowFromTheTrayMenuShowsItsResult) {
 TEST_F(MainWindowRunTest, ClosingEmptiesTheLogOnlyWithLogOptionOne) {
   for (const std::int16_t option : {0, 1, 2, 3}) {
     SCOPED_TRACE(option);
-    testing::RecordingHost caseHost;
-    caseHost.window = windows.Open("Quellorn.Test", "case", ShowStyle::kHidden);
-    Context caseWindowCtx(os, programFolder);
-    ui::MainWindow caseWindow(caseWindowCtx, caseHost);
-    caseWindow.context().settings.clearlog = option;
-    caseWindow.context().settings.stealth = 1;
-    caseWindow.Load();
+    auto fresh = Fresh();
+    fresh.ctx.settings.clearlog = option;
+    fresh.ctx.settings.stealth = 1;
+    fresh.window.Load();
     machine.WriteFile(LogPath(ctx), "a line\r\n");
-    caseWindow.OnClick(MainButton::kExit);
-    EXPECT_EQ(caseHost.closeAlls, 1);
+    fresh.window.OnClick(MainButton::kExit);
+    EXPECT_EQ(fresh.host.closeAlls, 1);
     EXPECT_EQ(Log(), option == 1 ? "" : "a line\r\n");
-    EXPECT_NE(desktop.SetTrayTip(caseHost.window, "gone"), platform::kSuccess);
-    caseWindow.OnClose();
-    EXPECT_EQ(caseHost.closeAlls, 1) << "unloads once";
+    EXPECT_NE(desktop.SetTrayTip(fresh.host.window, "gone"), platform::kSuccess);
+    fresh.window.OnClose();
+    EXPECT_EQ(fresh.host.closeAlls, 1) << "unloads once";
   }
 }
 
 TEST_F(MainWindowRunTest, AMinStartHandsTheLoadedWindowToTheTriggers) {
-  struct Triggers : ui::MainWindowTriggers {
-    ui::MainWindow* window = nullptr;
-    std::size_t rowsSeen = 99;
-    bool visibleSeen = true;
-    void WindowsStartUp() override {
-      rowsSeen = window->tasks().size();
-      visibleSeen = window->visible();
-    }
-    void WatchTimer() override {}
-    void ScheduleTimer() override {}
-    void QueryEndSession() override {}
-  } triggers;
-  testing::RecordingHost minHost;
-  minHost.window = windows.Open("Quellorn.Test", "min", ShowStyle::kHidden);
-  Context startedCtx(os, programFolder);
-  ui::MainWindow started(startedCtx, minHost);
-  triggers.window = &started;
-  started.SetTriggers(&triggers);
-  started.context().settings.trackFlags.fill(1);
-  started.context().startArgument = "min";
-  started.Load();
-  EXPECT_EQ(triggers.rowsSeen, 1u) << "after the task list is built";
-  EXPECT_FALSE(triggers.visibleSeen) << "after the window went to the tray";
+  auto started = Fresh();
+  std::size_t rowsSeen = 99;
+  bool visibleSeen = true;
+  testing::CountingTriggers triggers;
+  triggers.onStartUp = [&] {
+    rowsSeen = started.window.tasks().size();
+    visibleSeen = started.window.visible();
+  };
+  started.window.SetTriggers(&triggers);
+  started.ctx.settings.trackFlags.fill(1);
+  started.ctx.startArgument = "min";
+  started.window.Load();
+  EXPECT_EQ(rowsSeen, 1u) << "after the task list is built";
+  EXPECT_FALSE(visibleSeen) << "after the window went to the tray";
 }
 
 }  // namespace
