@@ -32,16 +32,6 @@ void Write(const fs::path& path, std::string_view text) {
   std::ofstream(path, std::ios::binary) << text;
 }
 
-bool Shows(HWND window) {
-  return WaitUntil([&] { return IsWindowVisible(window) != FALSE; });
-}
-bool Hides(HWND window) {
-  return WaitUntil([&] { return !IsWindowVisible(window); });
-}
-bool Closes(HWND window) {
-  return WaitUntil([&] { return !IsWindow(window); });
-}
-
 std::string Read(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
@@ -92,7 +82,7 @@ class GuiTest : public ::testing::Test {
 TEST_F(GuiTest, MainWindowListsTheTasksAndATestRunChangesNothing) {
   RunningProgram program(kFolder);
   ASSERT_NE(program.main(), nullptr);
-  ASSERT_TRUE(Shows(program.main()));
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(program.main()) != FALSE; }));
   EXPECT_EQ(RowCount(List(program.main(), 0)), kTaskRows);
   EXPECT_TRUE(Screenshot(program.main(), Shot(L"main")));
 
@@ -107,7 +97,7 @@ TEST_F(GuiTest, MainWindowListsTheTasksAndATestRunChangesNothing) {
   EXPECT_GT(RowCount(List(program.main(), 1)), 2) << "progress lines";
 
   ASSERT_TRUE(Click(result, L"OK"));
-  EXPECT_TRUE(Closes(result));
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(result); }));
 }
 
 // A run yields to the window after every file: it repaints and answers, and a request to close
@@ -123,7 +113,7 @@ TEST_F(GuiTest, DuringARunTheWindowAnswersAndClosesOnlyAfterIt) {
   EXPECT_FALSE(IsWindowVisible(bar)) << "only during a run";
 
   ASSERT_TRUE(Click(main, L"Test Now"));
-  ASSERT_TRUE(Shows(bar));
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(bar) != FALSE; }));
   EXPECT_TRUE(Screenshot(main, Shot(L"main_during_run")));
   EXPECT_FALSE(IsWindowEnabled(FindButton(main, L"Erase Now")));
   EXPECT_FALSE(IsWindowEnabled(FindButton(main, L"Exit")));
@@ -142,7 +132,7 @@ TEST_F(GuiTest, EraseNowAsksFirstThenErases) {
   ASSERT_NE(confirmation, nullptr);
   EXPECT_FALSE(IsWindowEnabled(program.main())) << "modal";
   ASSERT_TRUE(Click(confirmation, L"Cancel"));
-  ASSERT_TRUE(Closes(confirmation));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(confirmation); }));
   EXPECT_TRUE(Responds(program.main()));
   EXPECT_EQ(Log(), "") << "a cancelled run writes nothing";
   EXPECT_TRUE(TracesLeft());
@@ -169,7 +159,7 @@ TEST_F(GuiTest, AboutWindowOpensAndCloses) {
   ASSERT_NE(about, nullptr);
   EXPECT_TRUE(Screenshot(about, Shot(L"about")));
   ASSERT_TRUE(Click(about, L"OK"));
-  EXPECT_TRUE(Closes(about));
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }));
 }
 
 // ALT+A reaches a hidden window only through its message: Wine delivers global hot keys while
@@ -178,14 +168,14 @@ TEST_F(GuiTest, TrayMenuMinimizingAndAltA) {
   RunningProgram program(kFolder);
   const HWND main = program.main();
   ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(Shows(main));
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
 
   PostMessageW(main, kTrayCallback, 0, WM_RBUTTONUP);
   const HWND menu = WaitForWindow(program.id(), L"#32768");
   ASSERT_NE(menu, nullptr);
   EXPECT_TRUE(Screenshot(menu, Shot(L"tray_menu")));
   PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
-  EXPECT_TRUE(Hides(menu));
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); }));
 
   // The minimize image of the title bar: to the tray.
   RECT client{};
@@ -193,15 +183,15 @@ TEST_F(GuiTest, TrayMenuMinimizingAndAltA) {
   const LPARAM minimize = MAKELPARAM(client.right - 39 + 6, 8 + 6);
   PostMessageW(main, WM_LBUTTONDOWN, MK_LBUTTON, minimize);
   PostMessageW(main, WM_LBUTTONUP, 0, minimize);
-  ASSERT_TRUE(Hides(main));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(main); }));
   EXPECT_TRUE(Screenshot(GetDesktopWindow(), Shot(L"desktop_in_tray")));
   PostMessageW(main, kTrayCallback, 0, WM_LBUTTONUP);
-  ASSERT_TRUE(Shows(main));
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
 
   PostMessageW(main, WM_HOTKEY, kShowHideKey, MAKELPARAM(MOD_ALT, 'A'));
-  EXPECT_TRUE(Hides(main));
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(main); }));
   PostMessageW(main, WM_HOTKEY, kShowHideKey, MAKELPARAM(MOD_ALT, 'A'));
-  EXPECT_TRUE(Shows(main));
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
 }
 
 TEST_F(GuiTest, StartedByWindowsInStealthModeItStaysUnseenUntilAltA) {
@@ -214,7 +204,7 @@ TEST_F(GuiTest, StartedByWindowsInStealthModeItStaysUnseenUntilAltA) {
   ASSERT_TRUE(Responds(main));
   EXPECT_FALSE(IsWindowVisible(main));
   PostMessageW(main, WM_HOTKEY, kShowHideKey, MAKELPARAM(MOD_ALT, 'A'));
-  EXPECT_TRUE(Shows(main));
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
 }
 
 // A folder window that shares the program's title is no old copy.
@@ -234,7 +224,7 @@ TEST_F(GuiTest, ASecondCopyClosesTheFirstAndNothingElse) {
   EXPECT_TRUE(first.WaitForExit());
   ASSERT_NE(second.main(), nullptr);
   EXPECT_NE(second.main(), first.main());
-  EXPECT_TRUE(Shows(second.main()));
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(second.main()) != FALSE; }));
   MSG closing;
   EXPECT_FALSE(PeekMessageW(&closing, folder, WM_CLOSE, WM_CLOSE, PM_NOREMOVE));
   EXPECT_TRUE(IsWindow(folder));

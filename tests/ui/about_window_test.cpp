@@ -6,6 +6,7 @@
 #include <set>
 
 #include "support/context_fixture.h"
+#include "ui/erase_now_window.h"
 
 namespace quellorn {
 namespace {
@@ -40,12 +41,19 @@ TEST_F(AboutWindowTest, EachLinkOpensItsOwnAddressUnseen) {
   EXPECT_FALSE(window.closed());
 }
 
-TEST_F(AboutWindowTest, HelpOpensTheHelpFileAndOkCloses) {
+// The help of the About and the confirmation window opens the help file, shown, and leaves the
+// window open.
+TEST_F(AboutWindowTest, HelpOfAboutAndConfirmationOpensTheHelpFile) {
   AboutWindow window(ctx);
+  ui::EraseNowWindow confirmation(ctx);
   window.OnHelp();
-  ASSERT_EQ(shell.opens.size(), 1u);
-  EXPECT_EQ(shell.opens[0].target, ProgramFile("help.chm"));
-  EXPECT_EQ(shell.opens[0].style, platform::ShowStyle::kShow);
+  confirmation.OnHelp();
+  EXPECT_FALSE(window.closed() || confirmation.closed());
+  ASSERT_EQ(shell.opens.size(), 2u);
+  for (const auto& open : shell.opens) {
+    EXPECT_EQ(open.target, ProgramFile("help.chm"));
+    EXPECT_EQ(open.style, platform::ShowStyle::kShow);
+  }
   window.OnOk();
   EXPECT_TRUE(window.closed());
 }

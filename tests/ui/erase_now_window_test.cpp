@@ -42,13 +42,5 @@ TEST_F(EraseNowWindowTest, TheBoxIsRememberedAtEachClickAndSkipsTheNextConfirmat
   EXPECT_EQ(ctx.run.mode, EraseMode::kErase);
 }
 
-TEST_F(EraseNowWindowTest, HelpOpensTheHelpFileAndLeavesTheWindowOpen) {
-  ui::EraseNowWindow window(ctx);
-  window.OnHelp();
-  EXPECT_FALSE(window.closed());
-  ASSERT_EQ(shell.opens.size(), 1u);
-  EXPECT_EQ(shell.opens[0].target, ProgramFile("help.chm"));
-}
-
 }  // namespace
 }  // namespace quellorn
