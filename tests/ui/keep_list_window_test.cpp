@@ -39,7 +39,7 @@ class KeepListWindowTest : public testing::ProfileTest {
 // cookies too), the typed addresses, the plugin files of the IE folder; nothing without the
 // folders.
 TEST_F(KeepListWindowTest, CurrentItemsAreWhatTheSystemHolds) {
-  machine.WriteFile(ProgramFile("Cookies.txt"), "joe@bank[1].txt\r\n");
+  machine.WriteFile(ProgramFile("Cookies.txt"), "  joe@bank[1].txt \r\n\r\ngone[1].txt\r\n");
   Reg("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\IE Setup\\Setup]\r\n\"Path\"=\"$ROOT\\\\IE\"\r\n");
   Make("IE\\PLUGINS\\npdsplay.dll");
   Make("IE\\PLUGINS\\index.dat");
@@ -49,6 +49,9 @@ TEST_F(KeepListWindowTest, CurrentItemsAreWhatTheSystemHolds) {
     return Sorted(window.currentItems());
   };
   EXPECT_EQ(current("cookies"), (Lines{"joe@ads[1].txt", "joe@bank[1].txt"}));
+  KeepListWindow cookies(ctx, "cookies");
+  cookies.Load();
+  EXPECT_EQ(cookies.keepItems(), (Lines{"joe@bank[1].txt", "", "gone[1].txt"})) << "as written";
   EXPECT_EQ(current("url"),
             (Lines{"http://firefox.com/", "http://go.microsoft.com/fwlink/?LinkId=69157"}));
   EXPECT_EQ(current("plugins"), Lines{"npdsplay.dll"});
@@ -56,13 +59,6 @@ TEST_F(KeepListWindowTest, CurrentItemsAreWhatTheSystemHolds) {
   Reg("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\IE Setup\\Setup]\r\n\"Path\"=-\r\n");
   EXPECT_EQ(current("cookies"), Lines{});
   EXPECT_EQ(current("plugins"), Lines{});
-}
-
-TEST_F(KeepListWindowTest, TheKeepListIsReadAsWritten) {
-  machine.WriteFile(ProgramFile("Cookies.txt"), "  joe@bank[1].txt \r\n\r\ngone[1].txt\r\n");
-  KeepListWindow window(ctx, "cookies");
-  window.Load();
-  EXPECT_EQ(window.keepItems(), (Lines{"joe@bank[1].txt", "", "gone[1].txt"}));
 }
 
 TEST_F(KeepListWindowTest, AddKeepsOneOfEachAndDeleteTakesTheSelectedItem) {
