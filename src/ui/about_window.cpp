@@ -56,15 +56,15 @@ std::string AboutWindow::LinkTarget(AboutLink link) {
   return "";
 }
 
-void AboutWindow::Click(AboutLink link) {
+void AboutWindow::OnLink(AboutLink link) {
   ctx_.os.shell.Open(LinkTarget(link), platform::ShowStyle::kHidden);
 }
 
-void AboutWindow::Help() {
+void AboutWindow::OnHelp() {
   OpenHelp(ctx_);
 }
 
-void AboutWindow::Close() {
+void AboutWindow::OnOk() {
   closed_ = true;
 }
 

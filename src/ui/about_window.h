@@ -29,9 +29,9 @@ class AboutWindow {
   static std::string_view LinkText(AboutLink link);
   static std::string LinkTarget(AboutLink link);
 
-  void Click(AboutLink link);
-  void Help();   // Command1 and the help image
-  void Close();  // OK and the close image
+  void OnLink(AboutLink link);
+  void OnHelp();  // Command1 and the help image
+  void OnOk();    // OK and the close image
   bool closed() const { return closed_; }
 
  private:

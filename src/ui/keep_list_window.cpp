@@ -4,7 +4,7 @@
 
 #include "erasers/keep_list_candidates.h"
 
-namespace quellorn {
+namespace quellorn::ui {
 
 namespace {
 
@@ -44,60 +44,60 @@ void KeepListWindow::Load() {
   auto entries = ReadKeepListFile(ctx_, *kind_);
   readable_ = entries.has_value();
   keep_ = std::move(entries).value_or(std::vector<std::string>{});
-  Refresh();
+  OnRefresh();
 }
 
-void KeepListWindow::ClickCurrent(std::size_t index) {
+void KeepListWindow::OnCurrentClick(std::size_t index) {
   if (index >= current_.size()) return;
   currentSelection_ = index;
   addEnabled_ = true;
   deleteEnabled_ = false;
 }
 
-void KeepListWindow::ClickKeep(std::size_t index) {
+void KeepListWindow::OnKeepClick(std::size_t index) {
   if (index >= keep_.size()) return;
   keepSelection_ = index;
   deleteEnabled_ = true;
   addEnabled_ = false;
 }
 
-void KeepListWindow::DoubleClickCurrent(std::size_t index) {
-  ClickCurrent(index);
-  Add();
+void KeepListWindow::OnCurrentDoubleClick(std::size_t index) {
+  OnCurrentClick(index);
+  OnAdd();
 }
 
-void KeepListWindow::DoubleClickKeep(std::size_t index) {
-  ClickKeep(index);
-  Delete();
+void KeepListWindow::OnKeepDoubleClick(std::size_t index) {
+  OnKeepClick(index);
+  OnDelete();
 }
 
-void KeepListWindow::Add() {
+void KeepListWindow::OnAdd() {
   // After a refresh nothing is selected, and there is nothing to add.
   if (!currentSelection_) return;
   const std::string& item = current_[*currentSelection_];
   if (std::find(keep_.begin(), keep_.end(), item) == keep_.end()) keep_.push_back(item);
 }
 
-void KeepListWindow::Delete() {
+void KeepListWindow::OnDelete() {
   if (!keepSelection_) return;
   keep_.erase(keep_.begin() + static_cast<std::ptrdiff_t>(*keepSelection_));
   keepSelection_.reset();
 }
 
-void KeepListWindow::Refresh() {
+void KeepListWindow::OnRefresh() {
   current_.clear();
   currentSelection_.reset();
   if (kind_) current_ = KeepListCandidates(ctx_, *kind_);
 }
 
-void KeepListWindow::Ok() {
+void KeepListWindow::OnOk() {
   // A list that could not be read is not replaced by what the window showed in its place.
   if (kind_ && readable_) WriteKeepListFile(ctx_, *kind_, keep_);
-  open_ = false;
+  closed_ = true;
 }
 
-void KeepListWindow::Cancel() {
-  open_ = false;
+void KeepListWindow::OnCancel() {
+  closed_ = true;
 }
 
-}  // namespace quellorn
+}  // namespace quellorn::ui

@@ -11,6 +11,8 @@ namespace quellorn {
 
 struct Context;
 
+namespace ui {
+
 // The keep-list window (frmOptions) without its toolkit: the items found on the system beside
 // the keep list being edited. One window edits one list, chosen by the keep-list mode text
 // ("cookies", "url" or "plugins"); with any other text it shows its design captions, empty
@@ -34,24 +36,24 @@ class KeepListWindow {
   const std::vector<std::string>& keepItems() const { return keep_; }
   bool addEnabled() const { return addEnabled_; }
   bool deleteEnabled() const { return deleteEnabled_; }
-  bool isOpen() const { return open_; }
+  bool closed() const { return closed_; }
 
   // A click on an item of either list selects it and enables the button that acts on it.
-  void ClickCurrent(std::size_t index);
-  void ClickKeep(std::size_t index);
+  void OnCurrentClick(std::size_t index);
+  void OnKeepClick(std::size_t index);
   // A double click selects and acts at once.
-  void DoubleClickCurrent(std::size_t index);
-  void DoubleClickKeep(std::size_t index);
+  void OnCurrentDoubleClick(std::size_t index);
+  void OnKeepDoubleClick(std::size_t index);
 
   // Puts the selected current item on the keep list, unless it is there already.
-  void Add();
+  void OnAdd();
   // Takes the selected item off the keep list.
-  void Delete();
+  void OnDelete();
   // Lists the current items again.
-  void Refresh();
+  void OnRefresh();
   // Writes the keep list to its file and closes; Cancel closes without writing.
-  void Ok();
-  void Cancel();
+  void OnOk();
+  void OnCancel();
 
  private:
   Context& ctx_;
@@ -67,7 +69,8 @@ class KeepListWindow {
   std::optional<std::size_t> keepSelection_;
   bool addEnabled_ = false;
   bool deleteEnabled_ = false;
-  bool open_ = true;
+  bool closed_ = false;
 };
 
+}  // namespace ui
 }  // namespace quellorn

@@ -137,7 +137,7 @@ void MainWindow::Serve(Handler handler) {
   if (closePending_ && !ctx_.run.active) Unload();
 }
 
-void MainWindow::Click(MainButton button) {
+void MainWindow::OnClick(MainButton button) {
   if (!Enabled(button)) return;
   switch (button) {
     case MainButton::kErase:
@@ -154,7 +154,7 @@ void MainWindow::Click(MainButton button) {
     case MainButton::kAbout:
       return OpenIfPresent(OtherWindow::kAbout);
     case MainButton::kExit:
-      return RequestClose();
+      return OnClose();
     case MainButton::kViewLog:
       return ViewLog(ctx_);
     case MainButton::kHelp:
@@ -164,7 +164,7 @@ void MainWindow::Click(MainButton button) {
   }
 }
 
-void MainWindow::ClickTray(TrayEntry entry) {
+void MainWindow::OnTrayClick(TrayEntry entry) {
   if (!Enabled(entry)) return;
   switch (entry) {
     case TrayEntry::kLink:
@@ -190,7 +190,7 @@ void MainWindow::ClickTray(TrayEntry entry) {
       ctx_.os.shell.Open(kMakerPluginsPage, platform::ShowStyle::kHidden);
       return;
     case TrayEntry::kExit:
-      return RequestClose();
+      return OnClose();
   }
 }
 
@@ -203,11 +203,11 @@ void MainWindow::ClearLogAndConfirm() {
   host_.ShowMessage("Quellorn", "Log File Cleared Successfully!");
 }
 
-void MainWindow::ClickMinimize() {
+void MainWindow::OnMinimize() {
   SetWindowState(WindowState::kMinimized);
 }
 
-void MainWindow::ClickTitleHelp() {
+void MainWindow::OnTitleHelp() {
   OpenHelp(ctx_);
 }
 
@@ -229,7 +229,7 @@ void MainWindow::Resize() {
   host_.Changed(MainWindowChange::kButtons);
 }
 
-void MainWindow::Resized(WindowState state) {
+void MainWindow::OnResized(WindowState state) {
   if (state != state_) SetWindowState(state);
 }
 
@@ -256,10 +256,10 @@ std::optional<std::int64_t> MainWindow::Hook(std::uint32_t message, std::uint64_
       if (triggers_ != nullptr) Serve([&] { triggers_->QueryEndSession(); });
       return std::nullopt;
     case wm::kEndSession:
-      if (wParam != 0) RequestClose();
+      if (wParam != 0) OnClose();
       return std::nullopt;
     case wm::kClose:
-      RequestClose();
+      OnClose();
       return 0;
     default:
       return std::nullopt;
@@ -304,15 +304,15 @@ bool MainWindow::RefuseSessionEnd() {
   return true;
 }
 
-void MainWindow::Timer1() {
-  if (triggers_ != nullptr) Serve([&] { triggers_->Timer1(); });
+void MainWindow::OnWatchTimer() {
+  if (triggers_ != nullptr) Serve([&] { triggers_->WatchTimer(); });
 }
 
-void MainWindow::TmrAuto() {
-  if (triggers_ != nullptr) Serve([&] { triggers_->TmrAuto(); });
+void MainWindow::OnScheduleTimer() {
+  if (triggers_ != nullptr) Serve([&] { triggers_->ScheduleTimer(); });
 }
 
-void MainWindow::RequestClose() {
+void MainWindow::OnClose() {
   if (ctx_.run.active) {
     closePending_ = true;
     return;

@@ -66,8 +66,10 @@ class MainWindow : public RunView {
   static constexpr std::uint32_t kTrayCallback = 2025;
   static constexpr int kBossKeyId = 1;      // ALT+SPACE
   static constexpr int kShowHideKeyId = 2;  // ALT+A
-  static constexpr std::chrono::milliseconds kTimer1Interval{5000};
-  static constexpr std::chrono::milliseconds kTmrAutoInterval{60000};
+  // Timer1: the home page check and the browser shutdown check.
+  static constexpr std::chrono::milliseconds kWatchTimerInterval{5000};
+  // TmrAuto: the periodic erase.
+  static constexpr std::chrono::milliseconds kScheduleTimerInterval{60000};
   // How long the result of a triggered run stays before it closes by itself.
   static constexpr std::chrono::milliseconds kResultStays{3000};
 
@@ -83,23 +85,23 @@ class MainWindow : public RunView {
   // lists, the task list and the status line.
   void Load();
 
-  void Click(MainButton button);
-  void ClickTray(TrayEntry entry);
-  void ClickMinimize();   // imgTitleMinimize
-  void ClickTitleHelp();  // imgTitleHelp
+  void OnClick(MainButton button);
+  void OnTrayClick(TrayEntry entry);
+  void OnMinimize();   // imgTitleMinimize
+  void OnTitleHelp();  // imgTitleHelp
   // Any request to close the program: the Exit button and menu entry, the close image, a
   // second copy's close message, the end of the Windows session. Under a run it waits for the
   // run to end.
-  void RequestClose();
+  void OnClose();
   // The window state changed by other means than the window's own (the system's).
-  void Resized(WindowState state);
+  void OnResized(WindowState state);
   // Every message of the window passes here first: the tray icon's, the hot keys and the end of
   // the session. Answers the result when the message stops here, nothing when it goes on to the
   // window's ordinary handling.
   std::optional<std::int64_t> Hook(std::uint32_t message, std::uint64_t wParam,
                                    std::int64_t lParam);
-  void Timer1();
-  void TmrAuto();
+  void OnWatchTimer();
+  void OnScheduleTimer();
 
   // The window's state, as the toolkit shows it.
   bool visible() const { return visible_; }

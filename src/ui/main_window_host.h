@@ -69,8 +69,8 @@ class MainWindowTriggers {
  public:
   virtual ~MainWindowTriggers() = default;
   virtual void WindowsStartUp() = 0;
-  virtual void Timer1() = 0;
-  virtual void TmrAuto() = 0;
+  virtual void WatchTimer() = 0;
+  virtual void ScheduleTimer() = 0;
   virtual void QueryEndSession() = 0;
 };
 

@@ -19,7 +19,7 @@ class MessageWindow {
   bool closed() const { return closed_; }
 
   // OK and the close image.
-  void Close() { closed_ = true; }
+  void OnOk() { closed_ = true; }
 
  private:
   std::string heading_;

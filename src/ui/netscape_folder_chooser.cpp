@@ -5,7 +5,7 @@
 
 #include "core/text_util.h"
 
-namespace quellorn {
+namespace quellorn::ui {
 
 namespace {
 
@@ -21,13 +21,13 @@ bool IsDrive(std::string_view drive) {
 
 }  // namespace
 
-void frmFinddir::Load() {
+void NetscapeFolderChooser::Load() {
   drive_ = "c:";
   path_ = RootOf(drive_);
-  visible_ = true;
+  closed_ = false;
 }
 
-std::vector<std::string> frmFinddir::Drive1List() const {
+std::vector<std::string> NetscapeFolderChooser::Drives() const {
   std::vector<std::string> drives;
   // From C: on: asking for a floppy drive without a disk can stop the program with a
   // system message on older Windows.
@@ -38,13 +38,13 @@ std::vector<std::string> frmFinddir::Drive1List() const {
   return drives;
 }
 
-void frmFinddir::Drive1Change(std::string_view drive) {
+void NetscapeFolderChooser::OnDriveChange(std::string_view drive) {
   if (!IsDrive(drive)) return;
   drive_ = ToLower(drive.substr(0, 2));
   path_ = RootOf(drive_);
 }
 
-std::vector<std::string> frmFinddir::Dir1Subfolders() const {
+std::vector<std::string> NetscapeFolderChooser::Subfolders() const {
   std::vector<std::string> names;
   auto listing = files_->List(path_);
   for (platform::DirEntry entry; listing && listing->Next(entry);) {
@@ -55,7 +55,7 @@ std::vector<std::string> frmFinddir::Dir1Subfolders() const {
   return names;
 }
 
-void frmFinddir::Dir1Open(std::string_view subfolder) {
+void NetscapeFolderChooser::OnOpenFolder(std::string_view subfolder) {
   const std::string path = (path_.ends_with('\\') ? path_ : path_ + "\\") + std::string(subfolder);
   const std::uint32_t attributes = files_->GetAttributes(path);
   if (attributes != platform::attr::kInvalid && (attributes & platform::attr::kDirectory) != 0) {
@@ -63,15 +63,15 @@ void frmFinddir::Dir1Open(std::string_view subfolder) {
   }
 }
 
-void frmFinddir::Dir1OpenParent() {
+void NetscapeFolderChooser::OnOpenParent() {
   const std::size_t slash = path_.find_last_of('\\', path_.size() - 2);
   if (path_.ends_with('\\') || slash == std::string::npos) return;
   path_ = slash == 2 ? path_.substr(0, 3) : path_.substr(0, slash);
 }
 
-void frmFinddir::Command1Click() {
+void NetscapeFolderChooser::OnOk() {
   *target_ = path_;
-  visible_ = false;
+  closed_ = true;
 }
 
-}  // namespace quellorn
+}  // namespace quellorn::ui

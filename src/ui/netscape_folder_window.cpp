@@ -2,22 +2,22 @@
 
 #include "core/context.h"
 
-namespace quellorn {
+namespace quellorn::ui {
 
-void frmFindNcDir::Load() {
-  txtNc4Dir = NetscapeFolder(ctx_.settingsFile);
-  visible_ = true;
+void NetscapeFolderWindow::Load() {
+  folderText = NetscapeFolder(ctx_.settingsFile);
+  closed_ = false;
 }
 
-frmFinddir frmFindNcDir::cmdBroswerClick() {
-  frmFinddir chooser(ctx_.os.files, txtNc4Dir);
+NetscapeFolderChooser NetscapeFolderWindow::OnBrowse() {
+  NetscapeFolderChooser chooser(ctx_.os.files, folderText);
   chooser.Load();
   return chooser;
 }
 
-void frmFindNcDir::Command1Click() {
-  SaveNetscapeFolder(ctx_.settingsFile, txtNc4Dir);
-  visible_ = false;
+void NetscapeFolderWindow::OnOk() {
+  SaveNetscapeFolder(ctx_.settingsFile, folderText);
+  closed_ = true;
 }
 
-}  // namespace quellorn
+}  // namespace quellorn::ui

@@ -5,35 +5,12 @@
 
 #include <filesystem>
 #include <fstream>
-#include <vector>
+
+#include "ui/win32/owners.h"
 
 namespace quellorn::testing {
 
 namespace {
-
-struct Search {
-  DWORD process;
-  std::wstring_view className;
-  std::wstring_view title;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK Match(HWND window, LPARAM param) {
-  auto& search = *reinterpret_cast<Search*>(param);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  wchar_t name[256] = {};
-  GetClassNameW(window, name, 256);
-  if (process != search.process || search.className != name) return TRUE;
-  if (!search.title.empty() && TextOf(window) != search.title) return TRUE;
-  search.found = window;
-  return FALSE;
-}
-
-struct ButtonSearch {
-  std::wstring_view caption;
-  HWND found = nullptr;
-};
 
 // A caption matches with or without its access key's ampersand.
 bool SameCaption(const std::wstring& text, std::wstring_view caption) {
@@ -44,47 +21,14 @@ bool SameCaption(const std::wstring& text, std::wstring_view caption) {
   return plain == caption || text == caption;
 }
 
-BOOL CALLBACK MatchButton(HWND child, LPARAM param) {
-  auto& search = *reinterpret_cast<ButtonSearch*>(param);
-  wchar_t kind[32] = {};
-  GetClassNameW(child, kind, 32);
-  if (lstrcmpiW(kind, L"Button") == 0 && SameCaption(TextOf(child), search.caption)) {
-    search.found = child;
-    return FALSE;
+// The first child of the window (a top-level window when it is null; every control of the
+// program's windows is a direct child) of the class, or of any class, that passes.
+template <typename Passes>
+HWND FindChild(HWND window, const wchar_t* className, Passes passes) {
+  for (HWND child = nullptr; (child = FindWindowExW(window, child, className, nullptr));) {
+    if (passes(child)) return child;
   }
-  return TRUE;
-}
-
-void WriteBitmap(const std::wstring& path, int width, int height, const std::vector<BYTE>& rows) {
-  BITMAPFILEHEADER file{};
-  BITMAPINFOHEADER info{};
-  info.biSize = sizeof info;
-  info.biWidth = width;
-  info.biHeight = height;
-  info.biPlanes = 1;
-  info.biBitCount = 24;
-  info.biSizeImage = static_cast<DWORD>(rows.size());
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info;
-  file.bfSize = file.bfOffBits + info.biSizeImage;
-  std::ofstream out(std::filesystem::path(path), std::ios::binary);
-  out.write(reinterpret_cast<const char*>(&file), sizeof file);
-  out.write(reinterpret_cast<const char*>(&info), sizeof info);
-  out.write(reinterpret_cast<const char*>(rows.data()), static_cast<std::streamsize>(rows.size()));
-}
-
-BOOL CALLBACK FindStatusLine(HWND child, LPARAM param) {
-  if (TextOf(child).starts_with(L"Last Erased at: ")) {
-    *reinterpret_cast<bool*>(param) = true;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-bool HasStatusLine(HWND window) {
-  bool found = false;
-  EnumChildWindows(window, FindStatusLine, reinterpret_cast<LPARAM>(&found));
-  return found;
+  return nullptr;
 }
 
 }  // namespace
@@ -99,9 +43,12 @@ bool WaitUntil(const std::function<bool()>& holds, std::chrono::milliseconds pat
 }
 
 HWND FindProgramWindow(DWORD process, std::wstring_view className, std::wstring_view title) {
-  Search search{process, className, title};
-  EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  const std::wstring name(className);
+  return FindChild(nullptr, name.c_str(), [&](HWND window) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    return owner == process && (title.empty() || TextOf(window) == title);
+  });
 }
 
 HWND WaitForWindow(DWORD process, std::wstring_view className, std::wstring_view title) {
@@ -114,9 +61,8 @@ HWND WaitForWindow(DWORD process, std::wstring_view className, std::wstring_view
 }
 
 HWND FindButton(HWND window, std::wstring_view caption) {
-  ButtonSearch search{caption};
-  EnumChildWindows(window, MatchButton, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return FindChild(window, WC_BUTTONW,
+                   [&](HWND button) { return SameCaption(TextOf(button), caption); });
 }
 
 bool Click(HWND window, std::wstring_view caption) {
@@ -148,29 +94,28 @@ bool Screenshot(HWND window, const std::wstring& path) {
                RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   RECT area{};
   if (!GetWindowRect(window, &area)) return false;
-  const int width = area.right - area.left;
-  const int height = area.bottom - area.top;
-  const HDC screen = GetDC(nullptr);
-  const HDC copy = CreateCompatibleDC(screen);
   BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
+  BITMAPINFOHEADER& header = info.bmiHeader;
+  header = {
+      sizeof header, area.right - area.left, area.bottom - area.top, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  header.biSizeImage = static_cast<DWORD>(((header.biWidth * 3 + 3) & ~3) * header.biHeight);
+  const ui::win32::ScreenDc screen;
+  const ui::win32::MemoryDc copy(screen.get());
   void* bits = nullptr;
-  const HBITMAP image = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  const HGDIOBJ old = SelectObject(copy, image);
-  BitBlt(copy, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+  const ui::win32::UniqueBitmap image(
+      CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!image) return false;
+  const ui::win32::Selection selected(copy.get(), image.get());
+  BitBlt(copy.get(), 0, 0, header.biWidth, header.biHeight, screen.get(), area.left, area.top,
+         SRCCOPY);
   GdiFlush();
-  const std::size_t size = static_cast<std::size_t>(((width * 3 + 3) & ~3) * height);
-  std::vector<BYTE> rows(static_cast<const BYTE*>(bits), static_cast<const BYTE*>(bits) + size);
-  SelectObject(copy, old);
-  DeleteObject(image);
-  DeleteDC(copy);
-  ReleaseDC(nullptr, screen);
-  WriteBitmap(path, width, height, rows);
-  return true;
+  BITMAPFILEHEADER file{0x4D42, 0, 0, 0, sizeof file + sizeof header};
+  file.bfSize = file.bfOffBits + header.biSizeImage;
+  std::ofstream out(std::filesystem::path(path), std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof file);
+  out.write(reinterpret_cast<const char*>(&header), sizeof header);
+  out.write(static_cast<const char*>(bits), header.biSizeImage);
+  return out.good();
 }
 
 RunningProgram::RunningProgram(const std::wstring& folder, const std::wstring& arguments) {
@@ -189,7 +134,11 @@ RunningProgram::RunningProgram(const std::wstring& folder, const std::wstring& a
   // The load step ends with the status line: then the window is complete. (A window that
   // answers a message need not be: the program serves sent messages while it waits for the
   // notification area, in the middle of loading.)
-  if (main_ != nullptr && !WaitUntil([&] { return HasStatusLine(main_); })) main_ = nullptr;
+  const auto status = [](HWND child) { return TextOf(child).starts_with(L"Last Erased at: "); };
+  if (main_ != nullptr &&
+      !WaitUntil([&] { return FindChild(main_, nullptr, status) != nullptr; })) {
+    main_ = nullptr;
+  }
 }
 
 RunningProgram::~RunningProgram() {

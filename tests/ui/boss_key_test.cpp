@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "ui/main_window_fixture.h"
 
 namespace quellorn {
@@ -19,20 +21,23 @@ class BossKeyTest : public testing::MainWindowTest {
   WindowHandle opera = windows.Open("Opera Main Window", "Opera", ShowStyle::kMinimized);
   WindowHandle notes = windows.Open("Notepad", "notes", ShowStyle::kNormal);
   std::vector<WindowHandle> browsers{ie, mozilla, aol, opera};
+
+  bool BrowsersShown(bool shown) {
+    return std::ranges::all_of(browsers,
+                               [&](WindowHandle b) { return windows.Visible(b) == shown; });
+  }
 };
 
 TEST_F(BossKeyTest, TwiceHidesTheBrowsersAndBringsThemBackAsTheyWere) {
   EXPECT_EQ(PressHotKey(ui::MainWindow::kBossKeyId), std::nullopt) << "passed on";
   EXPECT_TRUE(window.browsersHidden());
-  for (const WindowHandle browser : browsers)
-    EXPECT_FALSE(windows.Visible(browser));
+  EXPECT_TRUE(BrowsersShown(false));
   EXPECT_TRUE(windows.Visible(notes));
   EXPECT_EQ(window.browserHider().hidden().size(), 4u);
 
   PressHotKey(ui::MainWindow::kBossKeyId);
   EXPECT_FALSE(window.browsersHidden());
-  for (const WindowHandle browser : browsers)
-    EXPECT_TRUE(windows.Visible(browser));
+  EXPECT_TRUE(BrowsersShown(true));
   EXPECT_EQ(windows.State(ie), ShowStyle::kMaximized);
   EXPECT_EQ(windows.State(mozilla), ShowStyle::kNormal);
   EXPECT_EQ(windows.State(opera), ShowStyle::kMinimized);
@@ -52,14 +57,13 @@ TEST_F(BossKeyTest, OffTheKeyIsPassedOnAndNothingHides) {
   ctx.settings.bosskey = 1;
   EXPECT_EQ(PressHotKey(ui::MainWindow::kBossKeyId), std::nullopt);
   EXPECT_FALSE(window.browsersHidden());
-  for (const WindowHandle browser : browsers)
-    EXPECT_TRUE(windows.Visible(browser));
+  EXPECT_TRUE(BrowsersShown(true));
   EXPECT_TRUE(window.visible()) << "nor does the window";
 }
 
 // The tray entries hide and show without touching the key's own state.
 TEST_F(BossKeyTest, TrayEntriesLeaveTheKeyState) {
-  window.ClickTray(ui::TrayEntry::kHide);
+  window.OnTrayClick(ui::TrayEntry::kHide);
   EXPECT_FALSE(windows.Visible(ie));
   EXPECT_FALSE(window.browsersHidden());
   PressHotKey(ui::MainWindow::kBossKeyId);  // hides (again)
@@ -67,8 +71,8 @@ TEST_F(BossKeyTest, TrayEntriesLeaveTheKeyState) {
   PressHotKey(ui::MainWindow::kBossKeyId);
   EXPECT_TRUE(windows.Visible(ie));
   EXPECT_EQ(windows.State(ie), ShowStyle::kMaximized);
-  window.ClickTray(ui::TrayEntry::kHide);
-  window.ClickTray(ui::TrayEntry::kShow);
+  window.OnTrayClick(ui::TrayEntry::kHide);
+  window.OnTrayClick(ui::TrayEntry::kShow);
   EXPECT_TRUE(windows.Visible(mozilla));
   EXPECT_FALSE(window.browsersHidden());
 }

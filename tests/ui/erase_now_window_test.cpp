@@ -42,22 +42,5 @@ TEST_F(EraseNowWindowTest, TheBoxIsRememberedAtEachClickAndSkipsTheNextConfirmat
   EXPECT_EQ(ctx.run.mode, EraseMode::kErase);
 }
 
-TEST_F(EraseNowWindowTest, ShowsItsTextsAndOpensHelp) {
-  std::vector<std::string> names;
-  for (const ui::ControlText& control : ui::EraseNowWindow::Controls()) {
-    names.emplace_back(control.name);
-  }
-  EXPECT_EQ(names, (std::vector<std::string>{"cmdStart", "cmdTest", "cmdCancel", "CmdHelp",
-                                             "ChkWarning", "Label2", "Label1"}));
-  EXPECT_NE(std::string(ui::EraseNowWindow::Controls()[5].text).find("sure  what"),
-            std::string::npos);
-  ui::EraseNowWindow window(ctx);
-  window.OnHelp();
-  EXPECT_FALSE(window.closed());
-  ASSERT_EQ(shell.opens.size(), 1u);
-  EXPECT_EQ(shell.opens[0].target, ProgramFile("help.chm"));
-  EXPECT_EQ(shell.opens[0].style, platform::ShowStyle::kShow);
-}
-
 }  // namespace
 }  // namespace quellorn

@@ -13,6 +13,7 @@ namespace quellorn {
 namespace {
 
 using Lines = std::vector<std::string>;
+using ui::KeepListWindow;
 
 class KeepListWindowTest : public testing::ProfileTest {
  protected:
@@ -34,84 +35,55 @@ class KeepListWindowTest : public testing::ProfileTest {
   }
 };
 
-TEST_F(KeepListWindowTest, CaptionsFollowTheList) {
-  const struct {
-    const char* mode;
-    Lines captions;
-  } cases[] = {
-      {"cookies", {"Cookies Options", "Cookies", "Current Cookies List", "Cookies Keep List"}},
-      {"url", {"URL Drop-List Options", "URL Drop-List", "Current URL List", "URL Keep List"}},
-      {"plugins", {"IE Plugins Options", "IE Plugins", "Current Plugins", "Plugins Keep List"}},
-      {"other", {"Welcome", "Cookies", "Label1", "Label2"}},
-  };
-  for (const auto& c : cases) {
-    KeepListWindow window(ctx, c.mode);
-    window.Load();
-    EXPECT_EQ((Lines{window.title(), window.frameCaption(), window.currentHeading(),
-                     window.keepHeading()}),
-              c.captions)
-        << c.mode;
-    EXPECT_FALSE(window.addEnabled());
-    EXPECT_FALSE(window.deleteEnabled());
-  }
-}
-
-// The user's cookie folder alone, its files without the index file; kept cookies are listed
-// as well.
-TEST_F(KeepListWindowTest, CurrentCookiesAreTheFilesOfTheUsersCookieFolder) {
+// What each list finds: the files of the user's cookie folder alone without the index file (kept
+// cookies too), the typed addresses, the plugin files of the IE folder; nothing without the
+// folders.
+TEST_F(KeepListWindowTest, CurrentItemsAreWhatTheSystemHolds) {
   machine.WriteFile(ProgramFile("Cookies.txt"), "  joe@bank[1].txt \r\n\r\ngone[1].txt\r\n");
-  KeepListWindow window(ctx, "cookies");
-  window.Load();
-  EXPECT_EQ(Sorted(window.currentItems()), (Lines{"joe@ads[1].txt", "joe@bank[1].txt"}));
-  EXPECT_EQ(window.keepItems(), (Lines{"joe@bank[1].txt", "", "gone[1].txt"}));
-}
-
-TEST_F(KeepListWindowTest, CurrentAddressesAndPlugins) {
-  KeepListWindow urls(ctx, "url");
-  urls.Load();
-  EXPECT_EQ(urls.currentItems(),
-            (Lines{"http://firefox.com/", "http://go.microsoft.com/fwlink/?LinkId=69157"}));
-
   Reg("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\IE Setup\\Setup]\r\n\"Path\"=\"$ROOT\\\\IE\"\r\n");
   Make("IE\\PLUGINS\\npdsplay.dll");
   Make("IE\\PLUGINS\\index.dat");
-  KeepListWindow plugins(ctx, "plugins");
-  plugins.Load();
-  EXPECT_EQ(plugins.currentItems(), Lines{"npdsplay.dll"});
-}
-
-TEST_F(KeepListWindowTest, NothingToListWithoutTheFolders) {
-  ShellFolders({{"Cookies", nullptr}});
-  Reg("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\IE Setup\\Setup]\r\n\"Path\"=-\r\n");
-  for (const char* mode : {"cookies", "plugins"}) {
+  const auto current = [&](const char* mode) {
     KeepListWindow window(ctx, mode);
     window.Load();
-    EXPECT_TRUE(window.currentItems().empty()) << mode;
-  }
+    return Sorted(window.currentItems());
+  };
+  EXPECT_EQ(current("cookies"), (Lines{"joe@ads[1].txt", "joe@bank[1].txt"}));
+  KeepListWindow cookies(ctx, "cookies");
+  cookies.Load();
+  EXPECT_EQ(cookies.keepItems(), (Lines{"joe@bank[1].txt", "", "gone[1].txt"})) << "as written";
+  EXPECT_EQ(current("url"),
+            (Lines{"http://firefox.com/", "http://go.microsoft.com/fwlink/?LinkId=69157"}));
+  EXPECT_EQ(current("plugins"), Lines{"npdsplay.dll"});
+  ShellFolders({{"Cookies", nullptr}});
+  Reg("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\IE Setup\\Setup]\r\n\"Path\"=-\r\n");
+  EXPECT_EQ(current("cookies"), Lines{});
+  EXPECT_EQ(current("plugins"), Lines{});
 }
 
 TEST_F(KeepListWindowTest, AddKeepsOneOfEachAndDeleteTakesTheSelectedItem) {
   KeepListWindow window(ctx, "url");
   window.Load();
-  window.ClickCurrent(0);
+  EXPECT_FALSE(window.addEnabled() || window.deleteEnabled()) << "nothing selected yet";
+  window.OnCurrentClick(0);
   EXPECT_TRUE(window.addEnabled());
   EXPECT_FALSE(window.deleteEnabled());
-  window.Add();
-  window.Add();
-  window.DoubleClickCurrent(1);
-  window.DoubleClickCurrent(0);
+  window.OnAdd();
+  window.OnAdd();
+  window.OnCurrentDoubleClick(1);
+  window.OnCurrentDoubleClick(0);
   EXPECT_EQ(window.keepItems(),
             (Lines{"http://firefox.com/", "http://go.microsoft.com/fwlink/?LinkId=69157"}));
 
-  window.ClickKeep(0);
+  window.OnKeepClick(0);
   EXPECT_TRUE(window.deleteEnabled());
   EXPECT_FALSE(window.addEnabled());
-  window.Delete();
+  window.OnDelete();
   EXPECT_EQ(window.keepItems(), Lines{"http://go.microsoft.com/fwlink/?LinkId=69157"});
   // Nothing is selected any more.
-  window.Delete();
+  window.OnDelete();
   EXPECT_EQ(window.keepItems().size(), 1u);
-  window.DoubleClickKeep(0);
+  window.OnKeepDoubleClick(0);
   EXPECT_TRUE(window.keepItems().empty());
 }
 
@@ -120,45 +92,36 @@ TEST_F(KeepListWindowTest, AnItemIsTheSameOnlyInTheSameLetterCase) {
       "\"url3\"=\"HTTP://FIREFOX.COM/\"\r\n");
   KeepListWindow window(ctx, "url");
   window.Load();
-  window.DoubleClickCurrent(IndexOf(window, "http://firefox.com/"));
-  window.DoubleClickCurrent(IndexOf(window, "HTTP://FIREFOX.COM/"));
+  window.OnCurrentDoubleClick(IndexOf(window, "http://firefox.com/"));
+  window.OnCurrentDoubleClick(IndexOf(window, "HTTP://FIREFOX.COM/"));
   EXPECT_EQ(window.keepItems(), (Lines{"http://firefox.com/", "HTTP://FIREFOX.COM/"}));
 }
 
 TEST_F(KeepListWindowTest, RefreshListsAgainAndLeavesNothingSelected) {
   KeepListWindow window(ctx, "cookies");
   window.Load();
-  window.ClickCurrent(0);
+  window.OnCurrentClick(0);
   Make("joe\\Cookies\\joe@new[1].txt");
-  window.Refresh();
+  window.OnRefresh();
   EXPECT_EQ(window.currentItems().size(), 3u);
-  window.Add();
+  window.OnAdd();
   EXPECT_TRUE(window.keepItems().empty());
 }
 
 // OK writes the list for the erasers, in the window's order; Cancel writes nothing.
 TEST_F(KeepListWindowTest, OkWritesWhatTheErasersReadAndCancelWritesNothing) {
-  {
+  const auto edit = [&](bool keepFirefox, void (KeepListWindow::*close)()) {
     KeepListWindow window(ctx, "url");
     window.Load();
-    window.DoubleClickCurrent(0);
-    window.Cancel();
-    EXPECT_FALSE(window.isOpen());
-  }
+    if (keepFirefox) window.OnCurrentDoubleClick(IndexOf(window, "http://firefox.com/"));
+    (window.*close)();
+    EXPECT_TRUE(window.closed());
+  };
+  edit(true, &KeepListWindow::OnCancel);
   EXPECT_FALSE(os.files.Exists(ProgramFile("Url.txt")));
-  {
-    KeepListWindow window(ctx, "url");
-    window.Load();
-    window.Ok();
-    EXPECT_FALSE(window.isOpen());
-  }
+  edit(false, &KeepListWindow::OnOk);
   EXPECT_EQ(machine.ReadFile(ProgramFile("Url.txt")), "");
-  {
-    KeepListWindow window(ctx, "url");
-    window.Load();
-    window.DoubleClickCurrent(IndexOf(window, "http://firefox.com/"));
-    window.Ok();
-  }
+  edit(true, &KeepListWindow::OnOk);
   EXPECT_EQ(machine.ReadFile(ProgramFile("url.txt")), "http://firefox.com/\r\n");
   ctx.run.mode = EraseMode::kErase;
   EraseTypedUrls(ctx);
@@ -173,8 +136,8 @@ TEST_F(KeepListWindowTest, OkLeavesAListThatCouldNotBeReadAsItWas) {
   faults.unopenable.insert(ProgramFile("Cookies.txt"));
   KeepListWindow window(ctx, "cookies");
   window.Load();
-  window.DoubleClickCurrent(0);
-  window.Ok();
+  window.OnCurrentDoubleClick(0);
+  window.OnOk();
   faults.unopenable.clear();
   EXPECT_EQ(machine.ReadFile(ProgramFile("Cookies.txt")), "joe@bank[1].txt\r\n");
 }
@@ -184,8 +147,8 @@ TEST_F(KeepListWindowTest, UnknownModeSavesNothing) {
   window.Load();
   EXPECT_TRUE(window.currentItems().empty());
   EXPECT_TRUE(window.keepItems().empty());
-  window.Ok();
-  EXPECT_FALSE(window.isOpen());
+  window.OnOk();
+  EXPECT_TRUE(window.closed());
   for (const char* name : {"Cookies.txt", "Url.txt", "Plugins.txt"}) {
     EXPECT_FALSE(os.files.Exists(ProgramFile(name))) << name;
   }

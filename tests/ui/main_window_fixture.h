@@ -2,12 +2,39 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "support/context_fixture.h"
 #include "support/test_windows.h"
 #include "ui/main_window.h"
 #include "ui/recording_host.h"
 
 namespace quellorn::testing {
+
+// A main window of its own, for cases that each need a fresh one; its window a hidden one of the
+// test's desktop.
+struct FreshWindow {
+  FreshWindow(platform::Platform& os, const std::string& programFolder, TestWindows& windows)
+      : ctx(os, programFolder) {
+    host.window = windows.Open("Quellorn.Test", "case", platform::ShowStyle::kHidden);
+  }
+
+  RecordingHost host;
+  Context ctx;
+  ui::MainWindow window{ctx, host};
+};
+
+// Triggers that count what reaches them; `onStartUp` looks at the window as Windows starts it.
+struct CountingTriggers : ui::MainWindowTriggers {
+  int queries = 0;
+  std::function<void()> onStartUp;
+  void WindowsStartUp() override {
+    if (onStartUp) onStartUp();
+  }
+  void WatchTimer() override {}
+  void ScheduleTimer() override {}
+  void QueryEndSession() override { ++queries; }
+};
 
 // The main window's model on a test machine, its window a hidden one of the test's desktop.
 // Nothing is selected for a run unless a test selects it.
@@ -36,6 +63,8 @@ class MainWindowTest : public PlatformTest {
   std::optional<std::int64_t> ClickTrayIcon(std::uint32_t mouseMessage) {
     return window.Hook(ui::MainWindow::kTrayCallback, 0, mouseMessage);
   }
+
+  FreshWindow Fresh() { return FreshWindow(os, programFolder, windows); }
 
   TestWindows windows{machine};
   RecordingHost host;

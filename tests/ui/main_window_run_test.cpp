@@ -30,68 +30,57 @@ class MainWindowRunTest : public testing::MainWindowTest {
 
 TEST_F(MainWindowRunTest, AskingToCloseDuringARunClosesWhenItEnds) {
   const auto asks = std::to_array<std::function<void(ui::MainWindow&)>>({
-      [](ui::MainWindow& w) { w.RequestClose(); },
+      [](ui::MainWindow& w) { w.OnClose(); },
       [](ui::MainWindow& w) { w.Hook(platform::window_message::kClose, 1, 1); },
       [](ui::MainWindow& w) { w.Hook(platform::window_message::kEndSession, 1, 0); },
   });
   for (std::size_t i = 0; i < asks.size(); ++i) {
     SCOPED_TRACE(i);
-    testing::RecordingHost caseHost;
-    caseHost.window = windows.Open("Quellorn.Test", "case", ShowStyle::kHidden);
-    Context caseWindowCtx(os, programFolder);
-    ui::MainWindow caseWindow(caseWindowCtx, caseHost);
-    caseWindow.context().settings = ctx.settings;
-    caseWindow.context().settings.clearlog = 1;
+    auto fresh = Fresh();
+    ui::MainWindow& caseWindow = fresh.window;
+    fresh.ctx.settings = ctx.settings;
+    fresh.ctx.settings.clearlog = 1;
     caseWindow.Load();
     machine.WriteFile(machine.root() + "\\junk\\a.tmp", "leftover");
     bool askedOnce = false;
-    caseHost.onPump = [&] {
+    fresh.host.onPump = [&] {
       if (askedOnce) return;
       askedOnce = true;
       asks[i](caseWindow);
-      EXPECT_EQ(caseHost.closeAlls, 0) << "not under the run";
+      EXPECT_EQ(fresh.host.closeAlls, 0) << "not under the run";
       EXPECT_FALSE(caseWindow.Enabled(MainButton::kErase));
       EXPECT_FALSE(caseWindow.Enabled(MainButton::kExit));
       EXPECT_FALSE(caseWindow.Enabled(TrayEntry::kExit));
-      caseWindow.Click(MainButton::kExit);
-      caseWindow.ClickTray(TrayEntry::kExit);
-      EXPECT_EQ(caseHost.closeAlls, 0);
+      caseWindow.OnClick(MainButton::kExit);
+      caseWindow.OnTrayClick(TrayEntry::kExit);
+      EXPECT_EQ(fresh.host.closeAlls, 0);
     };
-    caseWindow.Click(MainButton::kErase);
+    caseWindow.OnClick(MainButton::kErase);
     EXPECT_TRUE(askedOnce);
     EXPECT_TRUE(caseWindow.unloaded());
-    EXPECT_EQ(caseHost.closeAlls, 1);
+    EXPECT_EQ(fresh.host.closeAlls, 1);
     EXPECT_EQ(Log(), "") << "the run ended, then the log option emptied the log at exit";
   }
 }
 
 TEST_F(MainWindowRunTest, TheSessionMayNotEndUnderARun) {
-  struct Triggers : ui::MainWindowTriggers {
-    int queries = 0;
-    void WindowsStartUp() override {}
-    void Timer1() override {}
-    void TmrAuto() override {}
-    void QueryEndSession() override { ++queries; }
-  } triggers;
+  testing::CountingTriggers triggers;
   window.SetTriggers(&triggers);
   std::optional<std::int64_t> answer;
   host.onPump = [&] {
     if (!answer) answer = window.Hook(kQueryEndSession, 0, 0);
   };
-  window.Click(MainButton::kTest);
+  window.OnClick(MainButton::kTest);
   EXPECT_EQ(answer, 0) << "refused";
   EXPECT_EQ(triggers.queries, 0);
   EXPECT_EQ(host.closeAlls, 1) << "the program ends after the run, so the session can";
 
-  testing::RecordingHost idleHost;
-  idleHost.window = windows.Open("Quellorn.Test", "idle", ShowStyle::kHidden);
-  Context idleCtx(os, programFolder);
-  ui::MainWindow idle(idleCtx, idleHost);
-  idle.SetTriggers(&triggers);
-  idle.Load();
-  EXPECT_EQ(idle.Hook(kQueryEndSession, 0, 0), std::nullopt) << "passed on";
+  auto idle = Fresh();
+  idle.window.SetTriggers(&triggers);
+  idle.window.Load();
+  EXPECT_EQ(idle.window.Hook(kQueryEndSession, 0, 0), std::nullopt) << "passed on";
   EXPECT_EQ(triggers.queries, 1);
-  EXPECT_EQ(idleHost.closeAlls, 0);
+  EXPECT_EQ(idle.host.closeAlls, 0);
 }
 
 TEST_F(MainWindowRunTest, ButtonsComeBackAfterARun) {
@@ -100,9 +89,9 @@ TEST_F(MainWindowRunTest, ButtonsComeBackAfterARun) {
     checked = true;
     EXPECT_FALSE(window.Enabled(MainButton::kErase));
     EXPECT_TRUE(window.progressBarVisible());
-    window.Click(MainButton::kTest);  // ignored: one run at a time
+    window.OnClick(MainButton::kTest);  // ignored: one run at a time
   };
-  window.Click(MainButton::kErase);
+  window.OnClick(MainButton::kErase);
   EXPECT_TRUE(checked);
   EXPECT_TRUE(window.Enabled(MainButton::kErase));
   EXPECT_TRUE(window.Enabled(MainButton::kExit));
@@ -122,20 +111,20 @@ TEST_F(MainWindowRunTest, ResultOfATriggeredRunClosesByItself) {
   ctx.settings.Resultwin = 1;
   ctx.run.triggered = true;
   ctx.run.mode = EraseMode::kErase;
-  window.ClickTray(TrayEntry::kEraseNow);  // leaves the flag as the trigger set it
+  window.OnTrayClick(TrayEntry::kEraseNow);  // leaves the flag as the trigger set it
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].heading, "Task Completed");
   EXPECT_EQ(host.waits, std::vector<std::chrono::milliseconds>{std::chrono::seconds(3)});
   EXPECT_FALSE(host.IsMessageOpen(0));
 
-  window.Click(MainButton::kErase);  // clears the flag
+  window.OnClick(MainButton::kErase);  // clears the flag
   ASSERT_EQ(host.messages.size(), 2u);
   EXPECT_TRUE(host.IsMessageOpen(1));
   EXPECT_EQ(host.waits.size(), 1u);
 }
 
 TEST_F(MainWindowRunTest, TestNowFromTheTrayMenuShowsItsResult) {
-  window.ClickTray(TrayEntry::kTestNow);
+  window.OnTrayClick(TrayEntry::kTestNow);
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].heading, "Test Completed");
   EXPECT_NE(Log().find("Test Mode: Test Start"), std::string::npos);
@@ -145,47 +134,35 @@ TEST_F(MainWindowRunTest, TestNowFromTheTrayMenuShowsItsResult) {
 TEST_F(MainWindowRunTest, ClosingEmptiesTheLogOnlyWithLogOptionOne) {
   for (const std::int16_t option : {0, 1, 2, 3}) {
     SCOPED_TRACE(option);
-    testing::RecordingHost caseHost;
-    caseHost.window = windows.Open("Quellorn.Test", "case", ShowStyle::kHidden);
-    Context caseWindowCtx(os, programFolder);
-    ui::MainWindow caseWindow(caseWindowCtx, caseHost);
-    caseWindow.context().settings.clearlog = option;
-    caseWindow.context().settings.stealth = 1;
-    caseWindow.Load();
+    auto fresh = Fresh();
+    fresh.ctx.settings.clearlog = option;
+    fresh.ctx.settings.stealth = 1;
+    fresh.window.Load();
     machine.WriteFile(LogPath(ctx), "a line\r\n");
-    caseWindow.Click(MainButton::kExit);
-    EXPECT_EQ(caseHost.closeAlls, 1);
+    fresh.window.OnClick(MainButton::kExit);
+    EXPECT_EQ(fresh.host.closeAlls, 1);
     EXPECT_EQ(Log(), option == 1 ? "" : "a line\r\n");
-    EXPECT_NE(desktop.SetTrayTip(caseHost.window, "gone"), platform::kSuccess);
-    caseWindow.RequestClose();
-    EXPECT_EQ(caseHost.closeAlls, 1) << "unloads once";
+    EXPECT_NE(desktop.SetTrayTip(fresh.host.window, "gone"), platform::kSuccess);
+    fresh.window.OnClose();
+    EXPECT_EQ(fresh.host.closeAlls, 1) << "unloads once";
   }
 }
 
 TEST_F(MainWindowRunTest, AMinStartHandsTheLoadedWindowToTheTriggers) {
-  struct Triggers : ui::MainWindowTriggers {
-    ui::MainWindow* window = nullptr;
-    std::size_t rowsSeen = 99;
-    bool visibleSeen = true;
-    void WindowsStartUp() override {
-      rowsSeen = window->tasks().size();
-      visibleSeen = window->visible();
-    }
-    void Timer1() override {}
-    void TmrAuto() override {}
-    void QueryEndSession() override {}
-  } triggers;
-  testing::RecordingHost minHost;
-  minHost.window = windows.Open("Quellorn.Test", "min", ShowStyle::kHidden);
-  Context startedCtx(os, programFolder);
-  ui::MainWindow started(startedCtx, minHost);
-  triggers.window = &started;
-  started.SetTriggers(&triggers);
-  started.context().settings.trackFlags.fill(1);
-  started.context().startArgument = "min";
-  started.Load();
-  EXPECT_EQ(triggers.rowsSeen, 1u) << "after the task list is built";
-  EXPECT_FALSE(triggers.visibleSeen) << "after the window went to the tray";
+  auto started = Fresh();
+  std::size_t rowsSeen = 99;
+  bool visibleSeen = true;
+  testing::CountingTriggers triggers;
+  triggers.onStartUp = [&] {
+    rowsSeen = started.window.tasks().size();
+    visibleSeen = started.window.visible();
+  };
+  started.window.SetTriggers(&triggers);
+  started.ctx.settings.trackFlags.fill(1);
+  started.ctx.startArgument = "min";
+  started.window.Load();
+  EXPECT_EQ(rowsSeen, 1u) << "after the task list is built";
+  EXPECT_FALSE(visibleSeen) << "after the window went to the tray";
 }
 
 }  // namespace

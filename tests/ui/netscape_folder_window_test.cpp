@@ -7,81 +7,77 @@
 namespace quellorn {
 namespace {
 
+using ui::NetscapeFolderChooser;
+using ui::NetscapeFolderWindow;
+
 class NetscapeFolderWindowTest : public testing::ContextTest {
  protected:
+  NetscapeFolderWindowTest() { window.Load(); }
+
   std::string Saved() { return ctx.settingsFile.GetSetting("Browser", "nc4dir"); }
+  // Opens the test machine's root folder, which lies on drive C: below one or more folders.
+  void OpenMachineRoot(NetscapeFolderChooser& chooser) {
+    for (std::string_view rest = std::string_view(machine.root()).substr(3); !rest.empty();) {
+      const std::size_t slash = rest.find('\\');
+      chooser.OnOpenFolder(rest.substr(0, slash));
+      rest = slash == std::string_view::npos ? "" : rest.substr(slash + 1);
+    }
+  }
+
+  NetscapeFolderWindow window{ctx};
 };
 
 TEST_F(NetscapeFolderWindowTest, ShowsTheSavedFolderOrUnknownValue) {
-  frmFindNcDir window(ctx);
-  window.Load();
-  EXPECT_TRUE(window.visible());
-  EXPECT_EQ(window.txtNc4Dir, "unknown value");
+  EXPECT_FALSE(window.closed());
+  EXPECT_EQ(window.folderText, "unknown value");
   ctx.settingsFile.SaveSetting("BROWSER", "NC4DIR", "D:\\Netscape");
   window.Load();
-  EXPECT_EQ(window.txtNc4Dir, "D:\\Netscape");
+  EXPECT_EQ(window.folderText, "D:\\Netscape");
 }
 
 TEST_F(NetscapeFolderWindowTest, OnlyItsOwnOkSavesTheFolderAsTyped) {
   machine.MakeFolder(machine.root() + "\\Program Files\\Netscape\\Users");
-  frmFindNcDir window(ctx);
-  window.Load();
-  frmFinddir chooser = window.cmdBroswerClick();
-  EXPECT_EQ(chooser.Drive1(), "c:");
-  EXPECT_EQ(chooser.Dir1Path(), "C:\\");
-  // The test machine's root lies on drive C: below one or more folders.
-  for (std::string_view rest = std::string_view(machine.root()).substr(3); !rest.empty();) {
-    const std::size_t slash = rest.find('\\');
-    chooser.Dir1Open(rest.substr(0, slash));
-    rest = slash == std::string_view::npos ? "" : rest.substr(slash + 1);
-  }
-  ASSERT_EQ(chooser.Dir1Path(), machine.root());
-  chooser.Dir1Open("Program Files");
-  EXPECT_EQ(chooser.Dir1Subfolders(), std::vector<std::string>{"Netscape"});
-  chooser.Dir1Open("Netscape");
-  chooser.Command1Click();
-  EXPECT_FALSE(chooser.visible());
-  EXPECT_EQ(window.txtNc4Dir, machine.root() + "\\Program Files\\Netscape");
-  EXPECT_EQ(Saved(), "unknown value");
-
-  window.Command2Click();
-  EXPECT_FALSE(window.visible());
+  NetscapeFolderChooser chooser = window.OnBrowse();
+  EXPECT_EQ(chooser.drive(), "c:");
+  EXPECT_EQ(chooser.folder(), "C:\\");
+  OpenMachineRoot(chooser);
+  ASSERT_EQ(chooser.folder(), machine.root());
+  chooser.OnOpenFolder("Program Files");
+  EXPECT_EQ(chooser.Subfolders(), std::vector<std::string>{"Netscape"});
+  chooser.OnOpenFolder("Netscape");
+  chooser.OnOk();
+  EXPECT_TRUE(chooser.closed());
+  EXPECT_EQ(window.folderText, machine.root() + "\\Program Files\\Netscape");
+  window.OnExit();
+  EXPECT_TRUE(window.closed());
   EXPECT_EQ(Saved(), "unknown value");
 
   window.Load();
-  window.txtNc4Dir = "Q:\\no such folder";
-  window.Command1Click();
+  window.folderText = "Q:\\no such folder";
+  window.OnOk();
   EXPECT_EQ(Saved(), "Q:\\no such folder");
-  EXPECT_FALSE(window.visible());
+  EXPECT_TRUE(window.closed());
 }
 
-TEST_F(NetscapeFolderWindowTest, ChooserExitChangesNothing) {
-  frmFindNcDir window(ctx);
-  window.Load();
-  frmFinddir chooser = window.cmdBroswerClick();
-  chooser.Dir1Open("no such folder");
-  EXPECT_EQ(chooser.Dir1Path(), "C:\\");
-  chooser.Command2Click();
-  EXPECT_EQ(window.txtNc4Dir, "unknown value");
-}
-
-TEST_F(NetscapeFolderWindowTest, ChooserWalksUpToTheRootAndAcrossDrives) {
-  std::string unused;
-  frmFinddir chooser(os.files, unused);
-  chooser.Load();
-  const std::vector<std::string> drives = chooser.Drive1List();
-  ASSERT_FALSE(drives.empty());
-  EXPECT_EQ(drives.front(), "c:");
-  chooser.Dir1Open(std::string_view(machine.root()).substr(3, machine.root().find('\\', 3) - 3));
-  EXPECT_NE(chooser.Dir1Path(), "C:\\");
-  chooser.Dir1OpenParent();
-  EXPECT_EQ(chooser.Dir1Path(), "C:\\");
-  chooser.Dir1OpenParent();
-  EXPECT_EQ(chooser.Dir1Path(), "C:\\");
-  chooser.Drive1Change("C:");
-  EXPECT_EQ(chooser.Drive1(), "c:");
-  chooser.Drive1Change("");
-  EXPECT_EQ(chooser.Drive1(), "c:");
+TEST_F(NetscapeFolderWindowTest, ChooserWalksUpToTheRootAndAcrossDrivesAndExitChangesNothing) {
+  NetscapeFolderChooser chooser = window.OnBrowse();
+  ASSERT_FALSE(chooser.Drives().empty());
+  EXPECT_EQ(chooser.Drives().front(), "c:");
+  OpenMachineRoot(chooser);
+  for (std::string parent = chooser.folder(); chooser.folder() != "C:\\"; chooser.OnOpenParent()) {
+    ASSERT_EQ(chooser.folder(), parent);
+    parent.resize(std::max<std::size_t>(parent.rfind('\\'), 3));
+  }
+  chooser.OnOpenParent();
+  EXPECT_EQ(chooser.folder(), "C:\\");
+  chooser.OnDriveChange("C:");
+  EXPECT_EQ(chooser.drive(), "c:");
+  chooser.OnDriveChange("");
+  EXPECT_EQ(chooser.drive(), "c:");
+  chooser.OnOpenFolder("no such folder");
+  EXPECT_EQ(chooser.folder(), "C:\\");
+  chooser.OnExit();
+  EXPECT_EQ(window.folderText, "unknown value") << "Exit changes nothing";
 }
 
 }  // namespace

@@ -20,8 +20,6 @@ class RecordingHost : public ui::MainWindowHost {
   };
 
   platform::WindowHandle window = 0;
-  EraseMode confirmAnswer = EraseMode::kErase;
-  int confirmations = 0;
   std::vector<Message> messages;
   std::set<ui::MessageId> openMessages;
   std::vector<std::chrono::milliseconds> waits;
@@ -30,7 +28,6 @@ class RecordingHost : public ui::MainWindowHost {
   int trayMenus = 0;
   int focuses = 0;
   int closeAlls = 0;
-  int pumps = 0;
   std::function<void()> onPump;
 
   platform::WindowHandle handle() override { return window; }
@@ -39,17 +36,13 @@ class RecordingHost : public ui::MainWindowHost {
   void TasksChanged(ui::ListChange, std::size_t) override {}
   void Focus() override { ++focuses; }
   void PumpMessages() override {
-    ++pumps;
     if (onPump) onPump();
   }
   void PumpMessagesFor(std::chrono::milliseconds time) override {
     waits.push_back(time);
     PumpMessages();
   }
-  EraseMode ConfirmErase() override {
-    ++confirmations;
-    return confirmAnswer;
-  }
+  EraseMode ConfirmErase() override { return EraseMode::kErase; }
   ui::MessageId ShowMessage(const std::string& heading, const std::string& text) override {
     messages.push_back({heading, text});
     openMessages.insert(messages.size() - 1);

@@ -90,16 +90,16 @@ void AboutView::MakeLink(AboutLink link, POINT at) {
 }
 
 void AboutView::Close() {
-  model_.Close();
+  model_.OnOk();
   loop_.RemoveWindow(hwnd());
   Destroy();
 }
 
 void AboutView::OnCommand(int id, int code) {
   if (id == IDOK || id == IDCANCEL) return Close();
-  if (id == kHelp) return model_.Help();
+  if (id == kHelp) return model_.OnHelp();
   if (id >= kFirstLink && code == STN_CLICKED) {
-    model_.Click(static_cast<AboutLink>(id - kFirstLink));
+    model_.OnLink(static_cast<AboutLink>(id - kFirstLink));
   }
 }
 

@@ -19,7 +19,7 @@ class AboutView : public SkinnedWindow {
   void MakeLink(AboutLink link, POINT at);
   void OnCommand(int id, int code) override;
   void OnTitleClose() override { Close(); }
-  void OnTitleHelp() override { model_.Help(); }
+  void OnTitleHelp() override { model_.OnHelp(); }
   void PaintContent(HDC dc) override;
   COLORREF LabelColour(HWND label) override;
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -31,8 +31,8 @@ constexpr int kFirstButton = 1001;
 constexpr int kTaskListId = 1101;
 constexpr int kProgressListId = 1102;
 constexpr ULONGLONG kPumpInterval = 40;  // milliseconds
-constexpr UINT_PTR kTimer1 = 1;
-constexpr UINT_PTR kTmrAuto = 2;
+constexpr UINT_PTR kWatchTimer = 1;
+constexpr UINT_PTR kScheduleTimer = 2;
 
 // The buttons from top to bottom.
 constexpr MainButton kButtons[] = {
@@ -75,8 +75,10 @@ bool MainWindowView::Open() {
   model_.Load();
   loaded_ = true;
   ApplyWindowState();
-  SetTimer(hwnd(), kTimer1, static_cast<UINT>(MainWindow::kTimer1Interval.count()), nullptr);
-  SetTimer(hwnd(), kTmrAuto, static_cast<UINT>(MainWindow::kTmrAutoInterval.count()), nullptr);
+  SetTimer(hwnd(), kWatchTimer, static_cast<UINT>(MainWindow::kWatchTimerInterval.count()),
+           nullptr);
+  SetTimer(hwnd(), kScheduleTimer, static_cast<UINT>(MainWindow::kScheduleTimerInterval.count()),
+           nullptr);
   loop_.AddWindow(hwnd());
   return true;
 }
@@ -284,7 +286,7 @@ void MainWindowView::OpenWindow(OtherWindow window) {
 }
 
 void MainWindowView::ShowTrayMenu() {
-  if (const auto entry = ChooseFromTrayMenu(hwnd(), model_)) model_.ClickTray(*entry);
+  if (const auto entry = ChooseFromTrayMenu(hwnd(), model_)) model_.OnTrayClick(*entry);
 }
 
 void MainWindowView::CloseAll() {
@@ -309,9 +311,9 @@ LRESULT MainWindowView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SIZE:
       if (loaded_ && !applying_) {
-        model_.Resized(wParam == SIZE_MINIMIZED   ? WindowState::kMinimized
-                       : wParam == SIZE_MAXIMIZED ? WindowState::kMaximized
-                                                  : WindowState::kNormal);
+        model_.OnResized(wParam == SIZE_MINIMIZED   ? WindowState::kMinimized
+                         : wParam == SIZE_MAXIMIZED ? WindowState::kMaximized
+                                                    : WindowState::kNormal);
       }
       return 0;
     case WM_NOTIFY: {
@@ -322,12 +324,12 @@ LRESULT MainWindowView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_TIMER:
-      if (wParam == kTimer1) model_.Timer1();
-      if (wParam == kTmrAuto) model_.TmrAuto();
+      if (wParam == kWatchTimer) model_.OnWatchTimer();
+      if (wParam == kScheduleTimer) model_.OnScheduleTimer();
       return 0;
     case WM_DESTROY:
-      KillTimer(hwnd(), kTimer1);
-      KillTimer(hwnd(), kTmrAuto);
+      KillTimer(hwnd(), kWatchTimer);
+      KillTimer(hwnd(), kScheduleTimer);
       PostQuitMessage(0);
       return 0;
     default:
@@ -352,7 +354,7 @@ void MainWindowView::ShowProgressLine(NMLVDISPINFOW& request) {
 void MainWindowView::OnCommand(int id, int code) {
   if (code != BN_CLICKED) return;
   for (const MainButton button : kButtons) {
-    if (id == ButtonId(button)) return model_.Click(button);
+    if (id == ButtonId(button)) return model_.OnClick(button);
   }
 }
 

@@ -53,9 +53,9 @@ class MainWindowView : public SkinnedWindow, public MainWindowHost {
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override;
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnCommand(int id, int code) override;
-  void OnTitleClose() override { model_.RequestClose(); }
-  void OnTitleHelp() override { model_.ClickTitleHelp(); }
-  void OnTitleMinimize() override { model_.ClickMinimize(); }
+  void OnTitleClose() override { model_.OnClose(); }
+  void OnTitleHelp() override { model_.OnTitleHelp(); }
+  void OnTitleMinimize() override { model_.OnMinimize(); }
   void PaintContent(HDC dc) override;
   void ShowProgressLine(NMLVDISPINFOW& request);
 

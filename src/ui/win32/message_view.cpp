@@ -44,7 +44,7 @@ bool MessageView::Show(HWND owner) {
 }
 
 void MessageView::Close() {
-  model_.Close();
+  model_.OnOk();
   loop_.RemoveWindow(hwnd());
   Destroy();
 }

@@ -4,14 +4,15 @@
 #include <ole2.h>
 #include <olectl.h>
 
+#include "ui/win32/owners.h"
+
 namespace quellorn::ui::win32 {
 
 UniqueBitmap LoadPicture(std::string_view path) {
   std::wstring wide = Wide(path);
   if (wide.empty() || GetFileAttributesW(wide.c_str()) == INVALID_FILE_ATTRIBUTES) return {};
-  IPicture* picture = nullptr;
-  if (FAILED(OleLoadPicturePath(wide.data(), nullptr, 0, 0, IID_IPicture,
-                                reinterpret_cast<void**>(&picture)))) {
+  UniqueCom<IPicture> picture;
+  if (FAILED(OleLoadPicturePath(wide.data(), nullptr, 0, 0, IID_IPicture, picture.out()))) {
     return {};
   }
   OLE_HANDLE handle = 0;
@@ -24,7 +25,6 @@ UniqueBitmap LoadPicture(std::string_view path) {
         static_cast<HBITMAP>(CopyImage(reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(handle)),
                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   }
-  picture->Release();
   return copy;
 }
 
@@ -32,11 +32,9 @@ void DrawPicture(HDC dc, HBITMAP picture, int left, int top) {
   if (picture == nullptr) return;
   BITMAP info{};
   GetObjectW(picture, sizeof info, &info);
-  const HDC source = CreateCompatibleDC(dc);
-  const HGDIOBJ old = SelectObject(source, picture);
-  BitBlt(dc, left, top, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
-  SelectObject(source, old);
-  DeleteDC(source);
+  const MemoryDc source(dc);
+  const Selection selected(source.get(), picture);
+  BitBlt(dc, left, top, info.bmWidth, info.bmHeight, source.get(), 0, 0, SRCCOPY);
 }
 
 }  // namespace quellorn::ui::win32

@@ -1,5 +1,6 @@
 #include "ui/win32/skin_art.h"
 
+#include "ui/win32/owners.h"
 #include "ui/win32/resource_ids.h"
 
 namespace quellorn::ui::win32 {
@@ -48,9 +49,7 @@ HICON LoadIconResource(HINSTANCE instance, int id, int size) {
 
 HFONT MakeFont(const wchar_t* face, int points, int weight, bool underline = false,
                bool italic = false) {
-  HDC screen = GetDC(nullptr);
-  const int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
-  ReleaseDC(nullptr, screen);
+  const int height = -MulDiv(points, GetDeviceCaps(ScreenDc().get(), LOGPIXELSY), 72);
   return CreateFontW(height, 0, 0, 0, weight, italic, underline, FALSE, DEFAULT_CHARSET,
                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
                      DEFAULT_PITCH | FF_DONTCARE, face);

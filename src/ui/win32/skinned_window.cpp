@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include "ui/win32/owners.h"
+
 namespace quellorn::ui::win32 {
 
 namespace {
@@ -26,11 +28,10 @@ void DrawImage(HDC dc, HDC source, HBITMAP image, const SkinRect& at) {
   if (image == nullptr) return;
   BITMAP info{};
   GetObjectW(image, sizeof info, &info);
-  const HGDIOBJ old = SelectObject(source, image);
+  const Selection selected(source, image);
   SetStretchBltMode(dc, COLORONCOLOR);
   StretchBlt(dc, at.left, at.top, at.width, at.height, source, 0, 0, info.bmWidth, info.bmHeight,
              SRCCOPY);
-  SelectObject(source, old);
 }
 
 }  // namespace
@@ -103,27 +104,23 @@ LRESULT SkinnedWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void SkinnedWindow::Paint() {
-  PAINTSTRUCT paint;
-  const HDC dc = BeginPaint(hwnd(), &paint);
-  PaintFrame(dc);
-  PaintContent(dc);
-  EndPaint(hwnd(), &paint);
+  const PaintDc dc(hwnd());
+  PaintFrame(dc.get());
+  PaintContent(dc.get());
 }
 
 void SkinnedWindow::PaintFrame(HDC dc) {
-  const HDC source = CreateCompatibleDC(dc);
+  const MemoryDc source(dc);
   for (const SkinPart part : kDrawOrder) {
-    if (layout_[part]) DrawImage(dc, source, art_.Image(part), *layout_[part]);
+    if (layout_[part]) DrawImage(dc, source.get(), art_.Image(part), *layout_[part]);
   }
-  DeleteDC(source);
   if (layout_[SkinPart::kTitle]) {
     RECT area = ToRect(*layout_[SkinPart::kTitle]);
-    const HGDIOBJ old = SelectObject(dc, fonts().bold.get());
+    const Selection selected(dc, fonts().bold.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, Colour(kTitleText));
     DrawTextW(dc, title_.c_str(), static_cast<int>(title_.size()), &area,
               DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
-    SelectObject(dc, old);
   }
   const UniqueRegion outline(CreateRectRgn(0, 0, 0, 0));
   if (GetWindowRgn(hwnd(), outline.get()) == ERROR) {
