@@ -176,13 +176,6 @@ TEST_F(PortableFileSystemTest, PrefersTheExactNameThenTheSmallest) {
   }
 }
 
-TEST_F(PortableFileSystemTest, RenameCanChangeTheCaseOfAName) {
-  folder_.Write(Host("name.txt"), "x");
-  ASSERT_EQ(files().Rename("C:\\name.txt", "C:\\NAME.Txt"), kSuccess);
-  EXPECT_TRUE(std::filesystem::exists(Host("NAME.Txt")));
-  EXPECT_FALSE(std::filesystem::exists(Host("name.txt")));
-}
-
 TEST_F(PortableFileSystemTest, RefusesNamesWindowsDoesNotAllow) {
   for (const char* name :
        {"C:\\a?b", "C:\\a*", "C:\\a<b", "C:\\a|b", "C:\\a\"b", "C:\\a:b", "C:\\tab\there"}) {
@@ -213,15 +206,6 @@ TEST_F(PortableFileSystemTest, ListsAndOpensOnlyWhatAWindowsFolderCouldHold) {
   for (DirEntry entry; listing->Next(entry);)
     names.insert(entry.name);
   EXPECT_EQ(names, (std::set<std::string>{"f", "pipe-link"}));
-}
-
-TEST_F(PortableFileSystemTest, WritingAReadOnlyFileIsRefusedEvenToRoot) {
-  folder_.Write(Host("ro"), "keep");
-  ASSERT_EQ(::chmod(Host("ro").c_str(), 0444), 0);
-  std::unique_ptr<File> file;
-  EXPECT_EQ(files().Open("C:\\ro", OpenMode::kReadWrite, file), kAccessDenied);
-  EXPECT_EQ(files().Delete("C:\\ro"), kAccessDenied);
-  EXPECT_EQ(folder_.Read(Host("ro")), "keep");
 }
 
 }  // namespace
