@@ -176,6 +176,13 @@ TEST_F(PortableFileSystemTest, PrefersTheExactNameThenTheSmallest) {
   }
 }
 
+TEST_F(PortableFileSystemTest, RenameCanChangeTheCaseOfAName) {
+  folder_.Write(Host("name.txt"), "x");
+  ASSERT_EQ(files().Rename("C:\\name.txt", "C:\\NAME.Txt"), kSuccess);
+  EXPECT_TRUE(std::filesystem::exists(Host("NAME.Txt")));
+  EXPECT_FALSE(std::filesystem::exists(Host("name.txt")));
+}
+
 TEST_F(PortableFileSystemTest, RefusesNamesWindowsDoesNotAllow) {
   for (const char* name :
        {"C:\\a?b", "C:\\a*", "C:\\a<b", "C:\\a|b", "C:\\a\"b", "C:\\a:b", "C:\\tab\there"}) {
