@@ -9,7 +9,6 @@
 #include "platform/registry.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/win32_base.h"
-#include "scratch_key.h"
 #include "support/reg_values.h"
 #include "support/test_machine.h"
 
@@ -20,9 +19,17 @@ using namespace platform;
 
 class RegistryTest : public ::testing::Test {
  protected:
+  void SetUp() override {
+    ASSERT_EQ(RegKey::Create(registry, kCurrentUser, path, scratch), kSuccess);
+  }
+
   TestMachine machine;
   Registry& registry = machine.platform().registry;
-  ScratchKey scratch{machine};
+  // A key of this test alone, named after the machine's folder, which no other test program
+  // running beside this one has; the machine removes it.
+  const std::string path =
+      "Software\\QuellornTest-" + machine.root().substr(machine.root().rfind('\\') + 1);
+  RegKey scratch;
 };
 
 TEST_F(RegistryTest, NamesOfAnyLengthEnumerateWhole) {
@@ -63,22 +70,20 @@ TEST_F(RegistryTest, NamesThatAreNotUtf8AreRefused) {
 
 // The predefined keys are 32-bit numbers in the interface and sign-extended HKEYs in the 64-bit
 // API; a value written through one must be what the other reads.
-TEST(Win32RegistryTest, RootKeysAreThePredefinedKeys) {
-  TestMachine machine;
-  ScratchKey scratch(machine);
-  Win32Registry registry;
+TEST_F(RegistryTest, RootKeysAreThePredefinedKeys) {
+  Win32Registry real;
   RegHandle root = 0;
-  ASSERT_EQ(registry.OpenKey(kCurrentUser, "", root), kSuccess);
+  ASSERT_EQ(real.OpenKey(kCurrentUser, "", root), kSuccess);
   EXPECT_EQ(root, kCurrentUser);
   RegKey key;
-  ASSERT_EQ(RegKey::Open(registry, kCurrentUser, scratch.path(), key), kSuccess);
-  ASSERT_EQ(registry.SetValue(key.get(), "seen", Dword(0x01020304)), kSuccess);
+  ASSERT_EQ(RegKey::Open(real, kCurrentUser, path, key), kSuccess);
+  ASSERT_EQ(real.SetValue(key.get(), "seen", Dword(0x01020304)), kSuccess);
 
-  std::wstring path;
-  ASSERT_TRUE(win32::ToWide(scratch.path(), path));
+  std::wstring wide;
+  ASSERT_TRUE(win32::ToWide(path, wide));
   DWORD data = 0;
   DWORD size = sizeof data;
-  EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, path.c_str(), L"seen", RRF_RT_REG_DWORD, nullptr, &data,
+  EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, wide.c_str(), L"seen", RRF_RT_REG_DWORD, nullptr, &data,
                          &size),
             ERROR_SUCCESS);
   EXPECT_EQ(data, 0x01020304u);
