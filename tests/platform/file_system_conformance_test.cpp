@@ -82,6 +82,7 @@ TEST_F(FileSystemConformance, MissingPathsAnswerFileOrPathNotFound) {
   EXPECT_EQ(files().RemoveFolder(Path("missing")), kFileNotFound);
   EXPECT_EQ(files().CreateFolder(Path("missing\\x")), kPathNotFound);
   EXPECT_EQ(OpenStatus("missing", OpenMode::kRead), kFileNotFound);
+  EXPECT_EQ(OpenStatus("missing", OpenMode::kReadWrite), kFileNotFound);
   EXPECT_EQ(OpenStatus("missing", OpenMode::kTruncateExisting), kFileNotFound);
   EXPECT_EQ(OpenStatus("missing\\x", OpenMode::kCreateAlways), kPathNotFound);
   EXPECT_EQ(files().List(Path("missing")), nullptr);
@@ -106,6 +107,10 @@ TEST_F(FileSystemConformance, ReadOnlyFilesCannotBeDeletedOrWritten) {
   machine_.WriteFile(Path("other.txt"), "other");
   EXPECT_EQ(files().Copy(Path("other.txt"), Path("ro.txt")), kAccessDenied);
   EXPECT_EQ(machine_.ReadFile(Path("ro.txt")), "keep");
+
+  machine_.WriteFile(Path("hidden.txt"), "x");
+  ASSERT_EQ(files().SetAttributes(Path("hidden.txt"), attr::kHidden | attr::kSystem), kSuccess);
+  EXPECT_EQ(files().Delete(Path("hidden.txt")), kSuccess);
 
   EXPECT_EQ(files().Rename(Path("ro.txt"), Path("moved.txt")), kSuccess);
   ASSERT_EQ(files().SetAttributes(Path("moved.txt"), attr::kNormal), kSuccess);
@@ -205,7 +210,7 @@ TEST_F(FileSystemConformance, ListsEntriesWithAttributesAndSizes) {
   EXPECT_EQ(Listing("list"), (Entries{{"five.bin", {kFile, 5}},
                                       {"empty.txt", {kFile | attr::kHidden, 0}},
                                       {"Sub", {kFolder, 0}}}));
-  EXPECT_EQ(Listing("list\\Sub"), Entries{});
+  EXPECT_EQ(Listing("list\\Sub\\"), Entries{});
 }
 
 // A size past 4 GB: sparse where the file system allows it.
@@ -235,6 +240,8 @@ TEST_F(FileSystemConformance, OpenModesReadWriteTruncateAndAppend) {
     std::size_t done = 0;
     ASSERT_EQ(file->Read(buffer, sizeof buffer, done), kSuccess);
     EXPECT_EQ(std::string(buffer, done), "456789");
+    ASSERT_EQ(file->Read(buffer, sizeof buffer, done), kSuccess);
+    EXPECT_EQ(done, 0u);
     ASSERT_EQ(file->Seek(6), kSuccess);
     ASSERT_EQ(file->SetEnd(), kSuccess);
     EXPECT_EQ(file->Flush(), kSuccess);
@@ -246,6 +253,9 @@ TEST_F(FileSystemConformance, OpenModesReadWriteTruncateAndAppend) {
   EXPECT_EQ(machine_.ReadFile(Path("f.txt")), "");
   OpenFile("new.txt", OpenMode::kAppend)->Write("n", 1);
   EXPECT_EQ(machine_.ReadFile(Path("new.txt")), "n");
+  OpenFile("new.txt", OpenMode::kCreateAlways)->Write("x", 1);
+  EXPECT_EQ(machine_.ReadFile(Path("new.txt")), "x");
+  EXPECT_NE(OpenFile("new.txt", OpenMode::kRead)->Write("y", 1), kSuccess);
 }
 
 TEST_F(FileSystemConformance, ResolvesPathsWithoutRegardToCase) {

@@ -215,14 +215,5 @@ TEST_F(PortableFileSystemTest, ListsAndOpensOnlyWhatAWindowsFolderCouldHold) {
   EXPECT_EQ(names, (std::set<std::string>{"f", "pipe-link"}));
 }
 
-TEST_F(PortableFileSystemTest, WritingAReadOnlyFileIsRefusedEvenToRoot) {
-  folder_.Write(Host("ro"), "keep");
-  ASSERT_EQ(::chmod(Host("ro").c_str(), 0444), 0);
-  std::unique_ptr<File> file;
-  EXPECT_EQ(files().Open("C:\\ro", OpenMode::kReadWrite, file), kAccessDenied);
-  EXPECT_EQ(files().Delete("C:\\ro"), kAccessDenied);
-  EXPECT_EQ(folder_.Read(Host("ro")), "keep");
-}
-
 }  // namespace
 }  // namespace quellorn::platform

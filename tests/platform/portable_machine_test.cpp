@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <set>
 
-#include "reg_value_builders.h"
 #include "support/machine_folder.h"
+#include "support/reg_values.h"
 
 namespace quellorn::platform {
 namespace {

@@ -9,21 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "reg_value_builders.h"
+#include "support/reg_values.h"
 
 namespace quellorn::platform {
 namespace {
 
 using testing::Dword;
-
-std::vector<std::string> ValueNames(Registry& registry, RegHandle key) {
-  std::vector<std::string> names;
-  std::string name;
-  for (std::uint32_t i = 0; registry.EnumValue(key, i, name) == kSuccess; ++i) {
-    names.push_back(name);
-  }
-  return names;
-}
+using testing::ValueNames;
 
 TEST(PortableRegistry, ValuesEnumerateByNameAsWineListsThem) {
   PortableRegistry registry;

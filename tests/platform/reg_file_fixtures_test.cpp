@@ -9,8 +9,8 @@
 #include "platform/portable/registry_portable.h"
 #include "platform/reg_file.h"
 #include "platform/text_encoding.h"
-#include "reg_value_builders.h"
 #include "support/fixtures.h"
+#include "support/reg_values.h"
 
 namespace quellorn::platform {
 namespace {

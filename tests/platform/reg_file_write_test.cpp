@@ -5,7 +5,7 @@
 
 #include "platform/reg_file.h"
 #include "platform/text_encoding.h"
-#include "reg_value_builders.h"
+#include "support/reg_values.h"
 
 namespace quellorn::platform {
 namespace {

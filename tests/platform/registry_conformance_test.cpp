@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/registry.h"
-#include "reg_value_builders.h"
+#include "support/reg_values.h"
 #include "support/test_machine.h"
 
 namespace quellorn::platform {
@@ -20,7 +20,7 @@ using testing::Sz;
 
 constexpr RegHandle kBogusHandle = 0x12345678;
 
-// Each test works below a key of its own under HKEY_CURRENT_USER and removes it at the end.
+// Each test works below a key of its own under HKEY_CURRENT_USER, which the machine removes.
 class RegistryConformance : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -29,38 +29,16 @@ class RegistryConformance : public ::testing::Test {
     ASSERT_EQ(RegKey::Create(registry(), kCurrentUser, base_, key_), kSuccess);
   }
 
-  void TearDown() override {
-    key_ = RegKey();
-    DeleteTree(kCurrentUser, "Software\\Quellorn Conformance");
-  }
-
   Registry& registry() { return machine_.platform().registry; }
   RegHandle key() const { return key_.get(); }
 
-  void DeleteTree(RegHandle parent, const std::string& path) {
-    RegKey key;
-    if (RegKey::Open(registry(), parent, path, key) != kSuccess) return;
-    for (const std::string& name : SubkeyNames(key.get()))
-      DeleteTree(key.get(), name);
-    key = RegKey();
-    registry().DeleteKey(parent, path);
-  }
-
   std::vector<std::string> SubkeyNames(RegHandle handle) {
-    std::vector<std::string> names;
-    std::string name;
-    for (std::uint32_t i = 0; registry().EnumKey(handle, i, name) == kSuccess; ++i) {
-      names.push_back(name);
-    }
-    return names;
+    return testing::SubkeyNames(registry(), handle);
   }
 
+  // Sorted: Windows keeps values in the order they were written.
   std::vector<std::string> ValueNames(RegHandle handle) {
-    std::vector<std::string> names;
-    std::string name;
-    for (std::uint32_t i = 0; registry().EnumValue(handle, i, name) == kSuccess; ++i) {
-      names.push_back(name);
-    }
+    std::vector<std::string> names = testing::ValueNames(registry(), handle);
     std::sort(names.begin(), names.end());
     return names;
   }
@@ -95,6 +73,7 @@ TEST_F(RegistryConformance, CreateMakesMissingParentsAndReopensExistingKeys) {
   EXPECT_EQ(Create("a\\b\\c"), kSuccess);
   EXPECT_EQ(Open("a\\b\\c"), kSuccess);
   EXPECT_EQ(Create("a\\b"), kSuccess);
+  EXPECT_EQ(Open(""), kSuccess);
   EXPECT_EQ(SubkeyNames(key()), std::vector<std::string>{"a"});
 }
 
@@ -167,7 +146,11 @@ TEST_F(RegistryConformance, ValuesEnumerateByNameIncludingTheDefault) {
 }
 
 TEST_F(RegistryConformance, ValuesComeBackByteForByte) {
+  RegValue large{reg_type::kBinary, std::vector<std::uint8_t>(1 << 20)};
+  for (std::size_t i = 0; i < large.data.size(); ++i)
+    large.data[i] = static_cast<std::uint8_t>(i * 7);
   const RegValue values[] = {
+      large,  // larger than any first buffer
       Sz(u"text"),
       Bytes(reg_type::kSz, {0x61, 0x00}),  // no terminating NUL, as an ANSI writer leaves it
       Bytes(reg_type::kSz, {}),
@@ -179,6 +162,7 @@ TEST_F(RegistryConformance, ValuesComeBackByteForByte) {
       Dword(0xFFFFFFFF),
       Bytes(reg_type::kDword, {1, 2}),
       Bytes(reg_type::kQword, {1, 2, 3, 4, 5, 6, 7, 8}),
+      Bytes(reg_type::kDwordBigEndian, {1, 2, 3, 4}),
       Bytes(reg_type::kNone, {}),
       Bytes(99, {7}),
       Sz(u"\u00e9\u20ac\U0001F600"),

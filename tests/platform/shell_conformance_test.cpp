@@ -21,12 +21,14 @@ class ShellConformance : public ::testing::Test {
 
 TEST_F(ShellConformance, DeletesAWholeTreeWithReadOnlyAndHiddenFiles) {
   machine_.WriteFile(Path("tree\\a.txt"), "a");
-  machine_.WriteFile(Path("tree\\sub\\deep\\b.txt"), "b");
+  machine_.WriteFile(Path("tree\\sub\\deep\\\xE6\x97\xA5\xE6\x9C\xAC.txt"), "b");
+  machine_.MakeFolder(Path("tree\\empty"));
   machine_.WriteFile(Path("tree\\sub\\ro.txt"), "ro");
   machine_.WriteFile(Path("tree\\hidden.txt"), "h");
   ASSERT_EQ(files().SetAttributes(Path("tree\\sub\\ro.txt"), attr::kReadOnly), kSuccess);
   ASSERT_EQ(files().SetAttributes(Path("tree\\hidden.txt"), attr::kHidden | attr::kSystem),
             kSuccess);
+  ASSERT_EQ(files().SetAttributes(Path("tree\\sub"), attr::kHidden), kSuccess);
   machine_.WriteFile(Path("beside.txt"), "stays");
 
   EXPECT_EQ(shell().Delete(Path("TREE")), kSuccess);
@@ -42,19 +44,20 @@ TEST_F(ShellConformance, DeletesASingleReadOnlyFile) {
 }
 
 TEST_F(ShellConformance, DeleteOfSomethingMissingFails) {
-  EXPECT_NE(shell().Delete(Path("missing")), kSuccess);
-  EXPECT_NE(shell().Delete(Path("missing\\deeper")), kSuccess);
+  EXPECT_EQ(shell().Delete(Path("missing")), kFileNotFound);
+  EXPECT_EQ(shell().Delete(Path("missing\\deeper")), kPathNotFound);
 }
 
 TEST_F(ShellConformance, RenameFailsWhenTheTargetExists) {
   machine_.WriteFile(Path("a.txt"), "a");
   machine_.WriteFile(Path("b.txt"), "b");
-  EXPECT_NE(shell().Rename(Path("a.txt"), Path("b.txt")), kSuccess);
+  EXPECT_EQ(shell().Rename(Path("a.txt"), Path("b.txt")), kAlreadyExists);
   EXPECT_EQ(machine_.ReadFile(Path("a.txt")), "a");
   EXPECT_EQ(machine_.ReadFile(Path("b.txt")), "b");
   EXPECT_EQ(shell().Rename(Path("a.txt"), Path("c.txt")), kSuccess);
   EXPECT_EQ(machine_.ReadFile(Path("c.txt")), "a");
   EXPECT_EQ(files().GetAttributes(Path("a.txt")), attr::kInvalid);
+  EXPECT_EQ(shell().Rename(Path("missing"), Path("other")), kFileNotFound);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "platform/win32/win32_platform.h"
-#include "registry_values.h"
+#include "support/reg_values.h"
 #include "support/test_machine.h"
 
 namespace quellorn::testing {
@@ -19,10 +19,10 @@ class TestMachineTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_EQ(RegKey::Create(registry, kCurrentUser, kKey, key), kSuccess);
     ASSERT_EQ(RegKey::Create(registry, kCurrentUser, std::string(kKey) + "\\leaf", leaf), kSuccess);
-    ASSERT_EQ(registry.SetValue(key.get(), "kept", DwordValue(1)), kSuccess);
-    ASSERT_EQ(registry.SetValue(key.get(), "changed", DwordValue(2)), kSuccess);
-    ASSERT_EQ(registry.SetValue(key.get(), "deleted", DwordValue(3)), kSuccess);
-    ASSERT_EQ(registry.SetValue(leaf.get(), "in leaf", DwordValue(4)), kSuccess);
+    ASSERT_EQ(registry.SetValue(key.get(), "kept", Dword(1)), kSuccess);
+    ASSERT_EQ(registry.SetValue(key.get(), "changed", Dword(2)), kSuccess);
+    ASSERT_EQ(registry.SetValue(key.get(), "deleted", Dword(3)), kSuccess);
+    ASSERT_EQ(registry.SetValue(leaf.get(), "in leaf", Dword(4)), kSuccess);
   }
 
   void TearDown() override {
@@ -45,14 +45,14 @@ TEST_F(TestMachineTest, RegistryChangesAreUndone) {
     Registry& changed = machine.platform().registry;
     RegKey own;
     ASSERT_EQ(RegKey::Open(changed, kCurrentUser, kKey, own), kSuccess);
-    EXPECT_EQ(changed.SetValue(own.get(), "changed", DwordValue(20)), kSuccess);
-    EXPECT_EQ(changed.SetValue(own.get(), "changed", DwordValue(21)), kSuccess);
-    EXPECT_EQ(changed.SetValue(own.get(), "added", DwordValue(5)), kSuccess);
+    EXPECT_EQ(changed.SetValue(own.get(), "changed", Dword(20)), kSuccess);
+    EXPECT_EQ(changed.SetValue(own.get(), "changed", Dword(21)), kSuccess);
+    EXPECT_EQ(changed.SetValue(own.get(), "added", Dword(5)), kSuccess);
     EXPECT_EQ(changed.DeleteValue(own.get(), "deleted"), kSuccess);
     EXPECT_EQ(changed.DeleteKey(own.get(), "leaf"), kSuccess);
     RegKey created;
     ASSERT_EQ(RegKey::Create(changed, own.get(), "new\\deeper", created), kSuccess);
-    EXPECT_EQ(changed.SetValue(created.get(), "v", DwordValue(6)), kSuccess);
+    EXPECT_EQ(changed.SetValue(created.get(), "v", Dword(6)), kSuccess);
     // What the code under test puts into a key the machine created goes with the key.
     RegKey beyond;
     ASSERT_EQ(
@@ -63,14 +63,14 @@ TEST_F(TestMachineTest, RegistryChangesAreUndone) {
             (std::vector<std::string>{"changed", "deleted", "kept"}));
   RegValue value;
   EXPECT_EQ(registry.QueryValue(key.get(), "changed", value), kSuccess);
-  EXPECT_EQ(value, DwordValue(2));
+  EXPECT_EQ(value, Dword(2));
   EXPECT_EQ(registry.QueryValue(key.get(), "deleted", value), kSuccess);
-  EXPECT_EQ(value, DwordValue(3));
+  EXPECT_EQ(value, Dword(3));
   EXPECT_EQ(SubkeyNames(registry, key.get()), std::vector<std::string>{"leaf"});
   RegKey restored;
   ASSERT_EQ(RegKey::Open(registry, key.get(), "leaf", restored), kSuccess);
   EXPECT_EQ(registry.QueryValue(restored.get(), "in leaf", value), kSuccess);
-  EXPECT_EQ(value, DwordValue(4));
+  EXPECT_EQ(value, Dword(4));
 }
 
 TEST_F(TestMachineTest, FilesAreRemovedOrPutBack) {

@@ -9,8 +9,6 @@
 
 #include "link_fixture.h"
 #include "platform/win32/win32_base.h"
-#include "registry_values.h"
-#include "scratch_key.h"
 #include "support/test_machine.h"
 
 namespace quellorn::testing {
@@ -56,18 +54,18 @@ class WineLinkTest : public WineTest {
   }
 };
 
-TEST_F(WineLinkTest, LinkToAFolderIsAFolderWithTheReparseBit) {
-  EXPECT_EQ(GetFileAttributesW(Fact("full_link").c_str()), 0x410u);
-  EXPECT_EQ(FoundAttributes(Fact("full_link")), 0x410u);
+// A link to a folder is a folder with the reparse bit, a link to a file looks like the plain
+// file, a dangling link is not there at all.
+TEST_F(WineLinkTest, LinksShowTheAttributesOfTheirTargets) {
+  const std::pair<const char*, DWORD> cases[] = {
+      {"full_link", 0x410}, {"victim_link", 0x20}, {"dangling_link", INVALID_FILE_ATTRIBUTES}};
+  for (const auto& [name, attributes] : cases) {
+    EXPECT_EQ(GetFileAttributesW(Fact(name).c_str()), attributes) << name;
+    EXPECT_EQ(FoundAttributes(Fact(name)), attributes) << name;
+  }
 }
 
-TEST_F(WineLinkTest, LinkToAFileLooksLikeThePlainFile) {
-  EXPECT_EQ(GetFileAttributesW(Fact("victim_link").c_str()), 0x20u);
-  EXPECT_EQ(FoundAttributes(Fact("victim_link")), 0x20u);
-}
-
-TEST_F(WineLinkTest, DanglingLinkIsInvisible) {
-  EXPECT_EQ(GetFileAttributesW(Fact("dangling_link").c_str()), INVALID_FILE_ATTRIBUTES);
+TEST_F(WineLinkTest, DanglingLinkIsNotListed) {
   std::vector<std::string> names;
   std::unique_ptr<DirListing> listing = machine.platform().files.List(LinkPath("facts"));
   DirEntry entry;
@@ -107,43 +105,6 @@ TEST_F(WineLinkTest, RemovingALinkRemovesItsTarget) {
   EXPECT_TRUE(MoveFileW(Fact("move_link").c_str(), Fact("moved").c_str()));
   EXPECT_FALSE(machine.platform().files.Exists(LinkPath("facts\\move_me")));
   EXPECT_NE(GetFileAttributesW(Fact("moved").c_str()) & FILE_ATTRIBUTE_REPARSE_POINT, 0x400u);
-}
-
-struct RawAttributeCase {
-  bool folder;
-  DWORD set;
-  DWORD reported;
-};
-
-// Files always carry the archive bit; folders never keep read-only.
-TEST_F(WineTest, AttributesAsWineKeepsThem) {
-  const RawAttributeCase cases[] = {
-      {false, FILE_ATTRIBUTE_NORMAL, 0x20},
-      {false, FILE_ATTRIBUTE_READONLY, 0x21},
-      {false, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, 0x26},
-      {false, 0x27, 0x27},
-      {true, FILE_ATTRIBUTE_NORMAL, 0x10},
-      {true, FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN, 0x12},
-  };
-  machine.WriteFile(At("f.txt"), "x");
-  machine.MakeFolder(At("d"));
-  for (const RawAttributeCase& test : cases) {
-    const std::wstring path = Wide(At(test.folder ? "d" : "f.txt"));
-    ASSERT_TRUE(SetFileAttributesW(path.c_str(), test.set));
-    EXPECT_EQ(GetFileAttributesW(path.c_str()), test.reported) << test.set;
-  }
-  SetFileAttributesW(Wide(At("f.txt")).c_str(), FILE_ATTRIBUTE_NORMAL);
-}
-
-TEST_F(WineTest, FileCallsAnswerAsWindows) {
-  machine.WriteFile(At("a.txt"), "a");
-  machine.WriteFile(At("b.txt"), "b");
-  EXPECT_FALSE(MoveFileW(Wide(At("a.txt")).c_str(), Wide(At("b.txt")).c_str()));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
-  ASSERT_TRUE(SetFileAttributesW(Wide(At("a.txt")).c_str(), FILE_ATTRIBUTE_READONLY));
-  EXPECT_FALSE(DeleteFileW(Wide(At("a.txt")).c_str()));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
-  SetFileAttributesW(Wide(At("a.txt")).c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 // Windows refuses to overwrite a hidden file with CREATE_ALWAYS and FILE_ATTRIBUTE_NORMAL.
@@ -197,32 +158,6 @@ TEST_F(WineTest, ReadOnlyFileOpensForWritingOnlyForRoot) {
   EXPECT_EQ(static_cast<bool>(handle), machine.platform().system.UserName() == "root") << error;
   handle.reset();
   SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-}
-
-// Windows lists values in the order they were written.
-TEST_F(WineTest, ValuesEnumerateSortedByName) {
-  ScratchKey scratch(machine);
-  Registry& registry = machine.platform().registry;
-  for (const char* name : {"zeta", "Alpha", "mid", "", "beta"})
-    ASSERT_EQ(registry.SetValue(scratch.get(), name, DwordValue(1)), kSuccess);
-  EXPECT_EQ(ValueNames(registry, scratch.get()),
-            (std::vector<std::string>{"", "Alpha", "beta", "mid", "zeta"}));
-}
-
-TEST_F(WineTest, DynamicAndPerformanceDataRoots) {
-  Registry& registry = machine.platform().registry;
-  RegKey key;
-  EXPECT_EQ(RegKey::Open(registry, kDynData, "", key), kSuccess);
-  EXPECT_EQ(RegKey::Open(registry, kPerformanceData, "", key), kSuccess);
-  EXPECT_EQ(RegKey::Open(registry, kPerformanceData, "Global", key), kInvalidHandle);
-  RegHandle created = 0;
-  EXPECT_EQ(registry.CreateKey(kPerformanceData, "QuellornTest", created), kInvalidHandle);
-  std::string name;
-  EXPECT_EQ(registry.EnumKey(kPerformanceData, 0, name), kInvalidHandle);
-  EXPECT_EQ(registry.EnumValue(kDynData, 0, name), kNoMoreItems);
-  RegValue global;
-  EXPECT_EQ(registry.QueryValue(kPerformanceData, "Global", global), kSuccess);
-  EXPECT_GT(global.data.size(), 0u);
 }
 
 }  // namespace

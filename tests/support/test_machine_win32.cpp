@@ -81,31 +81,11 @@ struct TestMachine::Impl {
 
   void RestoreFiles() {
     for (auto file = overwritten.rbegin(); file != overwritten.rend(); ++file)
-      Write(file->first, file->second);
+      WriteMachineFile(files(), file->first, file->second);
     for (auto path = created.rbegin(); path != created.rend(); ++path) {
       if (Status status = platform.shell.Delete(*path); status != kSuccess)
         ADD_FAILURE() << "cannot remove " << *path << ": status " << status;
     }
-  }
-
-  void Write(std::string_view path, std::string_view content) {
-    std::unique_ptr<platform::File> file;
-    Status status = files().Open(path, platform::OpenMode::kCreateAlways, file);
-    if (status == kSuccess) status = file->Write(content.data(), content.size());
-    if (status != kSuccess) Fail("write", path, status);
-  }
-
-  std::string Read(std::string_view path) {
-    std::unique_ptr<platform::File> file;
-    std::uint64_t size = 0;
-    Status status = files().Open(path, platform::OpenMode::kRead, file);
-    if (status == kSuccess) status = file->Size(size);
-    std::string content(static_cast<std::size_t>(size), '\0');
-    std::size_t done = 0;
-    if (status == kSuccess) status = file->Read(content.data(), content.size(), done);
-    if (status != kSuccess) Fail("read", path, status);
-    content.resize(done);
-    return content;
   }
 };
 
@@ -134,15 +114,15 @@ void TestMachine::WriteFile(std::string_view path, std::string_view content) {
   if (std::string_view folder = FolderOf(path); !folder.empty()) MakeFolder(folder);
   if (impl_->Outside(path)) {
     if (impl_->files().Exists(path))
-      impl_->overwritten.emplace_back(std::string(path), impl_->Read(path));
+      impl_->overwritten.emplace_back(std::string(path), ReadFile(path));
     else
       impl_->created.emplace_back(path);
   }
-  impl_->Write(path, content);
+  WriteMachineFile(impl_->files(), path, content);
 }
 
 std::string TestMachine::ReadFile(std::string_view path) {
-  return impl_->Read(path);
+  return ReadMachineFile(impl_->files(), path);
 }
 
 void TestMachine::MakeFolder(std::string_view path) {

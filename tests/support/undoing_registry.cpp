@@ -1,5 +1,7 @@
 #include "undoing_registry.h"
 
+#include "support/reg_values.h"
+
 namespace quellorn::testing {
 
 namespace {
@@ -20,20 +22,12 @@ std::string JoinKey(std::string_view path, std::string_view name) {
   return std::string(path) + "\\" + std::string(name);
 }
 
-std::vector<std::string> SubKeysOf(platform::Registry& registry, RegHandle key) {
-  std::vector<std::string> names;
-  std::string name;
-  for (std::uint32_t index = 0; registry.EnumKey(key, index, name) == kSuccess; ++index)
-    names.push_back(name);
-  return names;
-}
-
 // RegDeleteKey removes leaves only, so a tree goes from the bottom up.
 Status DeleteTree(platform::Registry& registry, RegHandle root, const std::string& path) {
   {
     RegKey key;
     if (Status status = RegKey::Open(registry, root, path, key); status != kSuccess) return status;
-    for (const std::string& child : SubKeysOf(registry, key.get()))
+    for (const std::string& child : SubkeyNames(registry, key.get()))
       DeleteTree(registry, root, JoinKey(path, child));
   }
   return registry.DeleteKey(root, path);

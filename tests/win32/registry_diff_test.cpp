@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/portable/registry_portable.h"
+#include "support/reg_values.h"
 #include "support/test_machine.h"
 
 namespace quellorn {
@@ -13,20 +14,8 @@ namespace {
 
 using namespace platform;
 
-RegValue Sz(std::u16string_view text) {
-  RegValue value{reg_type::kSz, {}};
-  for (char16_t unit : std::u16string(text) + u'\0') {
-    value.data.push_back(static_cast<std::uint8_t>(unit & 0xFF));
-    value.data.push_back(static_cast<std::uint8_t>(unit >> 8));
-  }
-  return value;
-}
-
-RegValue Dword(std::uint32_t number) {
-  return {reg_type::kDword,
-          {static_cast<std::uint8_t>(number), static_cast<std::uint8_t>(number >> 8),
-           static_cast<std::uint8_t>(number >> 16), static_cast<std::uint8_t>(number >> 24)}};
-}
+using testing::Dword;
+using testing::Sz;
 
 // Records every call and its answer as one line of text.
 class Transcript {
