@@ -44,18 +44,6 @@ TEST_F(NetscapeErasersTest, AProfileWithoutTheFileGivesNoLine) {
   EXPECT_EQ(ctx.run.totals.files, 2);
 }
 
-TEST_F(NetscapeErasersTest, TestRunCountsAndReportsButKeepsTheFiles) {
-  Make(Mozilla("joe\\k2m9q1.slt\\cookies.txt"), std::string(4096, 'm'));
-  ctx.run.mode = EraseMode::kTest;
-  EraseNetscapeCookies(ctx);
-  const std::string path = Path(Mozilla("joe\\k2m9q1.slt\\cookies.txt"));
-  EXPECT_EQ(Lines(), std::vector<std::string>{"Test Mode: " + Erased(path)});
-  EXPECT_TRUE(Logged("Test Mode: Erasing " + path + " <OK>"));
-  EXPECT_EQ(Read(Mozilla("joe\\k2m9q1.slt\\cookies.txt")), std::string(4096, 'm'));
-  EXPECT_EQ(ctx.run.totals.files, 1);
-  EXPECT_FLOAT_EQ(ctx.run.totals.releasedKilobytes, 4.0f);
-}
-
 TEST_F(NetscapeErasersTest, EachGroupKeepsItsOwnHistoryFiles) {
   for (const std::string& folder : {Mozilla("joe\\k2m9q1.slt"), Netscape4("joe"), Users50("joe")}) {
     Make(folder + "\\history.dat");

@@ -126,25 +126,6 @@ TEST_F(LocationBarTest, Users50FollowsTheNetscape6RulesUnderItsLowerCaseName) {
                                               "\\users50\\ann\\localstore.rdf <OK>"});
 }
 
-TEST_F(LocationBarTest, TestRunChangesNoFileAndStillReports) {
-  const std::string nc4Prefs = Netscape4("joe\\prefs.js");
-  const std::string prefsText = "user_pref(\"browser.url_history.URL_1\", \"x\");\r\n";
-  Make(localStore, kLocalStore);
-  Make(prefs, prefsText);
-  Make(nc4Prefs, prefsText);
-  ctx.run.mode = EraseMode::kTest;
-  EraseNetscapeLocationBar(ctx);
-  EXPECT_EQ(Read(localStore), kLocalStore);
-  EXPECT_EQ(Read(prefs), prefsText);
-  EXPECT_EQ(Read(nc4Prefs), prefsText);
-  EXPECT_EQ(Lines(), (std::vector<std::string>{
-                         "Test Mode: Updated File " + Path(localStore) + " <OK>",
-                         "Test Mode: Updated file: " + Netscape4Line("joe", "prefs.js") + " <OK>",
-                     }));
-  EXPECT_TRUE(Logged("Test Mode: Updated " + Path(localStore) + " <OK>"));
-  EXPECT_EQ(ctx.run.totals.files, 2);
-}
-
 TEST_F(LocationBarTest, AFileThatCannotBeReplacedKeepsItsContentAndTheRestGoesOn) {
   const std::string nc4Prefs = Netscape4("joe\\prefs.js");
   const std::string prefsText = "user_pref(\"browser.url_history.URL_1\", \"x\");\r\n";

@@ -131,25 +131,6 @@ TEST_F(RegApiTest, BinaryDataThatIsNotTextIsShownByItsValueName) {
   EXPECT_EQ(view.progress, shown);
 }
 
-TEST_F(RegApiTest, TestRunsCountAndReportButChangeNothing) {
-  Load("\"a\"=\"cmd\"\r\n\"b\"=\"regedit\"\r\n");
-  machine.LoadReg("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + key + "\\Sub1]\r\n");
-  ctx.run.mode = EraseMode::kTest;
-  ClearKeyValues(ctx, kCurrentUser, key);
-  DeleteMatchingValues(ctx, kCurrentUser, key, "A");
-  DeleteMatchingSubkeys(ctx, kCurrentUser, key, "Sub");
-  EXPECT_EQ(ctx.run.totals.registryKeys, 4);
-  EXPECT_EQ(EnumValues(ctx, kCurrentUser, key), "a,b,");
-  EXPECT_EQ(EnumKeys(ctx, kCurrentUser, key), "Sub1");
-  EXPECT_EQ(Log(),
-            "Test Mode: Erasing Registry Key Value: cmd <OK>\r\n"
-            "Test Mode: Erasing Registry Key Value: regedit <OK>\r\n"
-            "Test Mode: Erasing Registry Key Value: cmd <OK>\r\n"
-            "Test Mode: Erasing Registry Key: " +
-                key + "\\Sub1 <OK>\r\n");
-  EXPECT_EQ(view.status, "Test: Scanned Registry Keys: 4  Files: 0   HD Space: 0. MB");
-}
-
 TEST_F(RegApiTest, MatchingValuesIgnoreCaseAndAllTakesEverything) {
   Load("\"UrlOne\"=\"http://a/\"\r\n\"urltwo\"=\"http://b/\"\r\n\"Other\"=\"x\"\r\n");
   ctx.run.mode = EraseMode::kErase;

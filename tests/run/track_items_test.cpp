@@ -44,6 +44,7 @@ const std::string kSearches = "Software\\Microsoft\\Internet Explorer\\Search\\S
 
 struct FileState {
   std::string content;
+  std::uint32_t attributes = 0;
   bool inHistory = false;
 };
 
@@ -114,6 +115,8 @@ class TrackItemsTest : public testing::ProfileTest {
     Make("joe\\Recent\\letter.lnk", std::string(700, 'r'));
     Make("joe\\Local Settings\\Temp\\~setup.tmp", std::string(3000, 't'));
     Make("joe\\Local Settings\\Temp\\unpacked\\a.cab", std::string(100, 'c'));
+    os.files.SetAttributes(At("joe\\Local Settings\\Temp\\unpacked\\a.cab"),
+                           platform::attr::kReadOnly);
     Make("WINDOWS\\temp\\install.log", std::string(200, 'l'));
     Make("joe\\Cookies\\joe@ads[1].txt", std::string(300, 'a'));
     Make("joe\\Cookies\\joe@bank[1].txt", "kept");
@@ -161,7 +164,7 @@ class TrackItemsTest : public testing::ProfileTest {
         Walk(path, files);
       } else {
         const bool inHistory = ContainsIgnoreCase(path, "history");
-        files[path] = {machine.ReadFile(path), inHistory};
+        files[path] = {machine.ReadFile(path), entry.attributes, inHistory};
       }
     }
   }
@@ -201,6 +204,7 @@ TEST_F(TrackItemsTest, TestRunOfEveryItemChangesNothingAnywhere) {
   for (const auto& [path, state] : files) {
     ASSERT_TRUE(after.contains(path)) << path;
     EXPECT_EQ(after.at(path).content, state.content) << path;
+    EXPECT_EQ(after.at(path).attributes, state.attributes) << path;
   }
   EXPECT_EQ(Keys(), keys);
   for (const auto& task : view.tasks)
