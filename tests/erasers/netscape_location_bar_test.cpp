@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "erasers/browser_fixture.h"
 #include "erasers/netscape_erasers.h"
-#include "erasers/netscape_fixture.h"
 
 namespace quellorn {
 namespace {
