@@ -1,6 +1,6 @@
-// Whole runs on a populated machine, traces of every built-in item on it: a test run of every
-// item changes nothing anywhere and counts what an erase run erases; an erase run's totals over
-// the Windows and Internet Explorer items are what it removed.
+// Whole runs on a populated machine, traces of every built-in item and of a plugin on it: a test
+// run of every item changes nothing anywhere and counts what an erase run erases, which takes
+// each item's traces; an erase run's totals are what it removed.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -146,6 +146,9 @@ class TrackItemsTest : public testing::ProfileTest {
       Make(std::string("Opera\\") + name, std::string(700, 'o'));
     for (const char* name : {"joe.ARL", "joe.aut", "CACHE\\page1.art"})
       Make(std::string("AOL\\organize\\") + name, std::string(400, 'a'));
+    Make("leftovers\\x.part", std::string(1024, 'p'));
+    machine.WriteFile(ProgramFile("plugins\\Leftovers.qk"),
+                      "[Info]\r\nSelected = 0\r\nDelFile1=" + At("leftovers\\*.part") + "\r\n");
   }
 
   std::map<std::string, FileState> Files() {
@@ -193,7 +196,7 @@ class TrackItemsTest : public testing::ProfileTest {
 
 TEST_F(TrackItemsTest, TestRunOfEveryItemChangesNothingAnywhere) {
   SelectAll();
-  ASSERT_EQ(ctx.run.taskCount, static_cast<int>(kTrackCount));
+  ASSERT_EQ(ctx.run.taskCount, static_cast<int>(kTrackCount) + 1) << "every item and the plugin";
   const auto files = Files();
   const auto keys = Keys();
   TestNow(ctx);
@@ -224,11 +227,24 @@ TEST_F(TrackItemsTest, TestRunCountsWhatAnEraseRunErases) {
   Addtask(ctx);
   TestNow(ctx);
   const EraseTotals tested = ctx.run.totals;
+  registry.flushes = 0;
   EraseNow(ctx);
   EXPECT_EQ(tested.files, ctx.run.totals.files);
   EXPECT_EQ(tested.registryKeys, ctx.run.totals.registryKeys);
   EXPECT_FLOAT_EQ(tested.releasedKilobytes, ctx.run.totals.releasedKilobytes);
-  EXPECT_GT(ctx.run.totals.files, 20);
+  EXPECT_EQ(registry.flushes, ctx.run.taskCount) << "the registry is made to last after each item";
+  // Each browser item and the plugin took their traces.
+  for (const char* trace :
+       {"joe\\Application Data\\Mozilla\\Profiles\\joe\\k2m9q1.slt\\cookies.txt",
+        "joe\\Application Data\\Mozilla\\Profiles\\joe\\k2m9q1.slt\\history.dat",
+        "joe\\Application Data\\Mozilla\\Profiles\\joe\\k2m9q1.slt\\cache\\_CACHE_001_",
+        "Netscape\\users\\joe\\cookies.txt", "Netscape\\users50\\ann\\cookies.txt",
+        "Opera\\global.dat", "Opera\\opera.dir", "Opera\\cookies4.dat",
+        "Opera\\cache4\\opr00001.htm", "AOL\\organize\\joe.ARL", "AOL\\organize\\joe.aut",
+        "AOL\\organize\\CACHE\\page1.art", "leftovers\\x.part"}) {
+    EXPECT_FALSE(Exists(trace)) << trace;
+  }
+  EXPECT_EQ(Read("Netscape\\users\\joe\\prefs.js"), "") << "the location bar's history is gone";
 }
 
 // Every file that goes is counted once, with its size, except the history, which goes
