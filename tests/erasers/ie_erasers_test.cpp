@@ -115,18 +115,31 @@ TEST_F(IeErasersTest, NoWriteThatFailsLosesAKeptAddress) {
   }
 }
 
-class CookiesTest : public IeErasersTest {
+// The user's and the Windows folder's cookies, cache and history.
+class TracesTest : public IeErasersTest {
  protected:
-  CookiesTest() {
+  static constexpr const char* kContent =
+      "joe\\Local Settings\\Temporary Internet Files\\Content.IE5";
+  static constexpr const char* kHistory = "joe\\Local Settings\\History\\History.IE5";
+  static constexpr const char* kClosing = "Erasing Internet Cache Files < OK > ";
+  TracesTest() {
     machine.WriteFile(ProgramFile("Cookies.txt"), "joe@bank[1].txt\r\n");
     Make("joe\\Cookies\\joe@ads[1].txt", std::string(1024, 'a'));
     Make("joe\\Cookies\\joe@bank[1].txt", "session");
     Make("joe\\Cookies\\index.dat", std::string(16384, 'i'));
     Make("WINDOWS\\cookies\\joe@old[1].txt", std::string(512, 'o'));
+    Make(std::string(kContent) + "\\index.dat", std::string(2048, 'i'));
+    Make(std::string(kContent) + "\\ABCD1234\\page[1].htm", std::string(1024, 'p'));
+    Make(std::string(kContent) + "\\ABCD1234\\logo[1].gif", std::string(512, 'g'));
+    Make("WINDOWS\\Temporary Internet Files\\Content.IE5\\WXYZ\\old[1].htm", std::string(512, 'o'));
+    Make(std::string(kHistory) + "\\index.dat", std::string(32768, 'h'));
+    Make(std::string(kHistory) + "\\MSHist012024030420240305\\index.dat", std::string(16384, 'd'));
+    Make(std::string(kHistory) + "\\MSHist012024030420240305\\visit.url", "http://example.org/");
+    Make("WINDOWS\\history\\old.url", "http://old.example/");
   }
 };
 
-TEST_F(CookiesTest, KeptCookiesAndTheIndexStay) {
+TEST_F(TracesTest, KeptCookiesAndTheIndexStay) {
   ctx.run.mode = EraseMode::kErase;
   EraseIECookies(ctx);
   EXPECT_EQ(view.progress, (Lines{Erasing("joe\\Cookies\\joe@ads[1].txt"),
@@ -139,7 +152,7 @@ TEST_F(CookiesTest, KeptCookiesAndTheIndexStay) {
   EXPECT_EQ(Read("joe\\Cookies\\index.dat"), std::string(16384, 'i'));
 }
 
-TEST_F(CookiesTest, CookieThatCannotGoIsNotCounted) {
+TEST_F(TracesTest, CookieThatCannotGoIsNotCounted) {
   Lock("joe\\Cookies\\joe@ads[1].txt");
   ctx.run.mode = EraseMode::kErase;
   EraseIECookies(ctx);
@@ -148,19 +161,8 @@ TEST_F(CookiesTest, CookieThatCannotGoIsNotCounted) {
   EXPECT_FLOAT_EQ(ctx.run.totals.releasedKilobytes, 0.5f);
 }
 
-TEST_F(CookiesTest, WithoutTheCookiesValueNeitherFolderIsVisited) {
-  for (const char* cookies : {static_cast<const char*>(nullptr), ""}) {
-    ShellFolders({{"Cookies", cookies}});
-    ctx.run.mode = EraseMode::kErase;
-    EraseIECookies(ctx);
-  }
-  EXPECT_TRUE(Exists("joe\\Cookies\\joe@ads[1].txt"));
-  EXPECT_TRUE(Exists("WINDOWS\\cookies\\joe@old[1].txt"));
-  EXPECT_TRUE(view.progress.empty());
-}
-
 // An unreadable keep list is no empty one: all it may keep stays, and the run says why.
-TEST_F(CookiesTest, KeepListThatCannotBeReadLeavesItsTracesAlone) {
+TEST_F(TracesTest, KeepListThatCannotBeReadLeavesItsTracesAlone) {
   Reg("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\IE Setup\\Setup]\r\n\"Path\"=\"$ROOT\\\\IE\"\r\n");
   Make("IE\\PLUGINS\\npqtplugin.dll");
   const std::pair<const char*, void (*)(Context&)> cases[] = {{"Url.txt", EraseTypedUrls},
@@ -186,20 +188,7 @@ TEST_F(CookiesTest, KeepListThatCannotBeReadLeavesItsTracesAlone) {
   EXPECT_EQ(ctx.run.totals.files, 0);
 }
 
-class CacheTest : public IeErasersTest {
- protected:
-  static constexpr const char* kContent =
-      "joe\\Local Settings\\Temporary Internet Files\\Content.IE5";
-  CacheTest() {
-    Make(std::string(kContent) + "\\index.dat", std::string(2048, 'i'));
-    Make(std::string(kContent) + "\\ABCD1234\\page[1].htm", std::string(1024, 'p'));
-    Make(std::string(kContent) + "\\ABCD1234\\logo[1].gif", std::string(512, 'g'));
-    Make("WINDOWS\\Temporary Internet Files\\Content.IE5\\WXYZ\\old[1].htm", std::string(512, 'o'));
-  }
-  static constexpr const char* kClosing = "Erasing Internet Cache Files < OK > ";
-};
-
-TEST_F(CacheTest, SecureEraseShowsEveryFileAndRemovesTheCacheFolders) {
+TEST_F(TracesTest, SecureEraseShowsEveryFileAndRemovesTheCacheFolders) {
   ctx.run.mode = EraseMode::kErase;
   EraseIECache(ctx);
   EXPECT_EQ(ctx.run.totals.files, 4);
@@ -212,7 +201,7 @@ TEST_F(CacheTest, SecureEraseShowsEveryFileAndRemovesTheCacheFolders) {
   EXPECT_FALSE(Exists("WINDOWS\\Temporary Internet Files\\Content.IE5\\WXYZ"));
 }
 
-TEST_F(CacheTest, PlainDeleteCountsAllButTheIndexAndErasesQuietly) {
+TEST_F(TracesTest, PlainDeleteCountsAllButTheIndexAndErasesQuietly) {
   ctx.settings.antirecover = 1;
   ctx.run.mode = EraseMode::kErase;
   EraseIECache(ctx);
@@ -223,7 +212,7 @@ TEST_F(CacheTest, PlainDeleteCountsAllButTheIndexAndErasesQuietly) {
   EXPECT_FALSE(Exists("WINDOWS\\Temporary Internet Files\\Content.IE5"));
 }
 
-TEST_F(CacheTest, ClosingLineAlsoWithoutAnyCacheFolder) {
+TEST_F(TracesTest, ClosingLineAlsoWithoutAnyCacheFolder) {
   ShellFolders({{"Cache", "nowhere"}});
   system.windowsFolder = At("NOWINDOWS");
   ctx.run.mode = EraseMode::kTest;
@@ -232,29 +221,9 @@ TEST_F(CacheTest, ClosingLineAlsoWithoutAnyCacheFolder) {
   EXPECT_EQ(Log(), Line(kClosing) + "\r\n");
 }
 
-TEST_F(CacheTest, WindowsFolderCacheIsVisitedWithoutTheCacheValue) {
-  ShellFolders({{"Cache", nullptr}});
-  ctx.run.mode = EraseMode::kErase;
-  EraseIECache(ctx);
-  EXPECT_FALSE(Exists("WINDOWS\\Temporary Internet Files\\Content.IE5\\WXYZ"));
-  EXPECT_TRUE(Exists(std::string(kContent) + "\\ABCD1234\\page[1].htm"));
-  EXPECT_EQ(ctx.run.totals.files, 1);
-}
-
-class HistoryTest : public IeErasersTest {
- protected:
-  static constexpr const char* kHistory = "joe\\Local Settings\\History\\History.IE5";
-  HistoryTest() {
-    Make(std::string(kHistory) + "\\index.dat", std::string(32768, 'h'));
-    Make(std::string(kHistory) + "\\MSHist012024030420240305\\index.dat", std::string(16384, 'd'));
-    Make(std::string(kHistory) + "\\MSHist012024030420240305\\visit.url", "http://example.org/");
-    Make("WINDOWS\\history\\old.url", "http://old.example/");
-  }
-};
-
 // The history files go quietly; only the cleaned index files, which Windows keeps open, are
 // reported.
-TEST_F(HistoryTest, HistoryGoesQuietlyAndItsIndexFilesAreCleaned) {
+TEST_F(TracesTest, HistoryGoesQuietlyAndItsIndexFilesAreCleaned) {
   // Windows holds the index files open: they can be written, not removed.
   for (const std::string& path :
        {std::string(kHistory), std::string(kHistory) + "\\index.dat",
@@ -277,15 +246,33 @@ TEST_F(HistoryTest, HistoryGoesQuietlyAndItsIndexFilesAreCleaned) {
   EXPECT_EQ(ctx.run.totals.files, 0);
 }
 
-TEST_F(HistoryTest, WithoutTheHistoryValueOnlyTheWindowsFolderHistoryGoes) {
-  for (const char* history : {static_cast<const char*>(nullptr), ""}) {
-    ShellFolders({{"History", history}});
-    ctx.run.mode = EraseMode::kErase;
-    EraseIEHistory(ctx);
+// Without its Shell Folders value an eraser leaves the user's traces alone; the Windows folder's
+// cache and history still go, its cookies do not.
+TEST_F(TracesTest, WithoutTheirShellFolderValueTheUsersTracesStay) {
+  const struct {
+    const char* value;
+    void (*erase)(Context&);
+    std::string kept, windowsTrace;
+    bool windowsTraceGoes;
+  } cases[] = {
+      {"Cookies", EraseIECookies, "joe\\Cookies\\joe@ads[1].txt",
+       "WINDOWS\\cookies\\joe@old[1].txt", false},
+      {"Cache", EraseIECache, std::string(kContent) + "\\ABCD1234\\page[1].htm",
+       "WINDOWS\\Temporary Internet Files\\Content.IE5\\WXYZ\\old[1].htm", true},
+      {"History", EraseIEHistory, std::string(kHistory) + "\\MSHist012024030420240305\\visit.url",
+       "WINDOWS\\history\\old.url", true},
+  };
+  ctx.run.mode = EraseMode::kErase;
+  for (const auto& c : cases) {
+    for (const char* value : {static_cast<const char*>(nullptr), ""}) {
+      ShellFolders({{c.value, value}});
+      c.erase(ctx);
+      EXPECT_TRUE(Exists(c.kept)) << c.value;
+      EXPECT_EQ(Exists(c.windowsTrace), !c.windowsTraceGoes) << c.value;
+    }
   }
-  EXPECT_FALSE(Exists("WINDOWS\\history\\old.url"));
-  EXPECT_EQ(Read(std::string(kHistory) + "\\index.dat"), std::string(32768, 'h'));
-  EXPECT_TRUE(view.progress.empty());
+  for (const std::string& line : view.progress)
+    EXPECT_EQ(line.find(At("joe")), std::string::npos) << line;
 }
 
 TEST_F(IeErasersTest, PluginsGoUnlessKept) {
