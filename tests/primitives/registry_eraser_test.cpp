@@ -18,6 +18,13 @@ class RegApiTest : public testing::ContextTest {
     machine.LoadReg("Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\" + key +
                     "]\r\n" + body);
   }
+  // Makes keys below the key, each with a value.
+  void Subkeys(std::initializer_list<std::string_view> paths) {
+    std::string text = "REGEDIT4\r\n\r\n";
+    for (std::string_view path : paths)
+      text += "[HKEY_CURRENT_USER\\" + key + "\\" + std::string(path) + "]\r\n\"v\"=\"1\"\r\n";
+    machine.LoadReg(text);
+  }
   std::string Log() { return machine.ReadFile(ProgramFile("syslog.txt")); }
   std::string Read(const std::string& name) { return QueryValue(ctx, kCurrentUser, key, name); }
 
@@ -81,8 +88,7 @@ TEST_F(RegApiTest, ListingsNameEveryValueAndSubkey) {
   EXPECT_EQ(EnumValues(ctx, kCurrentUser, key), "a,b," + longName + ",");
   EXPECT_EQ(EnumKeys(ctx, kCurrentUser, key), "error440");
   EXPECT_EQ(EnumValues(ctx, kCurrentUser, key + "\\Missing"), "error440");
-  machine.LoadReg("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + key + "\\One]\r\n[HKEY_CURRENT_USER\\" +
-                  key + "\\Two]\r\n");
+  Subkeys({"One", "Two"});
   EXPECT_EQ(EnumKeys(ctx, kCurrentUser, key), "One,Two");
 }
 
@@ -143,16 +149,7 @@ TEST_F(RegApiTest, MatchingValuesIgnoreCaseAndAllTakesEverything) {
 }
 
 TEST_F(RegApiTest, MatchingSubkeysRespectCaseAndGoWithTheirSubkeys) {
-  machine.LoadReg(
-      "Windows Registry Editor Version 5.00\r\n\r\n"
-      "[HKEY_CURRENT_USER\\" +
-      key +
-      "\\Profile1\\Deep\\Deeper]\r\n\"v\"=\"1\"\r\n"
-      "[HKEY_CURRENT_USER\\" +
-      key +
-      "\\profile2]\r\n"
-      "[HKEY_CURRENT_USER\\" +
-      key + "\\Other]\r\n");
+  Subkeys({"Profile1\\Deep\\Deeper", "profile2", "Other"});
   ctx.run.mode = EraseMode::kErase;
   DeleteMatchingSubkeys(ctx, kCurrentUser, key, "Profile");
   EXPECT_EQ(EnumKeys(ctx, kCurrentUser, key), "Other,profile2");
@@ -162,8 +159,7 @@ TEST_F(RegApiTest, MatchingSubkeysRespectCaseAndGoWithTheirSubkeys) {
 }
 
 TEST_F(RegApiTest, SubkeyThatStaysIsNeitherCountedNorReported) {
-  machine.LoadReg("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + key +
-                  "\\One\\Deep]\r\n[HKEY_CURRENT_USER\\" + key + "\\Two]\r\n");
+  Subkeys({"One\\Deep", "Two"});
   faults.failingCall = {testing::CallKind::kRegDelete, 1};  // One\Deep, so One stays too
   ctx.run.mode = EraseMode::kErase;
   DeleteMatchingSubkeys(ctx, kCurrentUser, key, "");
@@ -174,7 +170,7 @@ TEST_F(RegApiTest, SubkeyThatStaysIsNeitherCountedNorReported) {
 
 TEST_F(RegApiTest, EditorTestListsAndChangesNothing) {
   Load("\"a\"=\"cmd\"\r\n");
-  machine.LoadReg("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + key + "\\Sub]\r\n");
+  Subkeys({"Sub"});
   testing::RecordingEditorList list;
   ctx.run.mode = EraseMode::kErase;
   ctx.editorTest.active = true;
