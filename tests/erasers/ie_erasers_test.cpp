@@ -1,4 +1,5 @@
 #include "erasers/ie_erasers.h"
+#include "erasers/windows_erasers.h"
 
 #include <gtest/gtest.h>
 
@@ -115,7 +116,8 @@ TEST_F(IeErasersTest, NoWriteThatFailsLosesAKeptAddress) {
   }
 }
 
-// The user's and the Windows folder's cookies, cache and history.
+// The user's and the Windows folder's cookies, cache, history and temporary files, and the
+// user's recent documents.
 class TracesTest : public IeErasersTest {
  protected:
   static constexpr const char* kContent =
@@ -136,6 +138,9 @@ class TracesTest : public IeErasersTest {
     Make(std::string(kHistory) + "\\MSHist012024030420240305\\index.dat", std::string(16384, 'd'));
     Make(std::string(kHistory) + "\\MSHist012024030420240305\\visit.url", "http://example.org/");
     Make("WINDOWS\\history\\old.url", "http://old.example/");
+    Make("joe\\Local Settings\\Temp\\a.tmp");
+    Make("WINDOWS\\temp\\install.log");
+    Make("joe\\Recent\\letter.lnk");
   }
 };
 
@@ -247,7 +252,7 @@ TEST_F(TracesTest, HistoryGoesQuietlyAndItsIndexFilesAreCleaned) {
 }
 
 // Without its Shell Folders value an eraser leaves the user's traces alone; the Windows folder's
-// cache and history still go, its cookies do not.
+// cache and history still go, its cookies and temporary files do not.
 TEST_F(TracesTest, WithoutTheirShellFolderValueTheUsersTracesStay) {
   const struct {
     const char* value;
@@ -261,6 +266,10 @@ TEST_F(TracesTest, WithoutTheirShellFolderValueTheUsersTracesStay) {
        "WINDOWS\\Temporary Internet Files\\Content.IE5\\WXYZ\\old[1].htm", true},
       {"History", EraseIEHistory, std::string(kHistory) + "\\MSHist012024030420240305\\visit.url",
        "WINDOWS\\history\\old.url", true},
+      {"History", EraseWindowsTemp, "joe\\Local Settings\\Temp\\a.tmp",
+       "WINDOWS\\temp\\install.log", false},
+      {"Recent", EraseRecentDocuments, "joe\\Recent\\letter.lnk", "WINDOWS\\temp\\install.log",
+       false},
   };
   ctx.run.mode = EraseMode::kErase;
   for (const auto& c : cases) {

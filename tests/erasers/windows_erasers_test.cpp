@@ -40,16 +40,6 @@ TEST_F(WinApiTest, RecentDocumentsLoseEveryFileButKeepTheirFolders) {
                                       "Erasing " + At("joe\\Recent\\letter.lnk") + " <OK>"}));
 }
 
-TEST_F(WinApiTest, RecentDocumentsWithoutTheirShellFolderAreLeftAlone) {
-  ShellFolders({{"Recent", nullptr}});
-  ctx.run.mode = EraseMode::kErase;
-  EraseRecentDocuments(ctx);
-  ShellFolders({{"Recent", ""}});
-  EraseRecentDocuments(ctx);
-  EXPECT_EQ(ctx.run.totals.files, 0);
-  EXPECT_TRUE(view.progress.empty());
-}
-
 // Windows 95 and 98 keep the find history under other keys than the newer systems.
 TEST_F(WinApiTest, FindHistoryClearsTheKeysOfTheRunningSystem) {
   const std::vector<std::string> older = {Sub("Doc Find Spec MRU"), Sub("FindComputerMRU")};
@@ -142,20 +132,6 @@ TEST_F(WindowsTempTest, WindowsTempWithoutAPlainFileIsLeftAlone) {
   EXPECT_TRUE(Exists("WINDOWS\\temp\\sub\\inner.tmp"));
   EXPECT_EQ(ctx.run.totals.files, 0);
   EXPECT_EQ(view.progress, std::vector<std::string>{"Erased Windows Temp Files <OK>"});
-}
-
-TEST_F(WindowsTempTest, WithoutTheHistoryValueOnlyTheClosingLinesAppear) {
-  Make("WINDOWS\\temp\\install.log");
-  Make("joe\\Local Settings\\Temp\\a.tmp");
-  for (const char* history : {static_cast<const char*>(nullptr), ""}) {
-    ShellFolders({{"History", history}});
-    ctx.run.mode = EraseMode::kErase;
-    EraseWindowsTemp(ctx);
-  }
-  EXPECT_TRUE(Exists("WINDOWS\\temp\\install.log"));
-  EXPECT_TRUE(Exists("joe\\Local Settings\\Temp\\a.tmp"));
-  EXPECT_EQ(view.progress, std::vector<std::string>(2, "Erased Windows Temp Files <OK>"));
-  EXPECT_EQ(Log(), "Erased Windows Temp Files < OK > \r\nErased Windows Temp Files < OK > \r\n");
 }
 
 TEST_F(WindowsTempTest, MissingTempFoldersGiveOnlyTheClosingLines) {
