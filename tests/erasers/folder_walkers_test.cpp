@@ -56,18 +56,6 @@ TEST_F(FolderWalkersTest, IndexFilesAreSparedInAnyLetterCase) {
   EXPECT_TRUE(Exists("c\\INDEX.DAT"));
 }
 
-TEST_F(FolderWalkersTest, KeepEntriesAreWholeNamesInTheirLetterCase) {
-  machine.WriteFile(ProgramFile("Plugins.txt"), "NPDSPLAY.DLL\r\nnp\r\n");
-  Make("p\\npdsplay.dll");
-  Make("p\\np");
-  ctx.run.mode = EraseMode::kErase;
-  CountKeepFolder(ctx, At("p\\"), Keep(KeepListKind::kPlugins));
-  EraseKeepFolder(ctx, At("p\\"), Keep(KeepListKind::kPlugins));
-  EXPECT_FALSE(Exists("p\\npdsplay.dll"));
-  EXPECT_TRUE(Exists("p\\np"));
-  EXPECT_EQ(ctx.run.totals.files, 1);
-}
-
 TEST_F(FolderWalkersTest, FileThatCannotGoIsTakenBackOutOfTheTotals) {
   Make("c\\locked.txt", std::string(1500, 'l'));
   Make("c\\free.txt", std::string(700, 'f'));

@@ -217,13 +217,16 @@ TEST_F(TracesTest, PlainDeleteCountsAllButTheIndexAndErasesQuietly) {
   EXPECT_FALSE(Exists("WINDOWS\\Temporary Internet Files\\Content.IE5"));
 }
 
-TEST_F(TracesTest, ClosingLineAlsoWithoutAnyCacheFolder) {
-  ShellFolders({{"Cache", "nowhere"}});
+// Their closing lines, which differ from the logged ones in their blanks, come also without any
+// folder to erase.
+TEST_F(TracesTest, CacheAndTempClosingLinesAlsoWithoutAnyFolder) {
+  ShellFolders({{"Cache", "nowhere"}, {"History", "nowhere\\History"}});
   system.windowsFolder = At("NOWINDOWS");
   ctx.run.mode = EraseMode::kTest;
   EraseIECache(ctx);
-  EXPECT_EQ(view.progress, Lines{Line(kClosing)});
-  EXPECT_EQ(Log(), Line(kClosing) + "\r\n");
+  EraseWindowsTemp(ctx);
+  EXPECT_EQ(view.progress, (Lines{Line(kClosing), Line("Erased Windows Temp Files <OK>")}));
+  EXPECT_EQ(Log(), Line(kClosing) + "\r\n" + Line("Erased Windows Temp Files < OK > \r\n"));
 }
 
 // The history files go quietly; only the cleaned index files, which Windows keeps open, are

@@ -21,16 +21,6 @@ class IndexDatTest : public testing::ProfileTest {
   }
 };
 
-TEST_F(IndexDatTest, FileKeepsItsNameAndLengthAndHoldsOnlyZeros) {
-  Make("c\\index.dat", std::string(16384, 'x'));
-  ctx.run.mode = EraseMode::kErase;
-  CleanIndexFile(ctx, At("c\\index.dat"));
-  EXPECT_TRUE(IsZeroed("c\\index.dat", 16384));
-  EXPECT_EQ(view.progress, Lines{Line("c\\index.dat")});
-  EXPECT_EQ(Log(), Line("c\\index.dat") + "\r\n");
-  EXPECT_EQ(ctx.run.totals.files, 0);
-}
-
 // Another program holds the file open: an erase run cannot write it and says nothing, a test
 // run, which writes nothing, still reports it.
 TEST_F(IndexDatTest, FileHeldOpenIsPassedOverSilently) {
@@ -45,13 +35,20 @@ TEST_F(IndexDatTest, FileHeldOpenIsPassedOverSilently) {
   EXPECT_EQ(Read("c\\index.dat"), "in use");
 }
 
-TEST_F(IndexDatTest, EmptyFileStillGetsItsLineAndAMissingOneNone) {
-  Make("c\\index.dat", "");
+// The file keeps its name and length and holds only zeros; an empty one still gets its line, a
+// missing one none.
+TEST_F(IndexDatTest, FileKeepsItsNameAndLengthAndHoldsOnlyZeros) {
+  Make("c\\index.dat", std::string(16384, 'x'));
+  Make("c\\empty\\index.dat", "");
   ctx.run.mode = EraseMode::kErase;
-  CleanIndexFile(ctx, At("c\\index.dat"));
-  CleanIndexFile(ctx, At("c\\missing\\index.dat"));
-  EXPECT_EQ(view.progress, Lines{Line("c\\index.dat")});
-  EXPECT_EQ(Read("c\\index.dat"), "");
+  for (const char* file : {"c\\index.dat", "c\\empty\\index.dat", "c\\missing\\index.dat"})
+    CleanIndexFile(ctx, At(file));
+  EXPECT_TRUE(IsZeroed("c\\index.dat", 16384));
+  EXPECT_EQ(Read("c\\empty\\index.dat"), "");
+  const Lines lines{Line("c\\index.dat"), Line("c\\empty\\index.dat")};
+  EXPECT_EQ(view.progress, lines);
+  EXPECT_EQ(Log(), lines[0] + "\r\n" + lines[1] + "\r\n");
+  EXPECT_EQ(ctx.run.totals.files, 0);
 }
 
 TEST_F(IndexDatTest, EveryIndexFileBelowTheFolderIsFoundAtAnyDepth) {

@@ -134,13 +134,6 @@ TEST_F(WindowsTempTest, WindowsTempWithoutAPlainFileIsLeftAlone) {
   EXPECT_EQ(view.progress, std::vector<std::string>{"Erased Windows Temp Files <OK>"});
 }
 
-TEST_F(WindowsTempTest, MissingTempFoldersGiveOnlyTheClosingLines) {
-  ctx.run.mode = EraseMode::kTest;
-  EraseWindowsTemp(ctx);
-  EXPECT_EQ(view.progress, std::vector<std::string>{"Test Mode: Erased Windows Temp Files <OK>"});
-  EXPECT_EQ(Log(), "Test Mode: Erased Windows Temp Files < OK > \r\n");
-}
-
 class OpenSaveTest : public WinApiTest {
  protected:
   OpenSaveTest() {
