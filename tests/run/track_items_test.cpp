@@ -54,8 +54,7 @@ class TrackItemsTest : public testing::ProfileTest {
     machine.LoadReg(testing::XpUserKeys({testing::kXpShellFolders, testing::kXpTypedUrls}));
     LoadKeys();
     MakeFiles();
-    for (Track track : Catalogue())
-      ctx.settings.flag(track) = 1;
+    ctx.settings.trackFlags.fill(1);
     for (Track track : kItems)
       ctx.settings.flag(track) = 0;
     ctx.settings.OverWriteTimes = 1;
@@ -68,13 +67,6 @@ class TrackItemsTest : public testing::ProfileTest {
   void SelectAll() {
     ctx.settings.trackFlags.fill(0);
     Addtask(ctx);
-  }
-
-  static std::vector<Track> Catalogue() {
-    std::vector<Track> all;
-    for (std::size_t i = 0; i < kTrackCount; ++i)
-      all.push_back(static_cast<Track>(i));
-    return all;
   }
 
   void LoadKeys() {
