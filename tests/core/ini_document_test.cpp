@@ -41,12 +41,9 @@ TEST(IniDocument, SetChangesOnlyTheLinesConcerned) {
   EXPECT_EQ(ini.Text(),
             "; settings\r\n[General]\r\nStealth=0\r\nSound=0\r\nclearlog=3\r\n\r\n"
             "[IE]\r\nCache=0\r\n[Opera]\r\nURL=1\r\n");
-}
-
-TEST(IniDocument, StartsAFileFromNothing) {
-  IniDocument ini;
-  ini.Set("Info", "Selected", "0");
-  EXPECT_EQ(ini.Text(), "[Info]\r\nSelected=0\r\n");
+  IniDocument empty;
+  empty.Set("Info", "Selected", "0");
+  EXPECT_EQ(empty.Text(), "[Info]\r\nSelected=0\r\n");
 }
 
 TEST(IniDocument, RemoveSectionTakesTheFirstCopyWithItsKeys) {

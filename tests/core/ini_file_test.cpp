@@ -22,12 +22,9 @@ class IniFileTest : public testing::ContextTest {
   clsIniFile ini{os.files, path};
 };
 
-TEST_F(IniFileTest, MissingFileReadsAsMissingKeys) {
-  EXPECT_EQ(ini.GetSetting("General", "Warning"), "unknown value");
-  EXPECT_FALSE(os.files.Exists(path));
-}
-
 TEST_F(IniFileTest, ReadsValuesAsTheProfileFunctionsAnswer) {
+  EXPECT_EQ(ini.GetSetting("General", "Missing"), "unknown value");
+  EXPECT_FALSE(os.files.Exists(path)) << "reading makes no file";
   const std::string longValue(300, 'x');
   machine.WriteFile(path,
                     "[General]\r\n"
@@ -57,6 +54,8 @@ TEST_F(IniFileTest, SaveCreatesFileSectionAndKey) {
   EXPECT_EQ(machine.ReadFile(path),
             "[Info]\r\nSelected=0\r\nTitle=Caf\xC3\xA9 \xE6\x97\xA5\xE6\x9C\xAC\r\n");
   EXPECT_EQ(ini.GetSetting("INFO", "title"), "Caf\xC3\xA9 \xE6\x97\xA5\xE6\x9C\xAC");
+  ini.EraseSection("info");
+  EXPECT_EQ(machine.ReadFile(path), "") << "the section goes with its keys";
 }
 
 TEST_F(IniFileTest, ReadsFilesOfOlderInstallationsAsWindows1252) {
@@ -64,33 +63,23 @@ TEST_F(IniFileTest, ReadsFilesOfOlderInstallationsAsWindows1252) {
   EXPECT_EQ(ini.GetSetting("Info", "Title"), "Caf\xC3\xA9");
 }
 
-TEST_F(IniFileTest, EraseSectionRemovesItWithItsKeys) {
-  machine.WriteFile(path, "[A]\r\nx=1\r\n[B]\r\ny=2\r\n");
-  ini.EraseSection("a");
-  EXPECT_EQ(ini.GetSetting("A", "x"), "unknown value");
-  EXPECT_EQ(ini.GetSetting("B", "y"), "2");
-}
-
-TEST_F(IniFileTest, UnwritableFileReportsFailureAndKeepsItsContent) {
-  machine.WriteFile(path, "[A]\r\nx=1\r\n");
-  ASSERT_EQ(os.files.SetAttributes(path, platform::attr::kReadOnly), platform::kSuccess);
-  EXPECT_EQ(ini.SaveSetting("A", "x", "2"), 0);
-  EXPECT_EQ(ini.GetSetting("A", "x"), "1");
-  os.files.SetAttributes(path, platform::attr::kNormal);
-}
-
 TEST_F(IniFileTest, FailedRewritesKeepTheFileWholeAndLeaveNothingBeside) {
   const std::string content = "[IE]\r\nCookies=1\r\nCache=1\r\n[Old]\r\nx=1\r\n";
-  for (const bool fullDisk : {true, false}) {
+  enum class Fault { kFullDisk, kLockedFile, kReadOnlyFile };
+  for (Fault fault : {Fault::kFullDisk, Fault::kLockedFile, Fault::kReadOnlyFile}) {
+    os.files.SetAttributes(path, platform::attr::kNormal);
     machine.WriteFile(path, content);
     faults = {};
-    if (fullDisk) faults.fullDisk = programFolder;
-    if (!fullDisk) faults.unreplaceable.insert(path);
-    EXPECT_EQ(ini.SaveSetting("IE", "History", "1"), 0) << fullDisk;
-    EXPECT_EQ(ini.EraseSection("Old"), 0) << fullDisk;
-    EXPECT_EQ(machine.ReadFile(path), content) << fullDisk;
-    EXPECT_EQ(Names(), std::vector<std::string>{"test.ini"}) << fullDisk;
+    if (fault == Fault::kFullDisk) faults.fullDisk = programFolder;
+    if (fault == Fault::kLockedFile) faults.unreplaceable.insert(path);
+    if (fault == Fault::kReadOnlyFile) os.files.SetAttributes(path, platform::attr::kReadOnly);
+    const int which = static_cast<int>(fault);
+    EXPECT_EQ(ini.SaveSetting("IE", "History", "1"), 0) << which;
+    EXPECT_EQ(ini.EraseSection("Old"), 0) << which;
+    EXPECT_EQ(machine.ReadFile(path), content) << which;
+    EXPECT_EQ(Names(), std::vector<std::string>{"test.ini"}) << which;
   }
+  os.files.SetAttributes(path, platform::attr::kNormal);
 }
 
 TEST_F(IniFileTest, Utf16FilesAreReadAndRewrittenAsUtf16) {

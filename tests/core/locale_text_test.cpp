@@ -14,13 +14,10 @@ TEST(FormatGeneralDate, UsesTheUsersShortDateAndLongTime) {
   const platform::LocaleFormats us;  // M/d/yyyy h:mm:ss tt
   EXPECT_EQ(FormatGeneralDate(At(13, 5, 9), us), "3/7/2024 1:05:09 PM");
   EXPECT_EQ(FormatGeneralDate(At(0, 0, 1), us), "3/7/2024 12:00:01 AM");
+  EXPECT_EQ(FormatGeneralDate(At(0, 0, 0), us), "3/7/2024") << "no time at exactly midnight";
 
   const platform::LocaleFormats german{"dd.MM.yyyy", "HH:mm:ss", ","};
   EXPECT_EQ(FormatGeneralDate(At(9, 5, 0), german), "07.03.2024 09:05:00");
-}
-
-TEST(FormatGeneralDate, LeavesTheTimeOutAtExactlyMidnight) {
-  EXPECT_EQ(FormatGeneralDate(At(0, 0, 0), {}), "3/7/2024");
 }
 
 TEST(FormatPicture, RendersNamesQuotesAndShortForms) {

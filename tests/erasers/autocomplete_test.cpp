@@ -70,18 +70,6 @@ class AutoCompleteTest : public testing::ProfileTest {
   Context watched{watchedOs, view, ctx.programFolder};
 };
 
-TEST_F(AutoCompleteTest, TestRunLeavesEverythingAsItIs) {
-  Reg("[HKEY_CURRENT_USER\\" + std::string(kSound) + "]\r\n@=\"ding.wav\"\r\n");
-  watched.run.mode = EraseMode::kTest;
-  EraseAutoComplete(watched);
-  EXPECT_EQ(EnumKeys(ctx, kCurrentUser, kSearches), "{A1},{B2}");
-  EXPECT_TRUE(watchingRegistry.written.empty());
-  EXPECT_EQ(QueryValue(ctx, kCurrentUser, kSound, ""), "ding.wav");
-  EXPECT_TRUE(view.progress.empty());
-  EXPECT_EQ(Log(), "");
-  EXPECT_EQ(watched.run.totals.registryKeys, 0);
-}
-
 // The sound is silenced for the time of the automation and put back exactly as it was,
 // whatever its type, or taken away again when there was none.
 TEST_F(AutoCompleteTest, SearchesGoAndTheQuestionSoundComesBackAsItWas) {

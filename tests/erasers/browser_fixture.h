@@ -5,32 +5,19 @@
 #include <string_view>
 #include <vector>
 
-#include "support/context_fixture.h"
+#include "support/profile_fixture.h"
 
 namespace quellorn::testing {
 
 // A browser's files on the test machine, below its root folder.
-class BrowserTest : public ContextTest {
+class BrowserTest : public ProfileTest {
  protected:
-  std::string Path(std::string_view relative) const {
-    return machine.root() + "\\" + std::string(relative);
-  }
-  void Make(std::string_view relative, std::string_view content = "data") {
-    machine.WriteFile(Path(relative), content);
-  }
-  std::string Read(std::string_view relative) { return machine.ReadFile(Path(relative)); }
-  bool Exists(std::string_view relative) { return os.files.Exists(Path(relative)); }
-  std::string Log() { return machine.ReadFile(ProgramFile("syslog.txt")); }
+  std::string Path(std::string_view relative) const { return At(relative); }
   bool Logged(std::string_view line) {
     return Log().find(std::string(line) + "\r\n") != std::string::npos;
   }
-  // The progress lines in order, and sorted for walks whose order is the file system's.
   const std::vector<std::string>& Lines() const { return view.progress; }
-  std::vector<std::string> SortedLines() const {
-    std::vector<std::string> lines = view.progress;
-    std::sort(lines.begin(), lines.end());
-    return lines;
-  }
+  std::vector<std::string> SortedLines() const { return SortedProgress(); }
   std::vector<std::string> Names(std::string_view relative) {
     std::vector<std::string> names;
     auto listing = os.files.List(Path(relative));
@@ -38,6 +25,42 @@ class BrowserTest : public ContextTest {
       names.push_back(entry.name);
     std::sort(names.begin(), names.end());
     return names;
+  }
+};
+
+// Netscape 6 registered, the user's application data folder at Root\AppData (so the Mozilla
+// profiles lie in Root\AppData\Mozilla\Profiles) and the Netscape program folder, for 4.x and
+// users50, at Root\Netscape.
+class NetscapeTest : public BrowserTest {
+ protected:
+  NetscapeTest() {
+    machine.LoadReg(R"reg(Windows Registry Editor Version 5.00
+
+[HKEY_LOCAL_MACHINE\SOFTWARE\Netscape\Netscape 6]
+"CurrentVersion"="6.2.3 (en)"
+
+[HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders]
+"AppData"="$ROOT\\AppData"
+)reg");
+    ctx.settingsFile.SaveSetting("Browser", "nc4dir", Path("Netscape"));
+  }
+
+  // Relative paths of the three kinds of profile folder.
+  static std::string Mozilla(std::string_view profile) {
+    return "AppData\\Mozilla\\Profiles\\" + std::string(profile);
+  }
+  static std::string Netscape4(std::string_view user) {
+    return "Netscape\\users\\" + std::string(user);
+  }
+  static std::string Users50(std::string_view user) {
+    return "Netscape\\users50\\" + std::string(user);
+  }
+  // The full paths as the erasers write them into their lines.
+  std::string Netscape4Line(std::string_view user, std::string_view file) const {
+    return Path("Netscape") + "\\USERS\\" + std::string(user) + "\\" + std::string(file);
+  }
+  std::string Users50Line(std::string_view user, std::string_view file) const {
+    return Path("Netscape") + "\\USERS50\\" + std::string(user) + "\\" + std::string(file);
   }
 };
 

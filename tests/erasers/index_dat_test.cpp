@@ -21,28 +21,6 @@ class IndexDatTest : public testing::ProfileTest {
   }
 };
 
-TEST_F(IndexDatTest, FileKeepsItsNameAndLengthAndHoldsOnlyZeros) {
-  Make("c\\index.dat", std::string(16384, 'x'));
-  ctx.run.mode = EraseMode::kErase;
-  CleanIndexFile(ctx, At("c\\index.dat"));
-  EXPECT_TRUE(IsZeroed("c\\index.dat", 16384));
-  EXPECT_EQ(view.progress, Lines{Line("c\\index.dat")});
-  EXPECT_EQ(Log(), Line("c\\index.dat") + "\r\n");
-  EXPECT_EQ(ctx.run.totals.files, 0);
-}
-
-TEST_F(IndexDatTest, TestRunReportsAndChangesNothing) {
-  Make("c\\index.dat", "records");
-  Make("c\\empty\\index.dat", "");
-  ctx.run.mode = EraseMode::kTest;
-  CleanIndexFile(ctx, At("c\\index.dat"));
-  CleanIndexFile(ctx, At("c\\empty\\index.dat"));
-  CleanIndexFile(ctx, At("c\\missing\\index.dat"));
-  EXPECT_EQ(Read("c\\index.dat"), "records");
-  EXPECT_EQ(view.progress, (Lines{Line("c\\index.dat"), Line("c\\empty\\index.dat")}));
-  EXPECT_EQ(Log(), Line("c\\index.dat") + "\r\n" + Line("c\\empty\\index.dat") + "\r\n");
-}
-
 // Another program holds the file open: an erase run cannot write it and says nothing, a test
 // run, which writes nothing, still reports it.
 TEST_F(IndexDatTest, FileHeldOpenIsPassedOverSilently) {
@@ -57,12 +35,20 @@ TEST_F(IndexDatTest, FileHeldOpenIsPassedOverSilently) {
   EXPECT_EQ(Read("c\\index.dat"), "in use");
 }
 
-TEST_F(IndexDatTest, EmptyFileStillGetsItsLine) {
-  Make("c\\index.dat", "");
+// The file keeps its name and length and holds only zeros; an empty one still gets its line, a
+// missing one none.
+TEST_F(IndexDatTest, FileKeepsItsNameAndLengthAndHoldsOnlyZeros) {
+  Make("c\\index.dat", std::string(16384, 'x'));
+  Make("c\\empty\\index.dat", "");
   ctx.run.mode = EraseMode::kErase;
-  CleanIndexFile(ctx, At("c\\index.dat"));
-  EXPECT_EQ(view.progress, Lines{Line("c\\index.dat")});
-  EXPECT_EQ(Read("c\\index.dat"), "");
+  for (const char* file : {"c\\index.dat", "c\\empty\\index.dat", "c\\missing\\index.dat"})
+    CleanIndexFile(ctx, At(file));
+  EXPECT_TRUE(IsZeroed("c\\index.dat", 16384));
+  EXPECT_EQ(Read("c\\empty\\index.dat"), "");
+  const Lines lines{Line("c\\index.dat"), Line("c\\empty\\index.dat")};
+  EXPECT_EQ(view.progress, lines);
+  EXPECT_EQ(Log(), lines[0] + "\r\n" + lines[1] + "\r\n");
+  EXPECT_EQ(ctx.run.totals.files, 0);
 }
 
 TEST_F(IndexDatTest, EveryIndexFileBelowTheFolderIsFoundAtAnyDepth) {
@@ -97,25 +83,21 @@ class CleanIndexDatTest : public IndexDatTest {
   }
 };
 
+// Each index file whose Shell Folders value is there is cleaned; a missing value leaves its file.
 TEST_F(CleanIndexDatTest, CleansTheCacheCookieAndHistoryIndexFiles) {
-  ShellFolders({{"Cache", "cache"}, {"Cookies", "cookies"}, {"History", "history"}});
-  ctx.run.mode = EraseMode::kErase;
-  CleanIndexDat(ctx);
-  EXPECT_TRUE(IsZeroed("cache\\Content.IE5\\index.dat", 49152));
-  EXPECT_TRUE(IsZeroed("cookies\\index.dat", 16384));
-  EXPECT_TRUE(IsZeroed("history\\History.IE5\\index.dat", 32768));
-  EXPECT_EQ(view.progress, (Lines{Line("cache\\content.ie5\\index.dat"), Line("cookies\\index.dat"),
-                                  Line("history\\History.IE5\\index.dat")}));
-}
-
-TEST_F(CleanIndexDatTest, MissingCookiesValueLeavesTheOthersToClean) {
-  ShellFolders({{"Cache", "cache"}, {"Cookies", nullptr}, {"History", "history"}});
-  ctx.run.mode = EraseMode::kErase;
-  CleanIndexDat(ctx);
-  EXPECT_EQ(Read("cookies\\index.dat"), std::string(16384, 'c'));
-  EXPECT_TRUE(IsZeroed("cache\\Content.IE5\\index.dat", 49152));
-  EXPECT_EQ(view.progress, (Lines{Line("cache\\content.ie5\\index.dat"),
-                                  Line("history\\History.IE5\\index.dat")}));
+  for (const char* cookies : {"cookies", static_cast<const char*>(nullptr)}) {
+    ShellFolders({{"Cache", "cache"}, {"Cookies", cookies}, {"History", "history"}});
+    Make("cookies\\index.dat", std::string(16384, 'c'));
+    view.progress.clear();
+    ctx.run.mode = EraseMode::kErase;
+    CleanIndexDat(ctx);
+    EXPECT_TRUE(IsZeroed("cache\\Content.IE5\\index.dat", 49152));
+    EXPECT_EQ(IsZeroed("cookies\\index.dat", 16384), cookies != nullptr);
+    EXPECT_TRUE(IsZeroed("history\\History.IE5\\index.dat", 32768));
+    Lines expected{Line("cache\\content.ie5\\index.dat"), Line("history\\History.IE5\\index.dat")};
+    if (cookies) expected.insert(expected.begin() + 1, Line("cookies\\index.dat"));
+    EXPECT_EQ(view.progress, expected);
+  }
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "erasers/browser_fixture.h"
 #include "erasers/netscape_erasers.h"
-#include "erasers/netscape_fixture.h"
 #include "erasers/netscape_profiles.h"
 
 namespace quellorn {
@@ -42,18 +42,6 @@ TEST_F(NetscapeErasersTest, AProfileWithoutTheFileGivesNoLine) {
                                                      Erased(Netscape4Line("joe", "cookies.txt"))}));
   EXPECT_TRUE(Exists(Netscape4("bob\\prefs.js")));
   EXPECT_EQ(ctx.run.totals.files, 2);
-}
-
-TEST_F(NetscapeErasersTest, TestRunCountsAndReportsButKeepsTheFiles) {
-  Make(Mozilla("joe\\k2m9q1.slt\\cookies.txt"), std::string(4096, 'm'));
-  ctx.run.mode = EraseMode::kTest;
-  EraseNetscapeCookies(ctx);
-  const std::string path = Path(Mozilla("joe\\k2m9q1.slt\\cookies.txt"));
-  EXPECT_EQ(Lines(), std::vector<std::string>{"Test Mode: " + Erased(path)});
-  EXPECT_TRUE(Logged("Test Mode: Erasing " + path + " <OK>"));
-  EXPECT_EQ(Read(Mozilla("joe\\k2m9q1.slt\\cookies.txt")), std::string(4096, 'm'));
-  EXPECT_EQ(ctx.run.totals.files, 1);
-  EXPECT_FLOAT_EQ(ctx.run.totals.releasedKilobytes, 4.0f);
 }
 
 TEST_F(NetscapeErasersTest, EachGroupKeepsItsOwnHistoryFiles) {

@@ -17,27 +17,19 @@ class OperaTest : public testing::BrowserTest {
   }
 };
 
-TEST_F(OperaTest, LocationBarFilesGoInTheirOrderAndMissingOnesAreSkipped) {
+TEST_F(OperaTest, LocationBarAndCookieFilesGoInTheirOrderAndMissingOnesAreSkipped) {
   Make("Opera\\opera.dir", std::string(1024, 'd'));
   Make("Opera\\global.dat", std::string(3072, 'g'));
+  Make("Opera\\cookies4.dat", std::string(1024, 'c'));
   ctx.run.mode = EraseMode::kErase;
   EraseOperaLocationBar(ctx);
-  EXPECT_EQ(Lines(), (std::vector<std::string>{Erased("global.dat"), Erased("opera.dir")}));
-  EXPECT_TRUE(Logged("Erasing " + Path("Opera\\global.dat") + " <OK>"));
-  EXPECT_FALSE(Exists("Opera\\global.dat"));
-  EXPECT_FALSE(Exists("Opera\\opera.dir"));
-  EXPECT_EQ(ctx.run.totals.files, 2);
-  EXPECT_FLOAT_EQ(ctx.run.totals.releasedKilobytes, 4.0f);
-}
-
-TEST_F(OperaTest, TestRunReportsTheCookieFileAndKeepsIt) {
-  Make("Opera\\cookies4.dat", "cookie jar");
-  ctx.run.mode = EraseMode::kTest;
   EraseOperaCookies(ctx);
-  EXPECT_EQ(Lines(), std::vector<std::string>{"Test Mode: " + Erased("cookies4.dat")});
-  EXPECT_TRUE(Logged("Test Mode: Erasing " + Path("Opera\\cookies4.dat") + " <OK>"));
-  EXPECT_EQ(Read("Opera\\cookies4.dat"), "cookie jar");
-  EXPECT_EQ(ctx.run.totals.files, 1);
+  EXPECT_EQ(Lines(), (std::vector<std::string>{Erased("global.dat"), Erased("opera.dir"),
+                                               Erased("cookies4.dat")}));
+  EXPECT_TRUE(Logged("Erasing " + Path("Opera\\global.dat") + " <OK>"));
+  EXPECT_EQ(Names("Opera"), std::vector<std::string>{});
+  EXPECT_EQ(ctx.run.totals.files, 3);
+  EXPECT_FLOAT_EQ(ctx.run.totals.releasedKilobytes, 5.0f);
 }
 
 TEST_F(OperaTest, CacheWithoutOrdinaryFilesIsLeftAlone) {

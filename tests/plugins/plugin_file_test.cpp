@@ -24,6 +24,10 @@ TEST_F(PluginFileTest, FamiliesEndAtTheFirstMissingNumber) {
   EXPECT_EQ(ReadFamily(item, "DelFile"), std::vector<std::string>{"C:\\a\\*.tmp"});
   EXPECT_EQ(ReadAction(item, "DelFile", 3), "C:\\c\\*.tmp");
   EXPECT_EQ(ReadAction(item, "DelRegKey", 1), std::nullopt);
+  const std::string path = "C:\\" + std::string(300, 'p');
+  EXPECT_EQ(ReadAction(Item("[Info]\r\nDelFile1=" + path + "\r\n"), "DelFile", 1),
+            path.substr(0, 254))
+      << "long values are cut";
 }
 
 TEST_F(PluginFileTest, SelectionReadsTheLeadingNumber) {
@@ -32,12 +36,6 @@ TEST_F(PluginFileTest, SelectionReadsTheLeadingNumber) {
   EXPECT_EQ(SelectedValue(Item("[Info]\r\nSelected = 0 \r\n")), 0);
   EXPECT_EQ(SelectedValue(Item("[Info]\r\nSelected = yes\r\n")), 0);
   EXPECT_EQ(SelectedValue(clsIniFile(os.files, ProgramFile("plugins\\absent.qk"))), 0);
-}
-
-TEST_F(PluginFileTest, LongValuesAreCut) {
-  const std::string path = "C:\\" + std::string(300, 'p');
-  EXPECT_EQ(ReadAction(Item("[Info]\r\nDelFile1=" + path + "\r\n"), "DelFile", 1),
-            path.substr(0, 254));
 }
 
 TEST_F(PluginFileTest, DescriptiveKeysReadAsTheListsShowThem) {

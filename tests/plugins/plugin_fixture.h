@@ -5,13 +5,13 @@
 
 #include "core/ini_file.h"
 #include "primitives/registry_eraser.h"
-#include "support/context_fixture.h"
+#include "support/profile_fixture.h"
 
 namespace quellorn::testing {
 
 // Item files in the program's plugins and custom item folders, and a scratch registry key
 // (HKEY_CURRENT_USER\Software\QuellornTest-Plugin) for their registry actions.
-class PluginTest : public ContextTest {
+class PluginTest : public ProfileTest {
  protected:
   static constexpr std::string_view kSubKey = "Software\\QuellornTest-Plugin";
 
@@ -37,9 +37,7 @@ class PluginTest : public ContextTest {
                                   key) == platform::kSuccess;
   }
 
-  std::string Path(std::string_view relative) const {
-    return machine.root() + "\\" + std::string(relative);
-  }
+  std::string Path(std::string_view relative) const { return At(relative); }
   // Writes an item file ("[Info]" and the given lines) and binds an item to it.
   clsIniFile Item(std::string_view folder, std::string_view name, std::string_view lines) {
     const std::string path = ProgramFile(std::string(folder) + "\\" + std::string(name));
@@ -47,8 +45,6 @@ class PluginTest : public ContextTest {
     return clsIniFile(os.files, path);
   }
   clsIniFile Plugin(std::string_view lines) { return Item("plugins", "item.qk", lines); }
-
-  std::string Log() { return machine.ReadFile(ProgramFile("syslog.txt")); }
 };
 
 }  // namespace quellorn::testing

@@ -2,50 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "core/ini_file.h"
-#include "support/context_fixture.h"
+#include "support/profile_fixture.h"
 
 namespace quellorn {
 namespace {
 
 namespace attr = platform::attr;
 
-class FileApiTest : public testing::ContextTest {
+class FileApiTest : public testing::ProfileTest {
  protected:
-  std::string Path(std::string_view relative) const {
-    return machine.root() + "\\" + std::string(relative);
-  }
-  void Make(std::string_view relative, std::string_view content = "data") {
-    machine.WriteFile(Path(relative), content);
-  }
-  bool Exists(std::string_view relative) { return os.files.Exists(Path(relative)); }
-  std::vector<std::string> SortedProgress() {
-    std::vector<std::string> lines = view.progress;
-    std::sort(lines.begin(), lines.end());
-    return lines;
-  }
-  std::string Log() { return machine.ReadFile(ProgramFile("syslog.txt")); }
+  std::string Path(std::string_view relative) const { return At(relative); }
 };
-
-TEST_F(FileApiTest, TestRunCountsEveryFileAndChangesNothing) {
-  Make("t\\a.txt", std::string(2048, 'a'));
-  Make("t\\sub\\b.txt", std::string(512, 'b'));
-  machine.MakeFolder(Path("t\\empty"));
-  os.files.SetAttributes(Path("t\\a.txt"), attr::kReadOnly);
-  ctx.run.mode = EraseMode::kTest;
-  EraseFolderTree(ctx, Path("t"));
-  EXPECT_EQ(ctx.run.totals.files, 2);
-  EXPECT_FLOAT_EQ(ctx.run.totals.releasedKilobytes, 2.5f);
-  EXPECT_EQ(SortedProgress(),
-            (std::vector<std::string>{"Test Mode: Erasing " + Path("t\\a.txt") + " <OK>",
-                                      "Test Mode: Erasing " + Path("t\\sub\\b.txt") + " <OK>"}));
-  EXPECT_EQ(machine.ReadFile(Path("t\\a.txt")), std::string(2048, 'a'));
-  EXPECT_EQ(os.files.GetAttributes(Path("t\\a.txt")), attr::kReadOnly | attr::kArchive);
-  EXPECT_TRUE(Exists("t\\sub\\b.txt"));
-  EXPECT_EQ(view.yields, 2);
-}
 
 TEST_F(FileApiTest, EraseRunRemovesFilesAndKeepsFolders) {
   Make("t\\a.txt");
@@ -184,14 +152,6 @@ TEST_F(FileApiTest, SubfoldersGoWholeOrAreEntered) {
   Make("t\\top.txt");
   Make("t\\one\\a.txt");
   Make("t\\two\\inner\\b.txt");
-  ctx.run.mode = EraseMode::kTest;
-  EraseSubfolders(ctx, Path("t"));
-  EXPECT_EQ(SortedProgress(),
-            (std::vector<std::string>{"Test Mode: Erasing Folder " + Path("t\\one") + " <OK>",
-                                      "Test Mode: Erasing Folder " + Path("t\\two") + " <OK>"}));
-  EXPECT_TRUE(Exists("t\\one\\a.txt"));
-
-  view.progress.clear();
   faults.undeletable.insert(Path("t\\two"));
   ctx.run.mode = EraseMode::kErase;
   ctx.settings.antirecover = 1;
@@ -220,34 +180,23 @@ class LinkedTreeTest : public FileApiTest {
   }
 };
 
-TEST_F(LinkedTreeTest, FolderTreeWalkNeverFollowsALink) {
-  const std::string base = machine.LinkedTree("folder_tree");
+TEST_F(LinkedTreeTest, NoWalkFollowsALink) {
   ctx.run.mode = EraseMode::kErase;
   ctx.settings.OverWriteTimes = 1;
-  EraseFolderTree(ctx, base + "\\tree");
-  EXPECT_FALSE(os.files.Exists(base + "\\tree\\plain.txt"));
-  EXPECT_FALSE(os.files.Exists(base + "\\tree\\nested\\n.txt"));
-  ExpectOutsideIntact(base);
-}
-
-TEST_F(LinkedTreeTest, SubfolderRemovalTakesAtMostTheLink) {
-  const std::string base = machine.LinkedTree("subfolders");
-  ctx.run.mode = EraseMode::kErase;
+  const std::string tree = machine.LinkedTree("folder_tree");
+  EraseFolderTree(ctx, tree + "\\tree");
+  EXPECT_FALSE(os.files.Exists(tree + "\\tree\\plain.txt"));
+  const std::string matching = machine.LinkedTree("matching");
+  EraseMatchingFiles(ctx, matching + "\\tree", "*.txt", true, nullptr);
+  const std::string subfolders = machine.LinkedTree("subfolders");
   for (std::int16_t antirecover : {0, 1}) {
     ctx.settings.antirecover = antirecover;
-    EraseSubfolders(ctx, base + "\\tree");
+    EraseSubfolders(ctx, subfolders + "\\tree");
   }
-  EXPECT_FALSE(os.files.Exists(base + "\\tree\\nested\\n.txt"));
-  ExpectOutsideIntact(base);
-}
-
-TEST_F(LinkedTreeTest, MatchingWalkNeverEntersALink) {
-  const std::string base = machine.LinkedTree("matching");
-  ctx.run.mode = EraseMode::kErase;
-  ctx.settings.OverWriteTimes = 1;
-  EraseMatchingFiles(ctx, base + "\\tree", "*.txt", true, nullptr);
-  EXPECT_FALSE(os.files.Exists(base + "\\tree\\nested\\n.txt"));
-  ExpectOutsideIntact(base);
+  for (const std::string& base : {tree, matching, subfolders}) {
+    EXPECT_FALSE(os.files.Exists(base + "\\tree\\nested\\n.txt")) << base;
+    ExpectOutsideIntact(base);
+  }
 }
 
 class MatchingFilesTest : public FileApiTest {

@@ -18,6 +18,13 @@ class RegApiTest : public testing::ContextTest {
     machine.LoadReg("Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\" + key +
                     "]\r\n" + body);
   }
+  // Makes keys below the key, each with a value.
+  void Subkeys(std::initializer_list<std::string_view> paths) {
+    std::string text = "REGEDIT4\r\n\r\n";
+    for (std::string_view path : paths)
+      text += "[HKEY_CURRENT_USER\\" + key + "\\" + std::string(path) + "]\r\n\"v\"=\"1\"\r\n";
+    machine.LoadReg(text);
+  }
   std::string Log() { return machine.ReadFile(ProgramFile("syslog.txt")); }
   std::string Read(const std::string& name) { return QueryValue(ctx, kCurrentUser, key, name); }
 
@@ -81,8 +88,7 @@ TEST_F(RegApiTest, ListingsNameEveryValueAndSubkey) {
   EXPECT_EQ(EnumValues(ctx, kCurrentUser, key), "a,b," + longName + ",");
   EXPECT_EQ(EnumKeys(ctx, kCurrentUser, key), "error440");
   EXPECT_EQ(EnumValues(ctx, kCurrentUser, key + "\\Missing"), "error440");
-  machine.LoadReg("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + key + "\\One]\r\n[HKEY_CURRENT_USER\\" +
-                  key + "\\Two]\r\n");
+  Subkeys({"One", "Two"});
   EXPECT_EQ(EnumKeys(ctx, kCurrentUser, key), "One,Two");
 }
 
@@ -131,25 +137,6 @@ TEST_F(RegApiTest, BinaryDataThatIsNotTextIsShownByItsValueName) {
   EXPECT_EQ(view.progress, shown);
 }
 
-TEST_F(RegApiTest, TestRunsCountAndReportButChangeNothing) {
-  Load("\"a\"=\"cmd\"\r\n\"b\"=\"regedit\"\r\n");
-  machine.LoadReg("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + key + "\\Sub1]\r\n");
-  ctx.run.mode = EraseMode::kTest;
-  ClearKeyValues(ctx, kCurrentUser, key);
-  DeleteMatchingValues(ctx, kCurrentUser, key, "A");
-  DeleteMatchingSubkeys(ctx, kCurrentUser, key, "Sub");
-  EXPECT_EQ(ctx.run.totals.registryKeys, 4);
-  EXPECT_EQ(EnumValues(ctx, kCurrentUser, key), "a,b,");
-  EXPECT_EQ(EnumKeys(ctx, kCurrentUser, key), "Sub1");
-  EXPECT_EQ(Log(),
-            "Test Mode: Erasing Registry Key Value: cmd <OK>\r\n"
-            "Test Mode: Erasing Registry Key Value: regedit <OK>\r\n"
-            "Test Mode: Erasing Registry Key Value: cmd <OK>\r\n"
-            "Test Mode: Erasing Registry Key: " +
-                key + "\\Sub1 <OK>\r\n");
-  EXPECT_EQ(view.status, "Test: Scanned Registry Keys: 4  Files: 0   HD Space: 0. MB");
-}
-
 TEST_F(RegApiTest, MatchingValuesIgnoreCaseAndAllTakesEverything) {
   Load("\"UrlOne\"=\"http://a/\"\r\n\"urltwo\"=\"http://b/\"\r\n\"Other\"=\"x\"\r\n");
   ctx.run.mode = EraseMode::kErase;
@@ -162,16 +149,7 @@ TEST_F(RegApiTest, MatchingValuesIgnoreCaseAndAllTakesEverything) {
 }
 
 TEST_F(RegApiTest, MatchingSubkeysRespectCaseAndGoWithTheirSubkeys) {
-  machine.LoadReg(
-      "Windows Registry Editor Version 5.00\r\n\r\n"
-      "[HKEY_CURRENT_USER\\" +
-      key +
-      "\\Profile1\\Deep\\Deeper]\r\n\"v\"=\"1\"\r\n"
-      "[HKEY_CURRENT_USER\\" +
-      key +
-      "\\profile2]\r\n"
-      "[HKEY_CURRENT_USER\\" +
-      key + "\\Other]\r\n");
+  Subkeys({"Profile1\\Deep\\Deeper", "profile2", "Other"});
   ctx.run.mode = EraseMode::kErase;
   DeleteMatchingSubkeys(ctx, kCurrentUser, key, "Profile");
   EXPECT_EQ(EnumKeys(ctx, kCurrentUser, key), "Other,profile2");
@@ -181,8 +159,7 @@ TEST_F(RegApiTest, MatchingSubkeysRespectCaseAndGoWithTheirSubkeys) {
 }
 
 TEST_F(RegApiTest, SubkeyThatStaysIsNeitherCountedNorReported) {
-  machine.LoadReg("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + key +
-                  "\\One\\Deep]\r\n[HKEY_CURRENT_USER\\" + key + "\\Two]\r\n");
+  Subkeys({"One\\Deep", "Two"});
   faults.failingCall = {testing::CallKind::kRegDelete, 1};  // One\Deep, so One stays too
   ctx.run.mode = EraseMode::kErase;
   DeleteMatchingSubkeys(ctx, kCurrentUser, key, "");
@@ -193,7 +170,7 @@ TEST_F(RegApiTest, SubkeyThatStaysIsNeitherCountedNorReported) {
 
 TEST_F(RegApiTest, EditorTestListsAndChangesNothing) {
   Load("\"a\"=\"cmd\"\r\n");
-  machine.LoadReg("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + key + "\\Sub]\r\n");
+  Subkeys({"Sub"});
   testing::RecordingEditorList list;
   ctx.run.mode = EraseMode::kErase;
   ctx.editorTest.active = true;
