@@ -73,7 +73,7 @@ TEST_F(FileSystemConformance, ReportsAttributesAsWindowsNumbersThem) {
   }
 }
 
-TEST_F(FileSystemConformance, MissingPathsAnswerFileOrPathNotFound) {
+TEST_F(FileSystemConformance, MissingPathsAndFilesOnThePathAnswerNotFound) {
   EXPECT_EQ(files().GetAttributes(Path("missing")), attr::kInvalid);
   EXPECT_EQ(files().SetAttributes(Path("missing"), attr::kHidden), kFileNotFound);
   EXPECT_EQ(files().SetAttributes(Path("missing\\x"), attr::kHidden), kPathNotFound);
@@ -86,10 +86,8 @@ TEST_F(FileSystemConformance, MissingPathsAnswerFileOrPathNotFound) {
   EXPECT_EQ(OpenStatus("missing", OpenMode::kTruncateExisting), kFileNotFound);
   EXPECT_EQ(OpenStatus("missing\\x", OpenMode::kCreateAlways), kPathNotFound);
   EXPECT_EQ(files().List(Path("missing")), nullptr);
-}
 
-TEST_F(FileSystemConformance, AFileIsNoFolderOnThePath) {
-  machine_.WriteFile(Path("f.txt"), "x");
+  machine_.WriteFile(Path("f.txt"), "x");  // a file is no folder on the path
   EXPECT_EQ(files().GetAttributes(Path("f.txt\\")), attr::kInvalid);
   EXPECT_EQ(files().GetAttributes(Path("f.txt\\x")), attr::kInvalid);
   EXPECT_EQ(OpenStatus("f.txt\\x", OpenMode::kCreateAlways), kPathNotFound);
@@ -165,10 +163,8 @@ TEST_F(FileSystemConformance, ReplacePutsAFileInPlaceOfAnotherInOneStep) {
   machine_.WriteFile(Path("moved.tmp"), "moved");
   EXPECT_EQ(files().Replace(Path("moved.tmp"), Path("fresh.txt")), kSuccess);
   EXPECT_EQ(machine_.ReadFile(Path("fresh.txt")), "moved");
-}
 
-TEST_F(FileSystemConformance, ReplaceRefusesFoldersAndReadOnlyTargets) {
-  machine_.WriteFile(Path("new.tmp"), "new");
+  machine_.WriteFile(Path("new.tmp"), "new");  // folders and read-only targets are refused
   machine_.WriteFile(Path("locked.txt"), "kept");
   machine_.MakeFolder(Path("d"));
   ASSERT_EQ(files().SetAttributes(Path("locked.txt"), attr::kReadOnly), kSuccess);

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/reg_file.h"
+#include "support/test_machine.h"
 
 namespace quellorn::testing {
 
@@ -68,6 +69,15 @@ void LoadMachineReg(platform::Registry& registry, std::string_view regText, std:
   for (const auto& issue : platform::ApplyRegFile(registry, file)) {
     ADD_FAILURE() << "line " << issue.line << " of the .reg text: " << issue.reason;
   }
+}
+
+// The same on every back end.
+std::string TestMachine::ReadFile(std::string_view path) {
+  return ReadMachineFile(platform().files, path);
+}
+
+void TestMachine::LoadReg(std::string_view regText) {
+  LoadMachineReg(platform().registry, regText, root());
 }
 
 }  // namespace quellorn::testing
