@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/win32/win32_platform.h"
@@ -61,16 +62,16 @@ TEST_F(TestMachineTest, RegistryChangesAreUndone) {
   }
   EXPECT_EQ(ValueNames(registry, key.get()),
             (std::vector<std::string>{"changed", "deleted", "kept"}));
-  RegValue value;
-  EXPECT_EQ(registry.QueryValue(key.get(), "changed", value), kSuccess);
-  EXPECT_EQ(value, Dword(2));
-  EXPECT_EQ(registry.QueryValue(key.get(), "deleted", value), kSuccess);
-  EXPECT_EQ(value, Dword(3));
   EXPECT_EQ(SubkeyNames(registry, key.get()), std::vector<std::string>{"leaf"});
   RegKey restored;
   ASSERT_EQ(RegKey::Open(registry, key.get(), "leaf", restored), kSuccess);
-  EXPECT_EQ(registry.QueryValue(restored.get(), "in leaf", value), kSuccess);
-  EXPECT_EQ(value, Dword(4));
+  for (const auto& [handle, name, number] : {std::tuple{key.get(), "changed", 2u},
+                                             {key.get(), "deleted", 3u},
+                                             {restored.get(), "in leaf", 4u}}) {
+    RegValue value;
+    EXPECT_EQ(registry.QueryValue(handle, name, value), kSuccess) << name;
+    EXPECT_EQ(value, Dword(number)) << name;
+  }
 }
 
 TEST_F(TestMachineTest, FilesAreRemovedOrPutBack) {
