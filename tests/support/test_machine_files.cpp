@@ -9,7 +9,8 @@
 
 namespace quellorn::testing {
 
-void MakeMachineFolder(platform::FileSystem& files, std::string_view path) {
+void MakeMachineFolder(platform::FileSystem& files, std::string_view path,
+                       const std::function<void(std::string_view)>& created) {
   // Every folder on the way, from the one below the drive's root.
   for (std::size_t slash = path.find('\\', 3);; slash = path.find('\\', slash + 1)) {
     std::string_view folder = path.substr(0, slash);
@@ -18,6 +19,7 @@ void MakeMachineFolder(platform::FileSystem& files, std::string_view path) {
       ADD_FAILURE() << "cannot create folder " << folder << " (status " << status << ")";
       return;
     }
+    if (status == platform::kSuccess && created) created(folder);
     if (slash == std::string_view::npos) return;
   }
 }
@@ -49,10 +51,15 @@ std::string ReadMachineFile(platform::FileSystem& files, std::string_view path) 
   return content;
 }
 
-std::string ExpandRoot(std::string_view regText, std::string_view root) {
+std::string EscapeBackslashes(std::string_view text) {
   std::string escaped;
-  for (char c : root)
+  for (char c : text)
     escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
+  return escaped;
+}
+
+std::string ExpandRoot(std::string_view regText, std::string_view root) {
+  const std::string escaped = EscapeBackslashes(root);
   std::string text(regText);
   for (std::size_t at = text.find("$ROOT"); at != std::string::npos;
        at = text.find("$ROOT", at + escaped.size())) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -10,12 +11,15 @@ namespace quellorn::testing {
 
 // What every TestMachine does the same way on any back end. Failures fail the current test.
 
-// Creates the folder and any missing folders above it.
-void MakeMachineFolder(platform::FileSystem& files, std::string_view path);
+// Creates the folder and any missing folders above it, telling `created` each one it made.
+void MakeMachineFolder(platform::FileSystem& files, std::string_view path,
+                       const std::function<void(std::string_view)>& created = {});
 // Writes a whole file, creating its folder as needed.
 void WriteMachineFile(platform::FileSystem& files, std::string_view path, std::string_view content);
 std::string ReadMachineFile(platform::FileSystem& files, std::string_view path);
 
+// The text with each backslash doubled, as a quoted .reg string holds it.
+std::string EscapeBackslashes(std::string_view text);
 // The .reg text with "$ROOT" standing for `root`, written so that it stays a valid path inside
 // a quoted string (each backslash doubled; in a key line the doubled ones read as one).
 std::string ExpandRoot(std::string_view regText, std::string_view root);

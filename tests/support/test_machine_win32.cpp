@@ -117,11 +117,9 @@ void TestMachine::WriteFile(std::string_view path, std::string_view content) {
 }
 
 void TestMachine::MakeFolder(std::string_view path) {
-  if (impl_->files().Exists(path)) return;
-  if (std::string_view folder = FolderOf(path); !folder.empty()) MakeFolder(folder);
-  const Status status = impl_->files().CreateFolder(path);
-  if (status != kSuccess && status != kAlreadyExists) Fail("create", path, status);
-  if (status == kSuccess && impl_->Outside(path)) impl_->created.emplace_back(path);
+  MakeMachineFolder(impl_->files(), path, [this](std::string_view folder) {
+    if (impl_->Outside(folder)) impl_->created.emplace_back(folder);
+  });
 }
 
 std::string TestMachine::LinkedTree(std::string_view name) {
