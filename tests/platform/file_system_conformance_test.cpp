@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 
 #include "platform/file_system.h"
 #include "support/test_machine.h"
+#include "support/test_machine_files.h"
 
 namespace quellorn::platform {
 namespace {
@@ -32,15 +32,8 @@ class FileSystemConformance : public ::testing::Test {
     return file;
   }
 
-  // name -> (attributes, size) of a folder's listing.
-  std::map<std::string, std::pair<std::uint32_t, std::uint64_t>> Listing(std::string_view name) {
-    std::map<std::string, std::pair<std::uint32_t, std::uint64_t>> entries;
-    std::unique_ptr<DirListing> listing = files().List(Path(name));
-    EXPECT_NE(listing, nullptr) << name;
-    DirEntry entry;
-    while (listing && listing->Next(entry))
-      entries[entry.name] = {entry.attributes, entry.size};
-    return entries;
+  testing::FolderListing Listing(std::string_view name) {
+    return testing::ListMachineFolder(files(), Path(name));
   }
 
   testing::TestMachine machine_;
@@ -201,7 +194,7 @@ TEST_F(FileSystemConformance, ListsEntriesWithAttributesAndSizes) {
   machine_.WriteFile(Path("list\\empty.txt"), "");
   machine_.MakeFolder(Path("list\\Sub"));
   ASSERT_EQ(files().SetAttributes(Path("list\\empty.txt"), attr::kHidden), kSuccess);
-  using Entries = std::map<std::string, std::pair<std::uint32_t, std::uint64_t>>;
+  using Entries = testing::FolderListing;
   EXPECT_EQ(Listing("list"), (Entries{{"five.bin", {kFile, 5}},
                                       {"empty.txt", {kFile | attr::kHidden, 0}},
                                       {"Sub", {kFolder, 0}}}));

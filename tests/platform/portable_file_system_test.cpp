@@ -10,11 +10,11 @@
 
 #include <cstring>
 #include <filesystem>
-#include <map>
 #include <set>
 
 #include "platform/portable/host_fd.h"
 #include "support/machine_folder.h"
+#include "support/test_machine_files.h"
 
 namespace quellorn::platform {
 namespace {
@@ -119,10 +119,7 @@ TEST_F(PortableFileSystemTest, ReadOnlyIsTheAbsenceOfWriteBits) {
 // Links list as reparse points, open as their targets and keep their attributes there.
 TEST_F(PortableFileSystemTest, ReportsLinksAsReparsePointsAndOpensTheirTargets) {
   MakeLinks();
-  std::map<std::string, std::pair<std::uint32_t, std::uint64_t>> entries;
-  auto listing = files().List("C:\\");
-  for (DirEntry entry; listing->Next(entry);)
-    entries[entry.name] = {entry.attributes, entry.size};
+  testing::FolderListing entries = testing::ListMachineFolder(files(), "C:\\");
   using Entry = std::pair<std::uint32_t, std::uint64_t>;
   EXPECT_EQ(entries["file-link"], Entry(attr::kReparsePoint | attr::kArchive, 0));
   EXPECT_EQ(entries["folder-link"], Entry(attr::kReparsePoint | attr::kDirectory, 0));

@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "link_fixture.h"
 #include "platform/win32/win32_base.h"
 #include "support/test_machine.h"
+#include "support/test_machine_files.h"
 
 namespace quellorn::testing {
 namespace {
@@ -63,12 +63,9 @@ TEST_F(WineLinkTest, LinksShowTheAttributesOfTheirTargets) {
     EXPECT_EQ(GetFileAttributesW(Fact(name).c_str()), attributes) << name;
     EXPECT_EQ(FoundAttributes(Fact(name)), attributes) << name;
   }
-  std::vector<std::string> names;
-  std::unique_ptr<DirListing> listing = machine.platform().files.List(LinkPath("facts"));
-  for (DirEntry entry; listing && listing->Next(entry);)
-    names.push_back(entry.name);
-  EXPECT_EQ(std::count(names.begin(), names.end(), "dangling_link"), 0);
-  EXPECT_EQ(std::count(names.begin(), names.end(), "full_link"), 1);
+  const FolderListing facts = ListMachineFolder(machine.platform().files, LinkPath("facts"));
+  EXPECT_EQ(facts.count("dangling_link"), 0u);
+  EXPECT_EQ(facts.count("full_link"), 1u);
 }
 
 // Even a handle opened with FILE_FLAG_OPEN_REPARSE_POINT is the target's.

@@ -51,6 +51,15 @@ std::string ReadMachineFile(platform::FileSystem& files, std::string_view path) 
   return content;
 }
 
+FolderListing ListMachineFolder(platform::FileSystem& files, std::string_view folder) {
+  FolderListing entries;
+  std::unique_ptr<platform::DirListing> listing = files.List(folder);
+  if (!listing) ADD_FAILURE() << "cannot list " << folder;
+  for (platform::DirEntry entry; listing && listing->Next(entry);)
+    entries[entry.name] = {entry.attributes, entry.size};
+  return entries;
+}
+
 std::string EscapeBackslashes(std::string_view text) {
   std::string escaped;
   for (char c : text)

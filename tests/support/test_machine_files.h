@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/file_system.h"
 #include "platform/registry.h"
@@ -17,6 +20,10 @@ void MakeMachineFolder(platform::FileSystem& files, std::string_view path,
 // Writes a whole file, creating its folder as needed.
 void WriteMachineFile(platform::FileSystem& files, std::string_view path, std::string_view content);
 std::string ReadMachineFile(platform::FileSystem& files, std::string_view path);
+// A folder's entries by name, with their attributes and sizes; failing the test when the folder
+// cannot be listed.
+using FolderListing = std::map<std::string, std::pair<std::uint32_t, std::uint64_t>>;
+FolderListing ListMachineFolder(platform::FileSystem& files, std::string_view folder);
 
 // The text with each backslash doubled, as a quoted .reg string holds it.
 std::string EscapeBackslashes(std::string_view text);
