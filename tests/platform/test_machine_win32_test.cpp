@@ -7,6 +7,7 @@
 #include "platform/win32/win32_platform.h"
 #include "support/reg_values.h"
 #include "support/test_machine.h"
+#include "support/test_machine_files.h"
 
 namespace quellorn::testing {
 namespace {
@@ -77,13 +78,8 @@ TEST_F(TestMachineTest, RegistryChangesAreUndone) {
 TEST_F(TestMachineTest, FilesAreRemovedOrPutBack) {
   const std::string outside = "C:\\qtest-outside";
   std::string root;
-  real.platform().files.CreateFolder(outside);
-  {
-    std::unique_ptr<File> file;
-    ASSERT_EQ(real.platform().files.Open(outside + "\\existing.txt", OpenMode::kCreateAlways, file),
-              kSuccess);
-    ASSERT_EQ(file->Write("before", 6), kSuccess);
-  }
+  FileSystem& files = real.platform().files;
+  WriteMachineFile(files, outside + "\\existing.txt", "before");
   {
     TestMachine machine;
     TestMachine other;
@@ -96,11 +92,9 @@ TEST_F(TestMachineTest, FilesAreRemovedOrPutBack) {
     machine.WriteFile(outside + "\\new\\made.txt", "made");
     EXPECT_EQ(machine.ReadFile(outside + "\\existing.txt"), "after");
   }
-  FileSystem& files = real.platform().files;
   EXPECT_FALSE(files.Exists(root));
   EXPECT_FALSE(files.Exists(outside + "\\new"));
-  TestMachine reader;
-  EXPECT_EQ(reader.ReadFile(outside + "\\existing.txt"), "before");
+  EXPECT_EQ(ReadMachineFile(files, outside + "\\existing.txt"), "before");
   EXPECT_EQ(files.Delete(outside + "\\existing.txt"), kSuccess);
   EXPECT_EQ(files.RemoveFolder(outside), kSuccess);
 }
