@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/win32/win32_base.h"
+#include "platform/win32/window_handle.h"
 #include "support/dialog_probe_client.h"
 #include "support/display_check.h"
 #include "support/test_machine.h"
@@ -18,10 +19,6 @@ using testing::DialogProbe;
 using Lines = std::vector<std::string>;
 
 constexpr auto kPatience = 30s;
-
-HWND Hwnd(WindowHandle window) {
-  return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(window));
-}
 
 class DesktopTest : public ::testing::Test {
  protected:
@@ -60,9 +57,9 @@ TEST_F(DesktopTest, FindsHidesAndClosesAWindowByItsTitle) {
   EXPECT_EQ(desktop.FindByTitle(Title("one"), 0ms, otherWindow), 0u);
   EXPECT_EQ(desktop.FindByTitle(Title("one"), 0ms, window), window);
 
-  EXPECT_TRUE(IsWindowVisible(Hwnd(window)));
+  EXPECT_TRUE(IsWindowVisible(win32::ToHwnd(window)));
   EXPECT_EQ(desktop.Show(window, ShowStyle::kHidden), kSuccess);
-  EXPECT_FALSE(IsWindowVisible(Hwnd(window)));
+  EXPECT_FALSE(IsWindowVisible(win32::ToHwnd(window)));
 
   EXPECT_EQ(desktop.Post(window, window_message::kClose, 1, 1), kSuccess);
   EXPECT_EQ(desktop.Post(otherWindow, window_message::kClose, 0, 7), kSuccess);

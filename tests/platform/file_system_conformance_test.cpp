@@ -2,12 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <map>
 #include <string>
 
 #include "platform/file_system.h"
 #include "support/test_machine.h"
+#include "support/test_machine_files.h"
 
 namespace quellorn::platform {
 namespace {
@@ -33,15 +32,8 @@ class FileSystemConformance : public ::testing::Test {
     return file;
   }
 
-  // name -> (attributes, size) of a folder's listing.
-  std::map<std::string, std::pair<std::uint32_t, std::uint64_t>> Listing(std::string_view name) {
-    std::map<std::string, std::pair<std::uint32_t, std::uint64_t>> entries;
-    std::unique_ptr<DirListing> listing = files().List(Path(name));
-    EXPECT_NE(listing, nullptr) << name;
-    DirEntry entry;
-    while (listing && listing->Next(entry))
-      entries[entry.name] = {entry.attributes, entry.size};
-    return entries;
+  testing::FolderListing Listing(std::string_view name) {
+    return testing::ListMachineFolder(files(), Path(name));
   }
 
   testing::TestMachine machine_;
@@ -73,7 +65,7 @@ TEST_F(FileSystemConformance, ReportsAttributesAsWindowsNumbersThem) {
   }
 }
 
-TEST_F(FileSystemConformance, MissingPathsAnswerFileOrPathNotFound) {
+TEST_F(FileSystemConformance, MissingPathsAndFilesOnThePathAnswerNotFound) {
   EXPECT_EQ(files().GetAttributes(Path("missing")), attr::kInvalid);
   EXPECT_EQ(files().SetAttributes(Path("missing"), attr::kHidden), kFileNotFound);
   EXPECT_EQ(files().SetAttributes(Path("missing\\x"), attr::kHidden), kPathNotFound);
@@ -86,10 +78,8 @@ TEST_F(FileSystemConformance, MissingPathsAnswerFileOrPathNotFound) {
   EXPECT_EQ(OpenStatus("missing", OpenMode::kTruncateExisting), kFileNotFound);
   EXPECT_EQ(OpenStatus("missing\\x", OpenMode::kCreateAlways), kPathNotFound);
   EXPECT_EQ(files().List(Path("missing")), nullptr);
-}
 
-TEST_F(FileSystemConformance, AFileIsNoFolderOnThePath) {
-  machine_.WriteFile(Path("f.txt"), "x");
+  machine_.WriteFile(Path("f.txt"), "x");  // a file is no folder on the path
   EXPECT_EQ(files().GetAttributes(Path("f.txt\\")), attr::kInvalid);
   EXPECT_EQ(files().GetAttributes(Path("f.txt\\x")), attr::kInvalid);
   EXPECT_EQ(OpenStatus("f.txt\\x", OpenMode::kCreateAlways), kPathNotFound);
@@ -165,10 +155,8 @@ TEST_F(FileSystemConformance, ReplacePutsAFileInPlaceOfAnotherInOneStep) {
   machine_.WriteFile(Path("moved.tmp"), "moved");
   EXPECT_EQ(files().Replace(Path("moved.tmp"), Path("fresh.txt")), kSuccess);
   EXPECT_EQ(machine_.ReadFile(Path("fresh.txt")), "moved");
-}
 
-TEST_F(FileSystemConformance, ReplaceRefusesFoldersAndReadOnlyTargets) {
-  machine_.WriteFile(Path("new.tmp"), "new");
+  machine_.WriteFile(Path("new.tmp"), "new");  // folders and read-only targets are refused
   machine_.WriteFile(Path("locked.txt"), "kept");
   machine_.MakeFolder(Path("d"));
   ASSERT_EQ(files().SetAttributes(Path("locked.txt"), attr::kReadOnly), kSuccess);
@@ -206,7 +194,7 @@ TEST_F(FileSystemConformance, ListsEntriesWithAttributesAndSizes) {
   machine_.WriteFile(Path("list\\empty.txt"), "");
   machine_.MakeFolder(Path("list\\Sub"));
   ASSERT_EQ(files().SetAttributes(Path("list\\empty.txt"), attr::kHidden), kSuccess);
-  using Entries = std::map<std::string, std::pair<std::uint32_t, std::uint64_t>>;
+  using Entries = testing::FolderListing;
   EXPECT_EQ(Listing("list"), (Entries{{"five.bin", {kFile, 5}},
                                       {"empty.txt", {kFile | attr::kHidden, 0}},
                                       {"Sub", {kFolder, 0}}}));
@@ -258,7 +246,7 @@ TEST_F(FileSystemConformance, OpenModesReadWriteTruncateAndAppend) {
   EXPECT_NE(OpenFile("new.txt", OpenMode::kRead)->Write("y", 1), kSuccess);
 }
 
-TEST_F(FileSystemConformance, ResolvesPathsWithoutRegardToCase) {
+TEST_F(FileSystemConformance, ResolvesPathsWithoutRegardToCaseAndDotsInTheText) {
   machine_.WriteFile(Path("MixedCase\\File.TXT"), "x");
   EXPECT_EQ(machine_.ReadFile(Path("mixedcase\\file.txt")), "x");
   EXPECT_EQ(machine_.ReadFile(machine_.root() + "/MIXEDCASE/FILE.txt"), "x");
@@ -267,6 +255,12 @@ TEST_F(FileSystemConformance, ResolvesPathsWithoutRegardToCase) {
   machine_.WriteFile(Path("mixedcase\\file.txt"), "y");
   EXPECT_EQ(Listing("MixedCase").size(), 1u);
   EXPECT_EQ(machine_.ReadFile(Path("MixedCase\\File.TXT")), "y");
+  // Dots resolve in the text and stop at the root.
+  machine_.WriteFile(Path("f.txt"), "x");
+  std::string below = machine_.root().substr(2);  // without the drive
+  EXPECT_EQ(machine_.ReadFile(Path("sub\\..\\.\\f.txt")), "x");
+  EXPECT_EQ(machine_.ReadFile("C:\\..\\..\\.." + below + "\\f.txt"), "x");
+  EXPECT_EQ(files().GetAttributes("C:\\.."), kFolder);
 }
 
 // Windows drops trailing dots and blanks from a typed name, never from one that exists as given.
@@ -278,14 +272,6 @@ TEST_F(FileSystemConformance, ANameEndingInADotIsTheEntrySpelledSo) {
   EXPECT_EQ(files().Delete(Path("keep.txt.")), kSuccess);
   EXPECT_EQ(Listing("").count("keep.txt"), 1u);
   EXPECT_EQ(machine_.ReadFile(Path("keep.txt. ")), "keep");
-}
-
-TEST_F(FileSystemConformance, DotsResolveInTheTextAndStopAtTheRoot) {
-  machine_.WriteFile(Path("f.txt"), "x");
-  std::string below = machine_.root().substr(2);  // without the drive
-  EXPECT_EQ(machine_.ReadFile(Path("sub\\..\\.\\f.txt")), "x");
-  EXPECT_EQ(machine_.ReadFile("C:\\..\\..\\.." + below + "\\f.txt"), "x");
-  EXPECT_EQ(files().GetAttributes("C:\\.."), kFolder);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 // names outside the ANSI code page, handles it must not keep, links Wine cannot remove.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +10,7 @@
 #include "platform/file_system.h"
 #include "platform/win32/win32_base.h"
 #include "support/test_machine.h"
+#include "support/test_machine_files.h"
 
 namespace quellorn::testing {
 namespace {
@@ -20,16 +20,6 @@ using namespace platform;
 class FileSystemTest : public ::testing::Test {
  protected:
   std::string At(std::string_view name) const { return machine.root() + "\\" + std::string(name); }
-
-  std::map<std::string, DirEntry> Listing(std::string_view folder) {
-    std::map<std::string, DirEntry> entries;
-    std::unique_ptr<DirListing> listing = files.List(folder);
-    EXPECT_NE(listing, nullptr) << folder;
-    DirEntry entry;
-    while (listing && listing->Next(entry))
-      entries[entry.name] = entry;
-    return entries;
-  }
 
   TestMachine machine;
   FileSystem& files = machine.platform().files;
@@ -42,7 +32,7 @@ TEST_F(FileSystemTest, NamesOutsideTheAnsiCodePageRoundTrip) {
                                           "ve"};
   for (const std::string& name : names)
     machine.WriteFile(At(name), name);
-  const std::map<std::string, DirEntry> entries = Listing(machine.root());
+  const FolderListing entries = ListMachineFolder(files, machine.root());
   ASSERT_EQ(entries.size(), names.size());
   for (const std::string& name : names) {
     EXPECT_EQ(entries.count(name), 1u) << name;
@@ -57,7 +47,7 @@ TEST_F(FileSystemTest, PathsThatAreNotUtf8AreRefused) {
   EXPECT_EQ(files.GetAttributes(bad), attr::kInvalid);
   EXPECT_EQ(files.CreateFolder(bad), kInvalidParameter);
   EXPECT_EQ(files.List(bad), nullptr);
-  EXPECT_TRUE(Listing(machine.root()).empty());
+  EXPECT_TRUE(ListMachineFolder(files, machine.root()).empty());
 }
 
 // The back end holds a handle exactly as long as the object that owns it: while it is open,

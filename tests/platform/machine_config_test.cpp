@@ -5,19 +5,26 @@
 namespace quellorn::platform {
 namespace {
 
-TEST(MachineConfig, MissingFileGivesAnXpMachineOfUserUser) {
-  MachineConfig config = ParseMachineConfig("");
-  EXPECT_EQ(config.user, "user");
-  EXPECT_EQ(config.windowsFolder, "C:\\WINDOWS");
-  EXPECT_EQ(config.version.platformId, 2u);
-  EXPECT_EQ(config.version.major, 5u);
-  EXPECT_EQ(config.version.minor, 1u);
-  EXPECT_EQ(config.programFolder, "C:\\Program Files\\Quellorn");
-  EXPECT_EQ(config.drives, (std::map<char, std::string>{{'c', "drive_c"}}));
-  EXPECT_EQ(config.locale.shortDate, "M/d/yyyy");
-  EXPECT_EQ(config.locale.longTime, "h:mm:ss tt");
-  EXPECT_EQ(config.locale.decimal, ".");
-  EXPECT_FALSE(config.clock.has_value());
+// A missing file, and lines that are bad or out of place, give an XP machine of user "user".
+TEST(MachineConfig, MissingFileAndBadLinesGiveTheDefaults) {
+  for (const char* text : {"",
+                           "user=before any section\n"
+                           "[machine]\nmajor=five\nminor=\nplatform=-1x\nno equals sign\n"
+                           "[drives]\nab=two letters\n1=digit\ne=\n"
+                           "[other]\nuser=elsewhere\n"}) {
+    MachineConfig config = ParseMachineConfig(text);
+    EXPECT_EQ(config.user, "user") << text;
+    EXPECT_EQ(config.windowsFolder, "C:\\WINDOWS");
+    EXPECT_EQ(config.version.platformId, 2u);
+    EXPECT_EQ(config.version.major, 5u);
+    EXPECT_EQ(config.version.minor, 1u);
+    EXPECT_EQ(config.programFolder, "C:\\Program Files\\Quellorn");
+    EXPECT_EQ(config.drives, (std::map<char, std::string>{{'c', "drive_c"}})) << text;
+    EXPECT_EQ(config.locale.shortDate, "M/d/yyyy");
+    EXPECT_EQ(config.locale.longTime, "h:mm:ss tt");
+    EXPECT_EQ(config.locale.decimal, ".");
+    EXPECT_FALSE(config.clock.has_value());
+  }
 }
 
 TEST(MachineConfig, ReadsEverySection) {
@@ -48,19 +55,6 @@ TEST(MachineConfig, ReadsEverySection) {
   EXPECT_EQ(config.clock->year, 2004);
   EXPECT_EQ(config.clock->dayOfWeek, 0);  // a Sunday
   EXPECT_EQ(config.clock->second, 58);
-}
-
-TEST(MachineConfig, BadLinesKeepTheDefaults) {
-  MachineConfig config = ParseMachineConfig(
-      "user=before any section\n"
-      "[machine]\nmajor=five\nminor=\nplatform=-1x\nno equals sign\n"
-      "[drives]\nab=two letters\n1=digit\ne=\n"
-      "[other]\nuser=elsewhere\n");
-  EXPECT_EQ(config.user, "user");
-  EXPECT_EQ(config.version.major, 5u);
-  EXPECT_EQ(config.version.minor, 1u);
-  EXPECT_EQ(config.version.platformId, 2u);
-  EXPECT_EQ(config.drives.size(), 1u);
 }
 
 TEST(MachineConfig, ClockNeedsAValidTime) {

@@ -10,11 +10,11 @@
 
 #include <cstring>
 #include <filesystem>
-#include <map>
 #include <set>
 
 #include "platform/portable/host_fd.h"
 #include "support/machine_folder.h"
+#include "support/test_machine_files.h"
 
 namespace quellorn::platform {
 namespace {
@@ -40,6 +40,25 @@ class PortableFileSystemTest : public ::testing::Test {
 
   void Link(const std::string& target, const std::string& name) const {
     ASSERT_EQ(::symlink(target.c_str(), Host(name).c_str()), 0) << name;
+  }
+
+  // target.txt "12345", folder\inside.txt "in", and links to both and to nowhere.
+  void MakeLinks() const {
+    folder_.Write(Host("target.txt"), "12345");
+    folder_.Write(Host("folder/inside.txt"), "in");
+    Link("target.txt", "file-link");
+    Link("folder", "folder-link");
+    Link("nowhere", "dangling");
+  }
+
+  // What reading the file through the machine gives.
+  std::string Content(const std::string& path) {
+    std::unique_ptr<File> file;
+    EXPECT_EQ(files().Open(path, OpenMode::kRead, file), kSuccess) << path;
+    char buffer[8];
+    std::size_t done = 0;
+    if (file) file->Read(buffer, sizeof buffer, done);
+    return std::string(buffer, done);
   }
 
   MachineFolder folder_;
@@ -97,17 +116,10 @@ TEST_F(PortableFileSystemTest, ReadOnlyIsTheAbsenceOfWriteBits) {
   EXPECT_EQ(Mode("d"), folderMode);
 }
 
-TEST_F(PortableFileSystemTest, ReportsLinksAsReparsePoints) {
-  folder_.Write(Host("target.txt"), "12345");
-  folder_.Write(Host("folder/inside.txt"), "in");
-  Link("target.txt", "file-link");
-  Link("folder", "folder-link");
-  Link("nowhere", "dangling");
-  std::map<std::string, std::pair<std::uint32_t, std::uint64_t>> entries;
-  auto listing = files().List("C:\\");
-  DirEntry entry;
-  while (listing->Next(entry))
-    entries[entry.name] = {entry.attributes, entry.size};
+// Links list as reparse points, open as their targets and keep their attributes there.
+TEST_F(PortableFileSystemTest, ReportsLinksAsReparsePointsAndOpensTheirTargets) {
+  MakeLinks();
+  testing::FolderListing entries = testing::ListMachineFolder(files(), "C:\\");
   using Entry = std::pair<std::uint32_t, std::uint64_t>;
   EXPECT_EQ(entries["file-link"], Entry(attr::kReparsePoint | attr::kArchive, 0));
   EXPECT_EQ(entries["folder-link"], Entry(attr::kReparsePoint | attr::kDirectory, 0));
@@ -115,15 +127,18 @@ TEST_F(PortableFileSystemTest, ReportsLinksAsReparsePoints) {
   EXPECT_EQ(files().GetAttributes("C:\\folder-link"), attr::kReparsePoint | attr::kDirectory);
   EXPECT_EQ(files().GetAttributes("C:\\folder-link\\"), attr::kDirectory);
   EXPECT_EQ(files().GetAttributes("C:\\folder-link\\inside.txt"), attr::kArchive);
+  EXPECT_EQ(files().SetAttributes("C:\\file-link", attr::kHidden), kAccessDenied);
+  EXPECT_EQ(Xattr("target.txt"), "(none)");
+
+  EXPECT_EQ(Content("C:\\file-link"), "12345");
+  std::unique_ptr<File> file;
+  EXPECT_EQ(files().Open("C:\\dangling", OpenMode::kRead, file), kFileNotFound);
+  EXPECT_EQ(files().Open("C:\\dangling", OpenMode::kCreateAlways, file), kAccessDenied);
+  EXPECT_FALSE(std::filesystem::exists(Host("nowhere")));
 }
 
 TEST_F(PortableFileSystemTest, DeleteAndRemoveFolderTakeTheLinkNotItsTarget) {
-  folder_.Write(Host("target.txt"), "12345");
-  folder_.Write(Host("folder/inside.txt"), "in");
-  Link("target.txt", "file-link");
-  Link("folder", "folder-link");
-  Link("nowhere", "dangling");
-
+  MakeLinks();
   EXPECT_EQ(files().Delete("C:\\folder-link"), kAccessDenied);
   EXPECT_EQ(files().RemoveFolder("C:\\file-link"), kDirectory);
   EXPECT_EQ(files().Delete("C:\\file-link"), kSuccess);
@@ -133,28 +148,6 @@ TEST_F(PortableFileSystemTest, DeleteAndRemoveFolderTakeTheLinkNotItsTarget) {
   EXPECT_EQ(folder_.Read(Host("folder/inside.txt")), "in");
   EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(Host("file-link"))));
   EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(Host("folder-link"))));
-}
-
-TEST_F(PortableFileSystemTest, AttributesOfALinkStayWithTheTarget) {
-  folder_.Write(Host("target.txt"), "12345");
-  Link("target.txt", "file-link");
-  EXPECT_EQ(files().SetAttributes("C:\\file-link", attr::kHidden), kAccessDenied);
-  EXPECT_EQ(Xattr("target.txt"), "(none)");
-}
-
-TEST_F(PortableFileSystemTest, OpeningFollowsALink) {
-  folder_.Write(Host("target.txt"), "12345");
-  Link("target.txt", "file-link");
-  Link("nowhere", "dangling");
-  std::unique_ptr<File> file;
-  ASSERT_EQ(files().Open("C:\\file-link", OpenMode::kRead, file), kSuccess);
-  char buffer[8];
-  std::size_t done = 0;
-  ASSERT_EQ(file->Read(buffer, sizeof buffer, done), kSuccess);
-  EXPECT_EQ(std::string(buffer, done), "12345");
-  EXPECT_EQ(files().Open("C:\\dangling", OpenMode::kRead, file), kFileNotFound);
-  EXPECT_EQ(files().Open("C:\\dangling", OpenMode::kCreateAlways, file), kAccessDenied);
-  EXPECT_FALSE(std::filesystem::exists(Host("nowhere")));
 }
 
 TEST_F(PortableFileSystemTest, PrefersTheExactNameThenTheSmallest) {
@@ -167,12 +160,7 @@ TEST_F(PortableFileSystemTest, PrefersTheExactNameThenTheSmallest) {
   };
   for (const Case& c :
        {Case{"abc", "lower"}, Case{"ABC", "upper"}, Case{"aBc", "mixed"}, Case{"Abc", "upper"}}) {
-    std::unique_ptr<File> file;
-    ASSERT_EQ(files().Open(std::string("C:\\") + c.asked, OpenMode::kRead, file), kSuccess);
-    char buffer[8];
-    std::size_t done = 0;
-    file->Read(buffer, sizeof buffer, done);
-    EXPECT_EQ(std::string(buffer, done), c.content) << c.asked;
+    EXPECT_EQ(Content(std::string("C:\\") + c.asked), c.content) << c.asked;
   }
 }
 

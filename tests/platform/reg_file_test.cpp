@@ -28,58 +28,48 @@ std::string Utf16LeFile(std::u16string_view text) {
   return "\xFF\xFE" + std::string(bytes.begin(), bytes.end());
 }
 
-struct ValueCase {
-  const char* line;
-  const char* name;
-  RegValue value;
-};
-
-// Test names show the line itself.
-void PrintTo(const ValueCase& c, std::ostream* out) {
-  *out << c.line;
+TEST(RegFile, ReadsValuesAsWindowsStoresThem) {
+  struct Case {
+    const char* line;
+    const char* name;
+    RegValue value;
+  };
+  for (const Case& c :
+       {Case{R"("a"="text")", "a", Sz(u"text")}, Case{R"("a"="")", "a", Sz(u"")},
+        Case{R"("a"="C:\\dir \"quoted\"")", "a", Sz(u"C:\\dir \"quoted\"")},
+        Case{R"("na\"me\\"="x")", "na\"me\\", Sz(u"x")}, Case{R"(@="default")", "", Sz(u"default")},
+        Case{R"(""="default")", "", Sz(u"default")},
+        Case{R"(  "a" = "blanks around"  )", "a", Sz(u"blanks around")},
+        Case{R"("a"=dword:0000002a)", "a", Dword(42)},
+        Case{R"("a"=DWORD:FFFFFFFF)", "a", Dword(0xFFFFFFFF)},
+        Case{R"("a"=dword:1)", "a", Dword(1)},
+        Case{R"("a"=hex:01,ff,0A)", "a", Bytes(reg_type::kBinary, {0x01, 0xFF, 0x0A})},
+        Case{R"("a"=hex:)", "a", Bytes(reg_type::kBinary, {})},
+        Case{R"("a"=hex: 1 , 2 ,)", "a", Bytes(reg_type::kBinary, {1, 2})},
+        Case{R"("a"=hex(2):25,00,00,00)", "a", Sz(u"%", reg_type::kExpandSz)},
+        Case{R"("a"=hex(7):61,00,00,00,62,00,00,00,00,00)", "a",
+             Bytes(reg_type::kMultiSz, {0x61, 0, 0, 0, 0x62, 0, 0, 0, 0, 0})},
+        Case{R"("a"=hex(b):01,00,00,00,00,00,00,80)", "a",
+             Bytes(reg_type::kQword, {1, 0, 0, 0, 0, 0, 0, 0x80})},
+        Case{R"("a"=hex(0):)", "a", Bytes(reg_type::kNone, {})},
+        Case{R"("a"=hex(4):01,02)", "a", Bytes(reg_type::kDword, {1, 2})},
+        Case{R"("a"=hex(1):61,00)", "a", Bytes(reg_type::kSz, {0x61, 0})},
+        Case{R"("a"=HEX(80000001):ff)", "a", Bytes(0x80000001, {0xFF})},
+        Case{"\"\xC3\xA4\xE2\x82\xAC\"=\"\xF0\x9D\x84\x9E\"", "\xC3\xA4\xE2\x82\xAC",
+             Sz(u"\U0001D11E")},
+        // hex string data of a version 5 file stays UTF-16
+        Case{R"("a"=hex(2):e9,00,00,00)", "a", Sz(u"\u00e9", reg_type::kExpandSz)}}) {
+    RegFile file = ParseValueLine(c.line);
+    EXPECT_TRUE(file.errors.empty()) << c.line;
+    ASSERT_EQ(file.keys.size(), 1u) << c.line;
+    ASSERT_EQ(file.keys[0].values.size(), 1u) << c.line;
+    const RegFileValue& value = file.keys[0].values[0];
+    EXPECT_EQ(value.name, c.name) << c.line;
+    EXPECT_FALSE(value.remove) << c.line;
+    EXPECT_EQ(value.value, c.value) << c.line;
+    EXPECT_EQ(value.line, 4) << c.line;
+  }
 }
-
-class ValueSyntax : public ::testing::TestWithParam<ValueCase> {};
-
-TEST_P(ValueSyntax, ReadsValueAsWindowsStoresIt) {
-  RegFile file = ParseValueLine(GetParam().line);
-  EXPECT_TRUE(file.errors.empty()) << file.errors.front().reason;
-  ASSERT_EQ(file.keys.size(), 1u);
-  ASSERT_EQ(file.keys[0].values.size(), 1u);
-  const RegFileValue& value = file.keys[0].values[0];
-  EXPECT_EQ(value.name, GetParam().name);
-  EXPECT_FALSE(value.remove);
-  EXPECT_EQ(value.value, GetParam().value);
-  EXPECT_EQ(value.line, 4);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    RegFile, ValueSyntax,
-    ::testing::Values(ValueCase{R"("a"="text")", "a", Sz(u"text")},
-                      ValueCase{R"("a"="")", "a", Sz(u"")},
-                      ValueCase{R"("a"="C:\\dir \"quoted\"")", "a", Sz(u"C:\\dir \"quoted\"")},
-                      ValueCase{R"("na\"me\\"="x")", "na\"me\\", Sz(u"x")},
-                      ValueCase{R"(@="default")", "", Sz(u"default")},
-                      ValueCase{R"(""="default")", "", Sz(u"default")},
-                      ValueCase{R"(  "a" = "blanks around"  )", "a", Sz(u"blanks around")},
-                      ValueCase{R"("a"=dword:0000002a)", "a", Dword(42)},
-                      ValueCase{R"("a"=DWORD:FFFFFFFF)", "a", Dword(0xFFFFFFFF)},
-                      ValueCase{R"("a"=dword:1)", "a", Dword(1)},
-                      ValueCase{R"("a"=hex:01,ff,0A)", "a",
-                                Bytes(reg_type::kBinary, {0x01, 0xFF, 0x0A})},
-                      ValueCase{R"("a"=hex:)", "a", Bytes(reg_type::kBinary, {})},
-                      ValueCase{R"("a"=hex: 1 , 2 ,)", "a", Bytes(reg_type::kBinary, {1, 2})},
-                      ValueCase{R"("a"=hex(2):25,00,00,00)", "a", Sz(u"%", reg_type::kExpandSz)},
-                      ValueCase{R"("a"=hex(7):61,00,00,00,62,00,00,00,00,00)", "a",
-                                Bytes(reg_type::kMultiSz, {0x61, 0, 0, 0, 0x62, 0, 0, 0, 0, 0})},
-                      ValueCase{R"("a"=hex(b):01,00,00,00,00,00,00,80)", "a",
-                                Bytes(reg_type::kQword, {1, 0, 0, 0, 0, 0, 0, 0x80})},
-                      ValueCase{R"("a"=hex(0):)", "a", Bytes(reg_type::kNone, {})},
-                      ValueCase{R"("a"=hex(4):01,02)", "a", Bytes(reg_type::kDword, {1, 2})},
-                      ValueCase{R"("a"=hex(1):61,00)", "a", Bytes(reg_type::kSz, {0x61, 0})},
-                      ValueCase{R"("a"=HEX(80000001):ff)", "a", Bytes(0x80000001, {0xFF})},
-                      ValueCase{"\"\xC3\xA4\xE2\x82\xAC\"=\"\xF0\x9D\x84\x9E\"",
-                                "\xC3\xA4\xE2\x82\xAC", Sz(u"\U0001D11E")}));
 
 TEST(RegFile, ReadsRemovalOfValuesAndKeys) {
   RegFile file = ParseV5(
@@ -97,78 +87,56 @@ TEST(RegFile, ReadsRemovalOfValuesAndKeys) {
   EXPECT_EQ(file.keys[1].path, "Software\\Old");
 }
 
-struct KeyCase {
-  const char* line;
-  RegHandle root;
-  const char* path;
-};
-
-void PrintTo(const KeyCase& c, std::ostream* out) {
-  *out << c.line;
+TEST(RegFile, ReadsRootAndPathOfKeys) {
+  struct Case {
+    const char* line;
+    RegHandle root;
+    const char* path;
+  };
+  for (const Case& c : {Case{"[HKEY_CLASSES_ROOT\\.txt]", kClassesRoot, ".txt"},
+                        Case{"[HKEY_CURRENT_USER\\Software\\A b]", kCurrentUser, "Software\\A b"},
+                        Case{"[HKEY_LOCAL_MACHINE\\x]", kLocalMachine, "x"},
+                        Case{"[HKEY_USERS\\.DEFAULT]", kUsers, ".DEFAULT"},
+                        Case{"[HKEY_CURRENT_CONFIG\\x]", kCurrentConfig, "x"},
+                        Case{"[HKEY_DYN_DATA\\x]", kDynData, "x"},
+                        Case{"[hkey_current_user\\x]", kCurrentUser, "x"},
+                        Case{"[HKEY_CURRENT_USER]", kCurrentUser, ""},
+                        Case{"[HKEY_CURRENT_USER\\a\\\\b\\]", kCurrentUser, "a\\b"},
+                        Case{"  [HKEY_CURRENT_USER\\x]  ", kCurrentUser, "x"}}) {
+    RegFile file = ParseV5(std::string(c.line) + "\r\n");
+    EXPECT_TRUE(file.errors.empty()) << c.line;
+    ASSERT_EQ(file.keys.size(), 1u) << c.line;
+    EXPECT_EQ(file.keys[0].root, c.root) << c.line;
+    EXPECT_EQ(file.keys[0].path, c.path) << c.line;
+  }
 }
-
-class KeySyntax : public ::testing::TestWithParam<KeyCase> {};
-
-TEST_P(KeySyntax, ReadsRootAndPath) {
-  RegFile file = ParseV5(std::string(GetParam().line) + "\r\n");
-  EXPECT_TRUE(file.errors.empty());
-  ASSERT_EQ(file.keys.size(), 1u);
-  EXPECT_EQ(file.keys[0].root, GetParam().root);
-  EXPECT_EQ(file.keys[0].path, GetParam().path);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    RegFile, KeySyntax,
-    ::testing::Values(KeyCase{"[HKEY_CLASSES_ROOT\\.txt]", kClassesRoot, ".txt"},
-                      KeyCase{"[HKEY_CURRENT_USER\\Software\\A b]", kCurrentUser, "Software\\A b"},
-                      KeyCase{"[HKEY_LOCAL_MACHINE\\x]", kLocalMachine, "x"},
-                      KeyCase{"[HKEY_USERS\\.DEFAULT]", kUsers, ".DEFAULT"},
-                      KeyCase{"[HKEY_CURRENT_CONFIG\\x]", kCurrentConfig, "x"},
-                      KeyCase{"[HKEY_DYN_DATA\\x]", kDynData, "x"},
-                      KeyCase{"[hkey_current_user\\x]", kCurrentUser, "x"},
-                      KeyCase{"[HKEY_CURRENT_USER]", kCurrentUser, ""},
-                      KeyCase{"[HKEY_CURRENT_USER\\a\\\\b\\]", kCurrentUser, "a\\b"},
-                      KeyCase{"  [HKEY_CURRENT_USER\\x]  ", kCurrentUser, "x"}));
-
-struct BadLineCase {
-  const char* line;
-  const char* reason;  // a word the report must contain
-};
-
-void PrintTo(const BadLineCase& c, std::ostream* out) {
-  *out << c.line;
-}
-
-class BadLines : public ::testing::TestWithParam<BadLineCase> {};
 
 // A bad line between two good ones: reported with its number, skipped, the rest loads.
-TEST_P(BadLines, AreReportedAndSkipped) {
-  RegFile file = ParseV5("[HKEY_CURRENT_USER\\T]\r\n\"before\"=\"1\"\r\n" +
-                         std::string(GetParam().line) + "\r\n\"after\"=\"2\"\r\n");
-  ASSERT_EQ(file.errors.size(), 1u);
-  EXPECT_EQ(file.errors[0].line, 5);
-  EXPECT_NE(file.errors[0].reason.find(GetParam().reason), std::string::npos)
-      << file.errors[0].reason;
-  ASSERT_EQ(file.keys.size(), 1u);
-  ASSERT_EQ(file.keys[0].values.size(), 2u);
-  EXPECT_EQ(file.keys[0].values[0].name, "before");
-  EXPECT_EQ(file.keys[0].values[1].name, "after");
+TEST(RegFile, ReportsAndSkipsBadValueLines) {
+  struct Case {
+    const char* line;
+    const char* reason;  // a word the report must contain
+  };
+  for (const Case& c :
+       {Case{R"("a"=dword:123456789)", "dword"}, Case{R"("a"=dword:xyz)", "dword"},
+        Case{R"("a"=dword:)", "dword"}, Case{R"("a"=hex:1,2g)", "hex"},
+        Case{R"("a"=hex:123)", "hex"}, Case{R"("a"=hex:01,,02)", "hex"},
+        Case{R"("a"=hex(zz):00)", "type"}, Case{R"("a"=hex(2)00)", "':'"},
+        Case{R"("a"="unterminated)", "quote"},
+        Case{R"("a"="x" trailing)", "after the closing quote"}, Case{R"("a"="C:\Temp")", "escape"},
+        Case{R"("a"=word:1)", "unknown value data"}, Case{R"("a")", "'='"},
+        Case{R"("unterminated name=1)", "quote"}, Case{"just some text", "unrecognised"}}) {
+    RegFile file = ParseV5("[HKEY_CURRENT_USER\\T]\r\n\"before\"=\"1\"\r\n" + std::string(c.line) +
+                           "\r\n\"after\"=\"2\"\r\n");
+    ASSERT_EQ(file.errors.size(), 1u) << c.line;
+    EXPECT_EQ(file.errors[0].line, 5) << c.line;
+    EXPECT_NE(file.errors[0].reason.find(c.reason), std::string::npos) << file.errors[0].reason;
+    ASSERT_EQ(file.keys.size(), 1u) << c.line;
+    ASSERT_EQ(file.keys[0].values.size(), 2u) << c.line;
+    EXPECT_EQ(file.keys[0].values[0].name, "before");
+    EXPECT_EQ(file.keys[0].values[1].name, "after");
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    RegFile, BadLines,
-    ::testing::Values(BadLineCase{R"("a"=dword:123456789)", "dword"},
-                      BadLineCase{R"("a"=dword:xyz)", "dword"},
-                      BadLineCase{R"("a"=dword:)", "dword"}, BadLineCase{R"("a"=hex:1,2g)", "hex"},
-                      BadLineCase{R"("a"=hex:123)", "hex"}, BadLineCase{R"("a"=hex:01,,02)", "hex"},
-                      BadLineCase{R"("a"=hex(zz):00)", "type"},
-                      BadLineCase{R"("a"=hex(2)00)", "':'"},
-                      BadLineCase{R"("a"="unterminated)", "quote"},
-                      BadLineCase{R"("a"="x" trailing)", "after the closing quote"},
-                      BadLineCase{R"("a"="C:\Temp")", "escape"},
-                      BadLineCase{R"("a"=word:1)", "unknown value data"},
-                      BadLineCase{R"("a")", "'='"}, BadLineCase{R"("unterminated name=1)", "quote"},
-                      BadLineCase{"just some text", "unrecognised"}));
 
 TEST(RegFile, ReportsBadKeyLinesAndSkipsTheirValues) {
   RegFile file = ParseV5(
@@ -278,12 +246,6 @@ TEST(RegFile, ConvertsEightBitStringsFromWindows1252) {
   EXPECT_EQ(values[2].value.data, Utf16ToLeBytes(std::u16string(u"a\0\u20ac\0\0", 5)));
   EXPECT_EQ(values[3].value, Sz(u"\u00e9", reg_type::kSz));
   EXPECT_EQ(values[4].value, Bytes(reg_type::kBinary, {0xE9, 0x00}));
-}
-
-TEST(RegFile, KeepsHexStringDataOfVersion5FilesAsUtf16) {
-  RegFile file = ParseValueLine(R"("a"=hex(2):e9,00,00,00)");
-  ASSERT_EQ(file.keys.at(0).values.size(), 1u);
-  EXPECT_EQ(file.keys[0].values[0].value, Sz(u"\u00e9", reg_type::kExpandSz));
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 
 #include "platform/reg_file.h"
@@ -36,57 +35,44 @@ std::string ValueText(const std::string& name, const RegValue& value) {
   return text.substr(at, text.size() - at - 4);  // without the closing blank line
 }
 
-struct FormCase {
-  const char* what;
-  const char* name;
-  RegValue value;
-  const char* text;
-};
-
-void PrintTo(const FormCase& c, std::ostream* out) {
-  *out << c.what;
-}
-
-class ValueForms : public ::testing::TestWithParam<FormCase> {};
-
 // Only a string that reads back unchanged is written as "text"; the rest as hex.
-TEST_P(ValueForms, WritesTheFormThatReadsBackExactly) {
-  const FormCase& c = GetParam();
-  EXPECT_EQ(ValueText(c.name, c.value), c.text) << c.what;
-  RegFile back = ParseRegFile(WriteRegFile(OneValue(c.name, c.value)));
-  ASSERT_TRUE(back.errors.empty()) << c.what;
-  ASSERT_EQ(back.keys.at(0).values.size(), 1u);
-  EXPECT_EQ(back.keys[0].values[0].name, c.name) << c.what;
-  EXPECT_EQ(back.keys[0].values[0].value, c.value) << c.what;
+TEST(RegFileWriter, WritesTheFormThatReadsBackExactly) {
+  struct Case {
+    const char* what;
+    const char* name;
+    RegValue value;
+    const char* text;
+  };
+  for (const Case& c :
+       {Case{"plain string", "a", Sz(u"C:\\x \"y\""), R"("a"="C:\\x \"y\"")"},
+        Case{"default value", "", Sz(u"d"), R"(@="d")"},
+        Case{"escaped name", "q\"\\", Sz(u""), R"("q\"\\"="")"},
+        Case{"name with a line break", "a\r\nb", Dword(1), "\"a\\r\\nb\"=dword:00000001"},
+        Case{"string without its NUL", "a", Bytes(reg_type::kSz, {0x61, 0}), R"("a"=hex(1):61,00)"},
+        Case{"empty string data", "a", Bytes(reg_type::kSz, {}), R"("a"=hex(1):)"},
+        Case{"string with an inner NUL", "a", Bytes(reg_type::kSz, {0x61, 0, 0, 0, 0x62, 0, 0, 0}),
+             R"("a"=hex(1):61,00,00,00,62,00,00,00)"},
+        Case{"string with a line break", "a", Sz(u"x\ny"), R"("a"=hex(1):78,00,0a,00,79,00,00,00)"},
+        Case{"odd string length", "a", Bytes(reg_type::kSz, {0x61, 0, 0}),
+             R"("a"=hex(1):61,00,00)"},
+        Case{"dword", "a", Dword(0xDEADBEEF), R"("a"=dword:deadbeef)"},
+        Case{"short dword", "a", Bytes(reg_type::kDword, {1, 2}), R"("a"=hex(4):01,02)"},
+        Case{"binary", "a", Bytes(reg_type::kBinary, {0, 0xAB}), R"("a"=hex:00,ab)"},
+        Case{"empty binary", "a", Bytes(reg_type::kBinary, {}), R"("a"=hex:)"},
+        Case{"expand string", "a", Sz(u"%x%", reg_type::kExpandSz),
+             R"("a"=hex(2):25,00,78,00,25,00,00,00)"},
+        Case{"qword", "a", Bytes(reg_type::kQword, {1, 0, 0, 0, 0, 0, 0, 0}),
+             R"("a"=hex(b):01,00,00,00,00,00,00,00)"},
+        Case{"none", "a", Bytes(reg_type::kNone, {}), R"("a"=hex(0):)"},
+        Case{"unusual type", "a", Bytes(0x80000001, {7}), R"("a"=hex(80000001):07)"}}) {
+    EXPECT_EQ(ValueText(c.name, c.value), c.text) << c.what;
+    RegFile back = ParseRegFile(WriteRegFile(OneValue(c.name, c.value)));
+    ASSERT_TRUE(back.errors.empty()) << c.what;
+    ASSERT_EQ(back.keys.at(0).values.size(), 1u) << c.what;
+    EXPECT_EQ(back.keys[0].values[0].name, c.name) << c.what;
+    EXPECT_EQ(back.keys[0].values[0].value, c.value) << c.what;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    RegFile, ValueForms,
-    ::testing::Values(
-        FormCase{"plain string", "a", Sz(u"C:\\x \"y\""), R"("a"="C:\\x \"y\"")"},
-        FormCase{"default value", "", Sz(u"d"), R"(@="d")"},
-        FormCase{"escaped name", "q\"\\", Sz(u""), R"("q\"\\"="")"},
-        FormCase{"name with a line break", "a\r\nb", Dword(1), "\"a\\r\\nb\"=dword:00000001"},
-        FormCase{"string without its NUL", "a", Bytes(reg_type::kSz, {0x61, 0}),
-                 R"("a"=hex(1):61,00)"},
-        FormCase{"empty string data", "a", Bytes(reg_type::kSz, {}), R"("a"=hex(1):)"},
-        FormCase{"string with an inner NUL", "a",
-                 Bytes(reg_type::kSz, {0x61, 0, 0, 0, 0x62, 0, 0, 0}),
-                 R"("a"=hex(1):61,00,00,00,62,00,00,00)"},
-        FormCase{"string with a line break", "a", Sz(u"x\ny"),
-                 R"("a"=hex(1):78,00,0a,00,79,00,00,00)"},
-        FormCase{"odd string length", "a", Bytes(reg_type::kSz, {0x61, 0, 0}),
-                 R"("a"=hex(1):61,00,00)"},
-        FormCase{"dword", "a", Dword(0xDEADBEEF), R"("a"=dword:deadbeef)"},
-        FormCase{"short dword", "a", Bytes(reg_type::kDword, {1, 2}), R"("a"=hex(4):01,02)"},
-        FormCase{"binary", "a", Bytes(reg_type::kBinary, {0, 0xAB}), R"("a"=hex:00,ab)"},
-        FormCase{"empty binary", "a", Bytes(reg_type::kBinary, {}), R"("a"=hex:)"},
-        FormCase{"expand string", "a", Sz(u"%x%", reg_type::kExpandSz),
-                 R"("a"=hex(2):25,00,78,00,25,00,00,00)"},
-        FormCase{"qword", "a", Bytes(reg_type::kQword, {1, 0, 0, 0, 0, 0, 0, 0}),
-                 R"("a"=hex(b):01,00,00,00,00,00,00,00)"},
-        FormCase{"none", "a", Bytes(reg_type::kNone, {}), R"("a"=hex(0):)"},
-        FormCase{"unusual type", "a", Bytes(0x80000001, {7}), R"("a"=hex(80000001):07)"}));
 
 TEST(RegFileWriter, WrapsLongHexDataLikeTheRegistryEditor) {
   RegValue value{reg_type::kBinary, std::vector<std::uint8_t>(100, 0x5A)};

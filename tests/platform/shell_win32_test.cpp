@@ -10,26 +10,13 @@
 #include "link_fixture.h"
 #include "platform/shell.h"
 #include "platform/win32/win32_base.h"
+#include "support/dialog_probe_client.h"
 #include "support/test_machine.h"
 
 namespace quellorn::testing {
 namespace {
 
 using namespace platform;
-
-// A file of the build tree as a Windows path: the test prefix has no drive for the host's
-// folders, but Wine reaches them through \\?\unix.
-std::string BuildTreePath(std::string_view path) {
-  std::string windows(path);
-  std::replace(windows.begin(), windows.end(), '/', '\\');
-  return path.starts_with('/') ? "\\\\?\\unix" + windows : windows;
-}
-
-std::string Quoted(std::string_view path) {
-  std::string quoted(1, '"');
-  quoted.append(path).push_back('"');
-  return quoted;
-}
 
 class ShellTest : public ::testing::Test {
  protected:

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/win32/win32_platform.h"
 #include "support/reg_values.h"
 #include "support/test_machine.h"
+#include "support/test_machine_files.h"
 
 namespace quellorn::testing {
 namespace {
@@ -61,28 +63,23 @@ TEST_F(TestMachineTest, RegistryChangesAreUndone) {
   }
   EXPECT_EQ(ValueNames(registry, key.get()),
             (std::vector<std::string>{"changed", "deleted", "kept"}));
-  RegValue value;
-  EXPECT_EQ(registry.QueryValue(key.get(), "changed", value), kSuccess);
-  EXPECT_EQ(value, Dword(2));
-  EXPECT_EQ(registry.QueryValue(key.get(), "deleted", value), kSuccess);
-  EXPECT_EQ(value, Dword(3));
   EXPECT_EQ(SubkeyNames(registry, key.get()), std::vector<std::string>{"leaf"});
   RegKey restored;
   ASSERT_EQ(RegKey::Open(registry, key.get(), "leaf", restored), kSuccess);
-  EXPECT_EQ(registry.QueryValue(restored.get(), "in leaf", value), kSuccess);
-  EXPECT_EQ(value, Dword(4));
+  for (const auto& [handle, name, number] : {std::tuple{key.get(), "changed", 2u},
+                                             {key.get(), "deleted", 3u},
+                                             {restored.get(), "in leaf", 4u}}) {
+    RegValue value;
+    EXPECT_EQ(registry.QueryValue(handle, name, value), kSuccess) << name;
+    EXPECT_EQ(value, Dword(number)) << name;
+  }
 }
 
 TEST_F(TestMachineTest, FilesAreRemovedOrPutBack) {
   const std::string outside = "C:\\qtest-outside";
   std::string root;
-  real.platform().files.CreateFolder(outside);
-  {
-    std::unique_ptr<File> file;
-    ASSERT_EQ(real.platform().files.Open(outside + "\\existing.txt", OpenMode::kCreateAlways, file),
-              kSuccess);
-    ASSERT_EQ(file->Write("before", 6), kSuccess);
-  }
+  FileSystem& files = real.platform().files;
+  WriteMachineFile(files, outside + "\\existing.txt", "before");
   {
     TestMachine machine;
     TestMachine other;
@@ -95,11 +92,9 @@ TEST_F(TestMachineTest, FilesAreRemovedOrPutBack) {
     machine.WriteFile(outside + "\\new\\made.txt", "made");
     EXPECT_EQ(machine.ReadFile(outside + "\\existing.txt"), "after");
   }
-  FileSystem& files = real.platform().files;
   EXPECT_FALSE(files.Exists(root));
   EXPECT_FALSE(files.Exists(outside + "\\new"));
-  TestMachine reader;
-  EXPECT_EQ(reader.ReadFile(outside + "\\existing.txt"), "before");
+  EXPECT_EQ(ReadMachineFile(files, outside + "\\existing.txt"), "before");
   EXPECT_EQ(files.Delete(outside + "\\existing.txt"), kSuccess);
   EXPECT_EQ(files.RemoveFolder(outside), kSuccess);
 }

@@ -8,7 +8,7 @@
 namespace quellorn::platform::win32 {
 namespace {
 
-TEST(TextConversionTest, Utf8AndUtf16RoundTrip) {
+TEST(TextConversionTest, Utf8AndUtf16RoundTripAndLoneSurrogatesAreReplaced) {
   const std::pair<std::string, std::wstring> cases[] = {
       {"", L""},
       {"plain ascii", L"plain ascii"},
@@ -22,6 +22,8 @@ TEST(TextConversionTest, Utf8AndUtf16RoundTrip) {
     EXPECT_EQ(wide, utf16) << utf8;
     EXPECT_EQ(ToUtf8(utf16), utf8);
   }
+  // An unpaired surrogate becomes the replacement character.
+  EXPECT_EQ(ToUtf8(std::wstring(L"a\xD800z")), "a\xEF\xBF\xBDz");
 }
 
 TEST(TextConversionTest, TextThatIsNotUtf8IsRefused) {
@@ -39,10 +41,6 @@ TEST(TextConversionTest, TextThatIsNotUtf8IsRefused) {
   }
 }
 
-TEST(TextConversionTest, UnpairedSurrogateBecomesReplacementCharacter) {
-  EXPECT_EQ(ToUtf8(std::wstring(L"a\xD800z")), "a\xEF\xBF\xBDz");
-}
-
 TEST(StatusTest, HresultsCarryTheirWin32Code) {
   EXPECT_EQ(FromHresult(S_OK), kSuccess);
   EXPECT_EQ(FromHresult(S_FALSE), kSuccess);
@@ -54,15 +52,15 @@ TEST(StatusTest, HresultsCarryTheirWin32Code) {
 TEST(UniqueTest, OwnersCloseTheirHandles) {
   HKEY raw = nullptr;
   ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software", 0, KEY_READ, &raw), ERROR_SUCCESS);
+  const auto query = [raw] {
+    return RegQueryInfoKeyW(raw, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                            nullptr, nullptr, nullptr, nullptr);
+  };
   {
     UniqueKey key(raw);
-    EXPECT_EQ(RegQueryInfoKeyW(raw, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                               nullptr, nullptr, nullptr, nullptr),
-              ERROR_SUCCESS);
+    EXPECT_EQ(query(), ERROR_SUCCESS);
   }
-  EXPECT_EQ(RegQueryInfoKeyW(raw, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                             nullptr, nullptr, nullptr, nullptr),
-            ERROR_INVALID_HANDLE);
+  EXPECT_EQ(query(), ERROR_INVALID_HANDLE);
 
   HANDLE event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   ASSERT_NE(event, nullptr);

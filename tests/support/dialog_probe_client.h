@@ -10,6 +10,18 @@
 
 namespace quellorn::testing {
 
+// A file of the build tree as a Windows path: the test prefix has no drive for the host's
+// folders, but Wine reaches them through \\?\unix.
+inline std::string BuildTreePath(std::string_view path) {
+  std::string windows(path);
+  std::replace(windows.begin(), windows.end(), '/', '\\');
+  return path.starts_with('/') ? "\\\\?\\unix" + windows : windows;
+}
+
+inline std::string Quoted(std::string_view text) {
+  return "\"" + std::string(text) + "\"";
+}
+
 // One run of tests/platform/dialog_probe.exe, copied into the test machine's folder (the test
 // prefix has no drive for the build tree). The probe is ended, if it still runs, before the
 // machine goes; declare it after the machine.
@@ -22,9 +34,7 @@ class DialogProbe {
         event_(L"quellorn-dialog-probe-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
                std::wstring(name.begin(), name.end())),
         done_(CreateEventW(nullptr, TRUE, FALSE, event_.c_str())) {
-    std::string source = "\\\\?\\unix" + std::string(builtProbe);
-    std::replace(source.begin(), source.end(), '/', '\\');
-    copied_ = machine.platform().files.Copy(source, exe_) == platform::kSuccess;
+    copied_ = machine.platform().files.Copy(BuildTreePath(builtProbe), exe_) == platform::kSuccess;
   }
   DialogProbe(const DialogProbe&) = delete;
   DialogProbe& operator=(const DialogProbe&) = delete;
@@ -58,8 +68,6 @@ class DialogProbe {
 
  private:
   static constexpr DWORD kPatience = 60000;
-
-  static std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
   std::vector<std::string> Lines() {
     std::vector<std::string> lines;

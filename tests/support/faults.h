@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <memory>
@@ -55,10 +56,8 @@ struct FaultPlan {
   }
 
   static bool Holds(const std::set<std::string>& paths, std::string_view path) {
-    for (const std::string& p : paths) {
-      if (EqualsIgnoreCase(p, path)) return true;
-    }
-    return false;
+    return std::any_of(paths.begin(), paths.end(),
+                       [path](const std::string& p) { return EqualsIgnoreCase(p, path); });
   }
 };
 

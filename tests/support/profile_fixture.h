@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "support/context_fixture.h"
+#include "support/test_machine_files.h"
 
 namespace quellorn::testing {
 
@@ -47,7 +48,7 @@ class ProfileTest : public ContextTest {
       } else if (*relative == '\0') {
         body += "\"\"";
       } else {
-        body += "\"$ROOT\\\\" + Escaped(relative) + "\"";
+        body += "\"$ROOT\\\\" + EscapeBackslashes(relative) + "\"";
       }
       body += "\r\n";
     }
@@ -63,14 +64,6 @@ class ProfileTest : public ContextTest {
     std::vector<std::string> lines = view.progress;
     std::sort(lines.begin(), lines.end());
     return lines;
-  }
-
- private:
-  static std::string Escaped(std::string_view text) {
-    std::string escaped;
-    for (char c : text)
-      escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
-    return escaped;
   }
 };
 

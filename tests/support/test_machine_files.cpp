@@ -5,10 +5,12 @@
 #include <memory>
 
 #include "platform/reg_file.h"
+#include "support/test_machine.h"
 
 namespace quellorn::testing {
 
-void MakeMachineFolder(platform::FileSystem& files, std::string_view path) {
+void MakeMachineFolder(platform::FileSystem& files, std::string_view path,
+                       const std::function<void(std::string_view)>& created) {
   // Every folder on the way, from the one below the drive's root.
   for (std::size_t slash = path.find('\\', 3);; slash = path.find('\\', slash + 1)) {
     std::string_view folder = path.substr(0, slash);
@@ -17,6 +19,7 @@ void MakeMachineFolder(platform::FileSystem& files, std::string_view path) {
       ADD_FAILURE() << "cannot create folder " << folder << " (status " << status << ")";
       return;
     }
+    if (status == platform::kSuccess && created) created(folder);
     if (slash == std::string_view::npos) return;
   }
 }
@@ -48,10 +51,24 @@ std::string ReadMachineFile(platform::FileSystem& files, std::string_view path) 
   return content;
 }
 
-std::string ExpandRoot(std::string_view regText, std::string_view root) {
+FolderListing ListMachineFolder(platform::FileSystem& files, std::string_view folder) {
+  FolderListing entries;
+  std::unique_ptr<platform::DirListing> listing = files.List(folder);
+  if (!listing) ADD_FAILURE() << "cannot list " << folder;
+  for (platform::DirEntry entry; listing && listing->Next(entry);)
+    entries[entry.name] = {entry.attributes, entry.size};
+  return entries;
+}
+
+std::string EscapeBackslashes(std::string_view text) {
   std::string escaped;
-  for (char c : root)
+  for (char c : text)
     escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
+  return escaped;
+}
+
+std::string ExpandRoot(std::string_view regText, std::string_view root) {
+  const std::string escaped = EscapeBackslashes(root);
   std::string text(regText);
   for (std::size_t at = text.find("$ROOT"); at != std::string::npos;
        at = text.find("$ROOT", at + escaped.size())) {
@@ -68,6 +85,15 @@ void LoadMachineReg(platform::Registry& registry, std::string_view regText, std:
   for (const auto& issue : platform::ApplyRegFile(registry, file)) {
     ADD_FAILURE() << "line " << issue.line << " of the .reg text: " << issue.reason;
   }
+}
+
+// The same on every back end.
+std::string TestMachine::ReadFile(std::string_view path) {
+  return ReadMachineFile(platform().files, path);
+}
+
+void TestMachine::LoadReg(std::string_view regText) {
+  LoadMachineReg(platform().registry, regText, root());
 }
 
 }  // namespace quellorn::testing

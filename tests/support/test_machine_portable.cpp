@@ -17,6 +17,13 @@ struct TestMachine::Impl {
   std::unique_ptr<platform::PortableMachine> machine = folder.Open();
   // Natively every machine is fresh, so the number only has to look like the real one.
   std::string root = "C:\\qtest\\" + std::to_string(::getpid());
+
+  // The host path of a path below root.
+  std::filesystem::path Host(std::string_view path) const {
+    std::string below(path.substr(root.size() + 1));
+    std::replace(below.begin(), below.end(), '\\', '/');
+    return folder.DriveC() / "qtest" / std::to_string(::getpid()) / below;
+  }
 };
 
 TestMachine::TestMachine() : impl_(std::make_unique<Impl>()) {
@@ -37,29 +44,17 @@ void TestMachine::WriteFile(std::string_view path, std::string_view content) {
   WriteMachineFile(platform().files, path, content);
 }
 
-std::string TestMachine::ReadFile(std::string_view path) {
-  return ReadMachineFile(platform().files, path);
-}
-
 void TestMachine::MakeFolder(std::string_view path) {
   MakeMachineFolder(platform().files, path);
 }
 
 void TestMachine::WriteListedFile(std::string_view path, std::string_view content) {
-  std::string below(path.substr(impl_->root.size() + 1));
-  std::replace(below.begin(), below.end(), '\\', '/');
-  impl_->folder.Write(impl_->folder.DriveC() / "qtest" / std::to_string(::getpid()) / below,
-                      content);
-}
-
-void TestMachine::LoadReg(std::string_view regText) {
-  LoadMachineReg(platform().registry, regText, root());
+  impl_->folder.Write(impl_->Host(path), content);
 }
 
 std::string TestMachine::LinkedTree(std::string_view name) {
   const std::string folder = impl_->root + "\\" + std::string(name);
-  const std::filesystem::path host =
-      impl_->folder.DriveC() / "qtest" / std::to_string(::getpid()) / std::string(name);
+  const std::filesystem::path host = impl_->Host(folder);
   impl_->folder.Write(host / "outside" / "a.txt", "alpha");
   impl_->folder.Write(host / "outside" / "sub" / "b.txt", "beta");
   impl_->folder.Write(host / "tree" / "plain.txt", "plain");
@@ -72,12 +67,7 @@ std::string TestMachine::LinkedTree(std::string_view name) {
 }
 
 void TestMachine::HardLink(std::string_view target, std::string_view link) {
-  const auto host = [this](std::string_view path) {
-    std::string relative(path.substr(impl_->root.size() + 1));
-    std::replace(relative.begin(), relative.end(), '\\', '/');
-    return impl_->folder.DriveC() / "qtest" / std::to_string(::getpid()) / relative;
-  };
-  std::filesystem::create_hard_link(host(target), host(link));
+  std::filesystem::create_hard_link(impl_->Host(target), impl_->Host(link));
 }
 
 }  // namespace quellorn::testing

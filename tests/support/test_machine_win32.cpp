@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "core/text_util.h"
 #include "platform/win32/win32_base.h"
 #include "platform/win32/win32_platform.h"
 #include "support/test_machine.h"
@@ -34,14 +34,9 @@ std::string_view FolderOf(std::string_view path) {
 }
 
 bool IsBelow(std::string_view path, std::string_view folder) {
-  if (path.size() <= folder.size() || (path[folder.size()] != '\\' && path[folder.size()] != '/'))
-    return false;
-  for (std::size_t i = 0; i < folder.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(path[i])) !=
-        std::tolower(static_cast<unsigned char>(folder[i])))
-      return false;
-  }
-  return true;
+  return path.size() > folder.size() &&
+         (path[folder.size()] == '\\' || path[folder.size()] == '/') &&
+         EqualsIgnoreCase(path.substr(0, folder.size()), folder);
 }
 
 }  // namespace
@@ -121,16 +116,10 @@ void TestMachine::WriteFile(std::string_view path, std::string_view content) {
   WriteMachineFile(impl_->files(), path, content);
 }
 
-std::string TestMachine::ReadFile(std::string_view path) {
-  return ReadMachineFile(impl_->files(), path);
-}
-
 void TestMachine::MakeFolder(std::string_view path) {
-  if (impl_->files().Exists(path)) return;
-  if (std::string_view folder = FolderOf(path); !folder.empty()) MakeFolder(folder);
-  const Status status = impl_->files().CreateFolder(path);
-  if (status != kSuccess && status != kAlreadyExists) Fail("create", path, status);
-  if (status == kSuccess && impl_->Outside(path)) impl_->created.emplace_back(path);
+  MakeMachineFolder(impl_->files(), path, [this](std::string_view folder) {
+    if (impl_->Outside(folder)) impl_->created.emplace_back(folder);
+  });
 }
 
 std::string TestMachine::LinkedTree(std::string_view name) {
@@ -159,10 +148,6 @@ void TestMachine::HardLink(std::string_view target, std::string_view link) {
       !CreateHardLinkW(to.c_str(), from.c_str(), nullptr)) {
     Fail("hard link", link, platform::win32::LastStatus());
   }
-}
-
-void TestMachine::LoadReg(std::string_view regText) {
-  LoadMachineReg(platform().registry, regText, root());
 }
 
 }  // namespace quellorn::testing

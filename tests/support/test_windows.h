@@ -28,7 +28,11 @@ class TestWindows {
                               platform::ShowStyle state);
   bool Visible(platform::WindowHandle window);
   // The window's state as its placement tells it (also while it is hidden).
-  platform::ShowStyle State(platform::WindowHandle window);
+  platform::ShowStyle State(platform::WindowHandle window) {
+    platform::WindowPlacement placement;
+    machine_.platform().desktop.GetPlacement(window, placement);
+    return placement.showCommand;
+  }
   // Serves the messages waiting for the windows: a real window acts on what was posted to it
   // only then. In memory they have acted already.
   void Pump();

@@ -29,12 +29,6 @@ bool TestWindows::Visible(platform::WindowHandle window) {
   return found != nullptr && found->open && found->visible;
 }
 
-platform::ShowStyle TestWindows::State(platform::WindowHandle window) {
-  platform::WindowPlacement placement;
-  machine_.platform().desktop.GetPlacement(window, placement);
-  return placement.showCommand;
-}
-
 void TestWindows::Pump() {}
 
 std::vector<std::pair<std::uint64_t, std::int64_t>> TestWindows::Closes(

@@ -91,12 +91,6 @@ bool TestWindows::Visible(platform::WindowHandle window) {
   return IsWindowVisible(ToHwnd(window)) != FALSE;
 }
 
-platform::ShowStyle TestWindows::State(platform::WindowHandle window) {
-  platform::WindowPlacement placement;
-  machine_.platform().desktop.GetPlacement(window, placement);
-  return placement.showCommand;
-}
-
 void TestWindows::Pump() {
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {

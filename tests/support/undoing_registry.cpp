@@ -96,33 +96,25 @@ Status UndoingRegistry::CloseKey(RegHandle key) {
   return real_.CloseKey(key);
 }
 
-Status UndoingRegistry::QueryValue(RegHandle key, std::string_view name,
-                                   platform::RegValue& value) {
-  return real_.QueryValue(key, name, value);
+Status UndoingRegistry::ChangeValue(RegHandle key, std::string_view name,
+                                    const std::function<Status()>& change) {
+  platform::RegValue before;
+  const bool existed = real_.QueryValue(key, name, before) == kSuccess;
+  const Status status = change();
+  const std::optional<KeyPath> path = PathOf(key);
+  if (status == kSuccess && path)
+    changes_.push_back(
+        ValueChanged{*path, std::string(name), existed ? std::optional(before) : std::nullopt});
+  return status;
 }
 
 Status UndoingRegistry::SetValue(RegHandle key, std::string_view name,
                                  const platform::RegValue& value) {
-  platform::RegValue before;
-  const bool existed = real_.QueryValue(key, name, before) == kSuccess;
-  const Status status = real_.SetValue(key, name, value);
-  if (status == kSuccess) {
-    if (std::optional<KeyPath> path = PathOf(key))
-      changes_.push_back(
-          ValueChanged{*path, std::string(name), existed ? std::optional(before) : std::nullopt});
-  }
-  return status;
+  return ChangeValue(key, name, [&] { return real_.SetValue(key, name, value); });
 }
 
 Status UndoingRegistry::DeleteValue(RegHandle key, std::string_view name) {
-  platform::RegValue before;
-  const bool existed = real_.QueryValue(key, name, before) == kSuccess;
-  const Status status = real_.DeleteValue(key, name);
-  if (status == kSuccess && existed) {
-    if (std::optional<KeyPath> path = PathOf(key))
-      changes_.push_back(ValueChanged{*path, std::string(name), before});
-  }
-  return status;
+  return ChangeValue(key, name, [&] { return real_.DeleteValue(key, name); });
 }
 
 Status UndoingRegistry::DeleteKey(RegHandle parent, std::string_view subKey) {
@@ -134,14 +126,6 @@ Status UndoingRegistry::DeleteKey(RegHandle parent, std::string_view subKey) {
           KeyDeleted{KeyPath{path->root, JoinKey(path->path, subKey)}, std::move(values)});
   }
   return status;
-}
-
-Status UndoingRegistry::EnumValue(RegHandle key, std::uint32_t index, std::string& name) {
-  return real_.EnumValue(key, index, name);
-}
-
-Status UndoingRegistry::EnumKey(RegHandle key, std::uint32_t index, std::string& name) {
-  return real_.EnumKey(key, index, name);
 }
 
 void UndoingRegistry::Revert(const ValueChanged& change, std::vector<std::string>& problems) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -29,15 +30,21 @@ class UndoingRegistry final : public platform::Registry {
                              platform::RegHandle& key) override;
   platform::Status CloseKey(platform::RegHandle key) override;
   platform::Status QueryValue(platform::RegHandle key, std::string_view name,
-                              platform::RegValue& value) override;
+                              platform::RegValue& value) override {
+    return real_.QueryValue(key, name, value);
+  }
   platform::Status SetValue(platform::RegHandle key, std::string_view name,
                             const platform::RegValue& value) override;
   platform::Status DeleteValue(platform::RegHandle key, std::string_view name) override;
   platform::Status DeleteKey(platform::RegHandle parent, std::string_view subKey) override;
   platform::Status EnumValue(platform::RegHandle key, std::uint32_t index,
-                             std::string& name) override;
+                             std::string& name) override {
+    return real_.EnumValue(key, index, name);
+  }
   platform::Status EnumKey(platform::RegHandle key, std::uint32_t index,
-                           std::string& name) override;
+                           std::string& name) override {
+    return real_.EnumKey(key, index, name);
+  }
   platform::Status Flush() override { return real_.Flush(); }
 
  private:
@@ -64,6 +71,9 @@ class UndoingRegistry final : public platform::Registry {
   std::optional<std::string> FirstMissing(platform::RegHandle parent, std::string_view subKey);
   std::vector<std::pair<std::string, platform::RegValue>> ValuesOf(platform::RegHandle parent,
                                                                    std::string_view subKey);
+  // Makes the change to the value and records what it was before.
+  platform::Status ChangeValue(platform::RegHandle key, std::string_view name,
+                               const std::function<platform::Status()>& change);
   void Revert(const ValueChanged& change, std::vector<std::string>& problems);
   void Revert(const KeyCreated& change, std::vector<std::string>& problems);
   void Revert(const KeyDeleted& change, std::vector<std::string>& problems);

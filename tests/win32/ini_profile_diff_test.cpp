@@ -111,11 +111,6 @@ TEST_F(IniProfileDiffTest, ReadsAnswerAsTheProfileFunctions) {
   }
 }
 
-TEST_F(IniProfileDiffTest, MissingFileAnswersAsTheProfileFunctions) {
-  const std::string path = ProgramFile("absent.ini");
-  EXPECT_EQ(clsIniFile(os.files, path).GetSetting("S", "k"), ProfileGet(path, "S", "k"));
-}
-
 struct Write {
   std::string section;
   std::optional<std::string> key;  // none: remove the section
@@ -162,7 +157,10 @@ TEST_P(IniProfileWriteTest, WritesLeaveFilesThatReadAlikeInTheEncodingTheyHad) {
 INSTANTIATE_TEST_SUITE_P(Encodings, IniProfileWriteTest,
                          ::testing::Values(TextEncoding::kUtf8, TextEncoding::kUtf16Le));
 
-TEST_F(IniProfileDiffTest, WritingToAMissingFileCreatesIt) {
+// A missing file reads as the profile functions read it, and writing creates it.
+TEST_F(IniProfileDiffTest, MissingFilesAnswerAndAreCreatedAsByTheProfileFunctions) {
+  const std::string absent = ProgramFile("absent.ini");
+  EXPECT_EQ(clsIniFile(os.files, absent).GetSetting("S", "k"), ProfileGet(absent, "S", "k"));
   const std::string ours = ProgramFile("new-ours.ini");
   const std::string theirs = ProgramFile("new-theirs.ini");
   const std::string key = "Selected";

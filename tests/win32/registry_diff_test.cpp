@@ -126,11 +126,7 @@ TEST(RegistryDiff, PortableRegistryAnswersAsTheRealOne) {
   const std::string base = "Software\\QuellornTest-Diff";
   testing::TestMachine machine;  // the real registry, put back as it was when the test ends
   PortableRegistry portable;
-  const std::vector<std::string> real = RunScript(machine.platform().registry, base);
-  const std::vector<std::string> substitute = RunScript(portable, base);
-  ASSERT_EQ(real.size(), substitute.size());
-  for (std::size_t i = 0; i < real.size(); ++i)
-    EXPECT_EQ(substitute[i], real[i]) << i;
+  EXPECT_EQ(RunScript(portable, base), RunScript(machine.platform().registry, base));
 }
 
 }  // namespace
