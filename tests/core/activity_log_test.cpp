@@ -10,10 +10,12 @@ namespace {
 
 class ActivityLogTest : public testing::ContextTest {
  protected:
+  ActivityLogTest() { ctx.run.mode = EraseMode::kErase; }
   std::string log = ProgramFile("syslog.txt");
 };
 
 TEST_F(ActivityLogTest, PrefixesEveryLineUnlessTheRunErases) {
+  ctx.run.mode = EraseMode::kNone;
   WriteLog(ctx, "no run yet");
   ctx.run.mode = EraseMode::kTest;
   WriteLog(ctx, "testing");
@@ -35,7 +37,6 @@ TEST_F(ActivityLogTest, EveryTraceShowsAndLogsAsOneLineOfPrintableText) {
        "\\u009b2J\\u2028."},
       {"\xff\xc3(\xe2\x82", "\\xff\\xc3(\\xe2\\x82"},
   };
-  ctx.run.mode = EraseMode::kErase;
   std::string logged;
   for (const auto& c : kCases) {
     DispList(ctx, c.line);
@@ -51,7 +52,6 @@ TEST_F(ActivityLogTest, LoggingOffLeavesTheFileUntouchedAndClearingEmptiesIt) {
   EXPECT_EQ(machine.ReadFile(log), "") << "clearing makes the file";
   machine.WriteFile(log, "earlier line\n");
   ctx.settings.clearlog = 3;
-  ctx.run.mode = EraseMode::kErase;
   WriteLog(ctx, "dropped");
   EXPECT_EQ(machine.ReadFile(log), "earlier line\n");
   ClearLog(ctx);
@@ -61,7 +61,6 @@ TEST_F(ActivityLogTest, LoggingOffLeavesTheFileUntouchedAndClearingEmptiesIt) {
 TEST_F(ActivityLogTest, UnwritableLogDropsTheLineAndGoesOn) {
   machine.WriteFile(log, "kept\r\n");
   ASSERT_EQ(os.files.SetAttributes(log, platform::attr::kReadOnly), platform::kSuccess);
-  ctx.run.mode = EraseMode::kErase;
   WriteLog(ctx, "lost");
   os.files.SetAttributes(log, platform::attr::kNormal);
   EXPECT_EQ(machine.ReadFile(log), "kept\r\n");
@@ -82,7 +81,6 @@ TEST_F(ActivityLogTest, TimeStampsUseTheGeneralDateFormat) {
 }
 
 TEST_F(ActivityLogTest, CountersUseTheLocaleSeparator) {
-  ctx.run.mode = EraseMode::kErase;
   ctx.run.totals = {3, 2, 2000};
   DispStatus(ctx);
   EXPECT_EQ(view.status, "Erased Registry Keys: 3  Files: 2   Released HD Space: 2. MB");

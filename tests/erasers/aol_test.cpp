@@ -27,7 +27,6 @@ TEST_F(AolTest, LocationBarTakesTheAddressFilesOfTheOrganizeFolder) {
   Make("AOL\\organize\\ann.arl");
   Make("AOL\\organize\\joe.aut");
   Make("AOL\\organize\\sub\\old.ARL");
-  ctx.run.mode = EraseMode::kErase;
   ctx.settings.antirecover = 1;
   EraseAOLLocationBar(ctx);
   EXPECT_EQ(SortedLines(), (std::vector<std::string>{"Erasing " + Organize("ann.arl") + " <OK>",
@@ -42,7 +41,6 @@ TEST_F(AolTest, CacheTreeGoesBeforeTheAutFiles) {
   Make("AOL\\organize\\CACHE\\deep\\page2.art");
   Make("AOL\\organize\\joe.aut");
   Make("AOL\\organize\\main.idx");
-  ctx.run.mode = EraseMode::kErase;
   ctx.settings.antirecover = 1;
   EraseAOLCache(ctx);
   ASSERT_EQ(Lines().size(), 3u);

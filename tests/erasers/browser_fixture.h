@@ -9,9 +9,11 @@
 
 namespace quellorn::testing {
 
-// A browser's files on the test machine, below its root folder.
+// A browser's files on the test machine, below its root folder. Runs erase unless a case says
+// otherwise.
 class BrowserTest : public ProfileTest {
  protected:
+  BrowserTest() { ctx.run.mode = EraseMode::kErase; }
   std::string Path(std::string_view relative) const { return At(relative); }
   bool Logged(std::string_view line) {
     return Log().find(std::string(line) + "\r\n") != std::string::npos;

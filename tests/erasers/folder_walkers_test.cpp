@@ -11,6 +11,7 @@ using Lines = std::vector<std::string>;
 
 class FolderWalkersTest : public testing::ProfileTest {
  protected:
+  FolderWalkersTest() { ctx.run.mode = EraseMode::kErase; }
   // As a file another program holds open: it can be neither opened, renamed nor deleted.
   void Lock(std::string_view relative) {
     faults.unopenable.insert(At(relative));
@@ -31,7 +32,6 @@ TEST_F(FolderWalkersTest, KeepFolderCountsExactlyWhatItErases) {
   Make("c\\joe@bank[2].txt", "kept");
   Make("c\\index.dat", std::string(512, 'i'));
   Make("c\\sub\\deep.txt", std::string(1024, 'd'));
-  ctx.run.mode = EraseMode::kErase;
   CountKeepFolder(ctx, At("c"), Keep(KeepListKind::kCookies));
   EraseKeepFolder(ctx, At("c"), Keep(KeepListKind::kCookies));
   EXPECT_EQ(ctx.run.totals.files, 2);
@@ -48,7 +48,6 @@ TEST_F(FolderWalkersTest, IndexFilesAreSparedInAnyLetterCase) {
   for (const char* name : {"INDEX.DAT", "Index.dat.bak", "old_index.dat"}) {
     Make(std::string("c\\") + name);
   }
-  ctx.run.mode = EraseMode::kErase;
   CountKeepFolder(ctx, At("c"), Keep(KeepListKind::kCookies));
   EraseKeepFolder(ctx, At("c"), Keep(KeepListKind::kCookies));
   EXPECT_EQ(ctx.run.totals.files, 0);
@@ -60,7 +59,6 @@ TEST_F(FolderWalkersTest, FileThatCannotGoIsTakenBackOutOfTheTotals) {
   Make("c\\locked.txt", std::string(1500, 'l'));
   Make("c\\free.txt", std::string(700, 'f'));
   Lock("c\\locked.txt");
-  ctx.run.mode = EraseMode::kErase;
   CountKeepFolder(ctx, At("c"), Keep(KeepListKind::kCookies));
   EXPECT_EQ(ctx.run.totals.files, 2);
   EraseKeepFolder(ctx, At("c"), Keep(KeepListKind::kCookies));
@@ -94,7 +92,6 @@ TEST_F(FolderWalkersTest, QuietTreeEraseTakesFoldersWholeOrWhatItCan) {
   Make("t\\busy\\locked.txt", "in use");
   Lock("t\\busy");
   Lock("t\\busy\\locked.txt");
-  ctx.run.mode = EraseMode::kErase;
   EraseTreeQuiet(ctx, At("t"));
   EXPECT_FALSE(Exists("t\\a.txt"));
   EXPECT_FALSE(Exists("t\\one"));
@@ -112,7 +109,6 @@ TEST_F(FolderWalkersTest, WalksNeverFollowALink) {
   CountTree(ctx, counted + "\\tree");
   EXPECT_EQ(ctx.run.totals.files, 2);
 
-  ctx.run.mode = EraseMode::kErase;
   const std::string kept = machine.LinkedTree("keep_folder");
   CountKeepFolder(ctx, kept + "\\tree", Keep(KeepListKind::kCookies));
   EraseKeepFolder(ctx, kept + "\\tree", Keep(KeepListKind::kCookies));

@@ -18,7 +18,6 @@ TEST_F(NetscapeErasersTest, CookiesOfEveryGroupGoInGroupOrder) {
   Make(Mozilla("joe\\k2m9q1.slt\\cookies.txt"), std::string(2048, 'm'));
   Make(Netscape4("joe\\cookies.txt"), std::string(1024, 'n'));
   Make(Users50("ann\\cookies.txt"), std::string(512, 'u'));
-  ctx.run.mode = EraseMode::kErase;
   EraseNetscapeCookies(ctx);
   const std::string mozilla = Path(Mozilla("joe\\k2m9q1.slt\\cookies.txt"));
   EXPECT_EQ(Lines(),
@@ -36,7 +35,6 @@ TEST_F(NetscapeErasersTest, AProfileWithoutTheFileGivesNoLine) {
   Make(Netscape4("joe\\cookies.txt"));
   Make(Netscape4("bob\\prefs.js"));
   Make(Netscape4("eve\\cookies.txt"));
-  ctx.run.mode = EraseMode::kErase;
   EraseNetscapeCookies(ctx);
   EXPECT_EQ(SortedLines(), (std::vector<std::string>{Erased(Netscape4Line("eve", "cookies.txt")),
                                                      Erased(Netscape4Line("joe", "cookies.txt"))}));
@@ -85,7 +83,6 @@ TEST_F(NetscapeErasersTest, Windows98KeepsTheProfilesInTheWindowsFolder) {
   ctx.windowsVersion = "98";
   Make("WINDOWS\\Application Data\\Mozilla\\Profiles\\joe\\k2m9q1.slt\\cookies.txt");
   Make(Mozilla("joe\\k2m9q1.slt\\cookies.txt"));
-  ctx.run.mode = EraseMode::kErase;
   EraseNetscapeCookies(ctx);
   EXPECT_EQ(Lines(), std::vector<std::string>{Erased(
                          Path("WINDOWS\\application data\\Mozilla\\Profiles\\joe\\k2m9q1.slt\\"
@@ -124,7 +121,6 @@ TEST_F(NetscapeErasersTest, AnEmptyMozillaProfileLeavesTheOtherGroupsAlone) {
 TEST_F(NetscapeErasersTest, AMissingOrEmptyProgramFolderNamesNoUsers) {
   Make(Netscape4("joe\\cookies.txt"));
   Make(Users50("ann\\cookies.txt"));
-  ctx.run.mode = EraseMode::kErase;
   for (const char* setting : {"", "Netscape", "unknown value"}) {
     ctx.settingsFile.SaveSetting("Browser", "nc4dir", setting);
     EraseNetscapeCookies(ctx);
@@ -143,7 +139,6 @@ TEST_F(NetscapeErasersTest, CacheFoldersWithOrdinaryFilesAreEmptied) {
   ASSERT_EQ(os.files.SetAttributes(Path(Netscape4("joe\\cache\\hidden.db")), attr::kHidden),
             platform::kSuccess);
   Make(Users50("ann\\cache\\inner\\page.htm"));
-  ctx.run.mode = EraseMode::kErase;
   ctx.settings.antirecover = 1;
   EraseNetscapeCache(ctx);
   const std::string cache = Path(Mozilla("joe\\k2m9q1.slt\\cache"));

@@ -47,7 +47,6 @@ class LocationBarTest : public testing::NetscapeTest {
 
 TEST_F(LocationBarTest, LocalStoreLosesItsSequenceItemsOnly) {
   Make(localStore, kLocalStore);
-  ctx.run.mode = EraseMode::kErase;
   EraseNetscapeLocationBar(ctx);
   EXPECT_EQ(Read(localStore), kLocalStoreAfter);
   EXPECT_EQ(Lines(), std::vector<std::string>{"Updated File " + Path(localStore) + " <OK>"});
@@ -67,7 +66,6 @@ TEST_F(LocationBarTest, Netscape6PrefsGetAFixedLineForEachTypedAddress) {
        "user_pref(\"browser.URL_HISTORY.kept\", \"capitals\");\r\n"
        "user_pref(\"browser.history.last_page_visited\", \"http://d.example/\");\r\n"
        "user_pref(\"network.cookie.cookieBehavior\", 0);\r\n");
-  ctx.run.mode = EraseMode::kErase;
   EraseNetscapeLocationBar(ctx);
   const std::string blank(kBlankLastPage);
   EXPECT_EQ(Read(prefs),
@@ -92,7 +90,6 @@ TEST_F(LocationBarTest, Netscape4PrefsLoseTheHistoryInAnyCase) {
        "user_pref(\"Browser.URL_History.URL_2\", \"http://b.example/\");\r\n"
        "user_pref(\"browser.cache.disk_cache_size\", 7680);\r\n"
        "user_pref(\"BROWSER.URL_HISTORY.DATE\", 1);");
-  ctx.run.mode = EraseMode::kErase;
   EraseNetscapeLocationBar(ctx);
   EXPECT_EQ(Read(nc4Prefs),
             "// Netscape User Preferences\r\n"
@@ -110,7 +107,6 @@ TEST_F(LocationBarTest, Users50FollowsTheNetscape6RulesUnderItsLowerCaseName) {
   Make(Users50("ann\\prefs.js"),
        "user_pref(\"browser.url_history.URL_1\", \"x\");\n"
        "user_pref(\"mail.identity\", \"joe\");\n");
-  ctx.run.mode = EraseMode::kErase;
   EraseNetscapeLocationBar(ctx);
   EXPECT_EQ(Read(Users50("ann\\localstore.rdf")), kLocalStoreAfter);
   EXPECT_EQ(Read(Users50("ann\\prefs.js")), std::string(kBlankLastPage) +
@@ -128,7 +124,6 @@ TEST_F(LocationBarTest, AFileThatCannotBeReplacedKeepsItsContentAndTheRestGoesOn
   Make(nc4Prefs, prefsText);
   faults.unreplaceable.insert(Path(localStore));
   faults.fullDisk = Path(Netscape4("joe"));
-  ctx.run.mode = EraseMode::kErase;
   EraseNetscapeLocationBar(ctx);
   EXPECT_EQ(Read(localStore), kLocalStore);
   EXPECT_EQ(Read(nc4Prefs), prefsText);

@@ -21,7 +21,6 @@ TEST_F(OperaTest, LocationBarAndCookieFilesGoInTheirOrderAndMissingOnesAreSkippe
   Make("Opera\\opera.dir", std::string(1024, 'd'));
   Make("Opera\\global.dat", std::string(3072, 'g'));
   Make("Opera\\cookies4.dat", std::string(1024, 'c'));
-  ctx.run.mode = EraseMode::kErase;
   EraseOperaLocationBar(ctx);
   EraseOperaCookies(ctx);
   EXPECT_EQ(Lines(), (std::vector<std::string>{Erased("global.dat"), Erased("opera.dir"),
@@ -37,7 +36,6 @@ TEST_F(OperaTest, CacheWithoutOrdinaryFilesIsLeftAlone) {
   Make("Opera\\cache4\\index.dat");
   ASSERT_EQ(os.files.SetAttributes(Path("Opera\\cache4\\index.dat"), attr::kHidden | attr::kSystem),
             platform::kSuccess);
-  ctx.run.mode = EraseMode::kErase;
   EraseOperaCache(ctx);
   EXPECT_TRUE(Lines().empty());
   EXPECT_TRUE(Exists("Opera\\cache4\\sub\\opr00001.htm"));

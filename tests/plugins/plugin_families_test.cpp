@@ -80,7 +80,6 @@ TEST_F(PluginFamiliesTest, FamiliesEndAtTheirStopConditions) {
       ",drop\r\nUpdateFile2=" + Path("data\\keep.txt") + ",drop\r\n" +
       // Only the first of numbers 1 and 3 is read.
       "UpdateRegValue1=" + Key() + ",A1,changed\r\nUpdateRegValue3=" + Key() + ",B1,changed\r\n");
-  ctx.run.mode = EraseMode::kErase;
   RunPluginItem(ctx, item);
   EXPECT_EQ(view.progress,
             (std::vector<std::string>{"Erasing Registry Key Value: Present <OK>",
@@ -96,7 +95,6 @@ TEST_F(PluginFamiliesTest, UpdateRegValueEmptiesButNeverCreates) {
   LoadKey("\"Typed\"=\"secret\"\r\n");
   const clsIniFile item =
       Plugin("UpdateRegValue1=" + Key() + ",Typed\r\nUpdateRegValue2=" + Key() + ",Absent,new\r\n");
-  ctx.run.mode = EraseMode::kErase;
   RunPluginItem(ctx, item);
   EXPECT_EQ(Value("Typed"), "");
   EXPECT_EQ(Value("Absent"), std::string(kReadFailed));
@@ -120,7 +118,6 @@ TEST_F(PluginFamiliesTest, FileFamiliesExpandThePathMacros) {
       Plugin("DelFile1=" + Path("home\\%username%\\*.tmp") + "\r\n" +
              "DelFile2=%win%\\Temp\\*.tmp\r\n" + "DelFile3=%appdata%\\Editor\\*.bak\r\n" +
              "UpdateFile1=%appdata%\\Editor\\editor.ini,MRU\r\n");
-  ctx.run.mode = EraseMode::kErase;
   ctx.settings.antirecover = 1;
   RunPluginItem(ctx, item);
   for (const char* file : {"home\\joe\\a.tmp", "WINDOWS\\Temp\\c.tmp", "AppData\\Editor\\d.bak"})
@@ -136,7 +133,6 @@ TEST_F(PluginFamiliesTest, DelFileHonoursSubfoldersAndTheItemsExclusions) {
   const clsIniFile item =
       Plugin("DelFile1=" + Path("d\\*.part") + ",Subfolder\r\n" + "DelFile2=" + Path("e\\*.part") +
              ",subfolder\r\n" + "ExFile1=" + Path("d\\keep.part") + "\r\n");
-  ctx.run.mode = EraseMode::kErase;
   ctx.settings.antirecover = 1;
   RunPluginItem(ctx, item);
   EXPECT_FALSE(os.files.Exists(Path("d\\a.part")));
@@ -168,7 +164,6 @@ TEST_F(PluginFamiliesTest, UpdateFileRemovesMatchingLinesAndAnEmptyTextKeepsOnly
   machine.WriteFile(Path("f\\blank.txt"), "one\r\n\r\ntwo\r\n");
   const clsIniFile item = Plugin("UpdateFile1=" + Path("f\\list.txt") + ",RECENT\r\n" +
                                  "UpdateFile2=" + Path("f\\blank.txt") + "\r\n");
-  ctx.run.mode = EraseMode::kErase;
   RunPluginItem(ctx, item);
   EXPECT_EQ(machine.ReadFile(Path("f\\list.txt")), "other\r\n\r\nlast\r\n");
   EXPECT_EQ(machine.ReadFile(Path("f\\blank.txt")), "\r\n");
@@ -183,7 +178,6 @@ TEST_F(PluginFamiliesTest, UpdateFileThatCannotBeWrittenKeepsItsContent) {
   machine.WriteFile(Path("f\\list.txt"), "recent=a\r\nother\r\n");
   faults.fullDisk = Path("f");
   const clsIniFile item = Plugin("UpdateFile1=" + Path("f\\list.txt") + ",recent\r\n");
-  ctx.run.mode = EraseMode::kErase;
   RunPluginItem(ctx, item);
   EXPECT_EQ(machine.ReadFile(Path("f\\list.txt")), "recent=a\r\nother\r\n");
   EXPECT_FALSE(os.files.Exists(Path("f\\list.txt.old")));
@@ -193,7 +187,6 @@ TEST_F(PluginFamiliesTest, UpdateFileThatCannotBeWrittenKeepsItsContent) {
 TEST_F(PluginFamiliesTest, UpdateFileLeavesALinkAndWhatItPointsToAlone) {
   const std::string base = machine.LinkedTree("update_file");
   const clsIniFile item = Plugin("UpdateFile1=" + base + "\\file_link,alpha\r\n");
-  ctx.run.mode = EraseMode::kErase;
   RunPluginItem(ctx, item);
   EXPECT_EQ(machine.ReadFile(base + "\\outside\\a.txt"), "alpha");
   std::uint32_t names = 0;  // the link and the file it leads to
@@ -206,7 +199,6 @@ TEST_F(PluginFamiliesTest, AnUnreadableItemRunsNothing) {
   LoadKey("\"Last\"=\"x\"\r\n");
   const clsIniFile item = Plugin("DelRegValue1=" + Key() + ",Last\r\n");
   faults.unopenable.insert(item.path());
-  ctx.run.mode = EraseMode::kErase;
   RunPluginItem(ctx, item);
   EXPECT_EQ(Value("Last"), "x");
   EXPECT_TRUE(view.progress.empty());

@@ -13,6 +13,7 @@ namespace quellorn::testing {
 // (HKEY_CURRENT_USER\Software\QuellornTest-Plugin) for their registry actions.
 class PluginTest : public ProfileTest {
  protected:
+  PluginTest() { ctx.run.mode = EraseMode::kErase; }
   static constexpr std::string_view kSubKey = "Software\\QuellornTest-Plugin";
 
   static std::string Key(std::string_view below = "") {

@@ -27,7 +27,6 @@ TEST_F(PluginRunnerTest, RunsTheSelectedItemsOfBothFoldersOnTheirRows) {
   Item("Custom", "Downloads.qk", "Selected = 0\r\n");
   OnlyItemRows();
   ASSERT_EQ(ctx.run.taskCount, 3);
-  ctx.run.mode = EraseMode::kErase;
   StartTask(ctx);
   EXPECT_EQ(view.progress,
             (std::vector<std::string>{"Erasing Paint .....", "Erasing Unmarked .....",
@@ -73,7 +72,6 @@ TEST_F(PluginRunnerTest, AnItemFileThatCannotBeReadIsNeitherListedNorRun) {
   EXPECT_EQ(ctx.run.taskCount, 0);
   faults.unopenable.clear();
   faults.failingCall = {testing::CallKind::kOpen, 1};  // the run's first reading alone
-  ctx.run.mode = EraseMode::kErase;
   StartTask(ctx);
   EXPECT_TRUE(view.progress.empty());
   EXPECT_TRUE(KeyExists("Kept"));
@@ -84,7 +82,6 @@ TEST_F(PluginRunnerTest, RunStartsOnlyAProgramLyingInThePluginsFolder) {
   machine.WriteFile(ProgramFile("evil.exe"), "outside the plugins folder");
   machine.WriteFile(ProgramFile("plugins\\tools\\tool.exe"), "in a subfolder");
   machine.MakeFolder(ProgramFile("plugins\\folder.exe"));
-  ctx.run.mode = EraseMode::kErase;
   for (const std::string& run :
        {std::string("..\\evil.exe"), std::string("../evil.exe"), ProgramFile("evil.exe"),
         std::string("C:evil.exe"), std::string("tools\\tool.exe"), std::string("missing.exe"),

@@ -12,6 +12,7 @@ namespace attr = platform::attr;
 
 class FileApiTest : public testing::ProfileTest {
  protected:
+  FileApiTest() { ctx.run.mode = EraseMode::kErase; }
   std::string Path(std::string_view relative) const { return At(relative); }
 };
 
@@ -20,7 +21,6 @@ TEST_F(FileApiTest, EraseRunRemovesFilesAndKeepsFolders) {
   Make("t\\sub\\b.txt");
   for (std::int16_t antirecover : {0, 1}) {
     ctx.settings.antirecover = antirecover;
-    ctx.run.mode = EraseMode::kErase;
     EraseFolderTree(ctx, Path("t\\"));
     EXPECT_FALSE(Exists("t\\a.txt"));
     EXPECT_FALSE(Exists("t\\sub\\b.txt"));
@@ -35,7 +35,6 @@ TEST_F(FileApiTest, EraseRunRemovesFilesAndKeepsFolders) {
 TEST_F(FileApiTest, PlainDeleteNeedsNoRename) {
   Make("t\\a.txt");
   faults.unrenamable.insert(Path("t\\a.txt"));
-  ctx.run.mode = EraseMode::kErase;
   ctx.settings.antirecover = 1;
   EXPECT_TRUE(EraseFile(ctx, Path("t\\a.txt")));
   EXPECT_FALSE(Exists("t\\a.txt"));
@@ -44,7 +43,6 @@ TEST_F(FileApiTest, PlainDeleteNeedsNoRename) {
 TEST_F(FileApiTest, SecureEraseTruncatesRenamesAndDeletes) {
   Make("t\\a.txt", "secret");
   faults.undeletable.insert(Path("t\\file 0"));
-  ctx.run.mode = EraseMode::kErase;
   ctx.settings.OverWriteTimes = 0;
   EXPECT_FALSE(EraseFile(ctx, Path("t\\a.txt")));
   EXPECT_FALSE(Exists("t\\file 0"));
@@ -55,7 +53,6 @@ TEST_F(FileApiTest, SecureEraseTruncatesRenamesAndDeletes) {
 }
 
 TEST_F(FileApiTest, PassCountOutsideOneToTenIsTheNearerOfThem) {
-  ctx.run.mode = EraseMode::kErase;
   for (const auto& [stored, passes] : {std::pair{-3, 1}, {0, 1}, {4, 4}, {11, 10}, {500, 10}}) {
     Make("t\\a.txt", "secret");
     ctx.settings.OverWriteTimes = static_cast<std::int16_t>(stored);
@@ -69,7 +66,6 @@ TEST_F(FileApiTest, HardLinkIsOnlyUnlinkedAndTheOtherNameKeepsItsData) {
   Make("elsewhere\\data.txt", "precious");
   machine.MakeFolder(Path("t"));
   machine.HardLink(Path("elsewhere\\data.txt"), Path("t\\a.txt"));
-  ctx.run.mode = EraseMode::kErase;
   ctx.settings.OverWriteTimes = 2;
   OverwriteFile(ctx, Path("t\\a.txt"));
   EraseFolderTree(ctx, Path("t"));
@@ -81,7 +77,6 @@ TEST_F(FileApiTest, HardLinkIsOnlyUnlinkedAndTheOtherNameKeepsItsData) {
 TEST_F(FileApiTest, FolderThatCannotGoWholeKeepsItsNameAndWhatIsLeft) {
   Make("t\\one\\locked.txt", "in use");
   faults.undeletable.insert(Path("t\\file 0\\locked.txt"));  // under the name it is given
-  ctx.run.mode = EraseMode::kErase;
   ctx.settings.OverWriteTimes = 1;
   EraseSubfolders(ctx, Path("t"));
   EXPECT_EQ(machine.ReadFile(Path("t\\one\\locked.txt")), "in use");
@@ -93,7 +88,6 @@ TEST_F(FileApiTest, TemporaryNameNeverTakesAnotherFile) {
   Make("t\\file 0", "someone else's file");
   Make("t\\file 0_1", "and another");
   Make("t\\a.txt", "secret");
-  ctx.run.mode = EraseMode::kErase;
   ctx.settings.OverWriteTimes = 1;
   EXPECT_TRUE(EraseFile(ctx, Path("t\\a.txt")));
   EXPECT_FALSE(Exists("t\\a.txt"));
@@ -104,7 +98,6 @@ TEST_F(FileApiTest, TemporaryNameNeverTakesAnotherFile) {
 TEST_F(FileApiTest, OverwritePassZeroesTheWholeFileInPlace) {
   const std::string content(2 * 1024 * 1024 + 5, 'x');
   Make("t\\big.bin", content);
-  ctx.run.mode = EraseMode::kErase;
   OverwriteFile(ctx, Path("t\\big.bin"));
   EXPECT_EQ(machine.ReadFile(Path("t\\big.bin")), std::string(content.size(), '\0'));
   EXPECT_EQ(view.yields, 1);
@@ -120,7 +113,6 @@ TEST_F(FileApiTest, OnlyReadOnlyArchiveAndHiddenReadOnlyAreReset) {
                {attr::kReadOnly | attr::kHidden | attr::kSystem, false}};
   // The temporary name cannot be deleted, so what is left shows whether the pass could write.
   faults.undeletable.insert(Path("t\\file 0"));
-  ctx.run.mode = EraseMode::kErase;
   ctx.settings.OverWriteTimes = 1;
   for (const auto& c : cases) {
     Make("t\\a.txt", "content");
@@ -139,7 +131,6 @@ TEST_F(FileApiTest, UndeletableFileIsNeitherCountedNorReportedAndTheWalkGoesOn) 
   Make("t\\b.txt");
   Make("t\\c.txt");
   faults.undeletable.insert(Path("t\\b.txt"));
-  ctx.run.mode = EraseMode::kErase;
   ctx.settings.antirecover = 1;
   EraseFolderTree(ctx, Path("t"));
   EXPECT_EQ(ctx.run.totals.files, 2);
@@ -153,7 +144,6 @@ TEST_F(FileApiTest, SubfoldersGoWholeOrAreEntered) {
   Make("t\\one\\a.txt");
   Make("t\\two\\inner\\b.txt");
   faults.undeletable.insert(Path("t\\two"));
-  ctx.run.mode = EraseMode::kErase;
   ctx.settings.antirecover = 1;
   EraseSubfolders(ctx, Path("t"));
   EXPECT_FALSE(Exists("t\\one"));
@@ -181,7 +171,6 @@ class LinkedTreeTest : public FileApiTest {
 };
 
 TEST_F(LinkedTreeTest, NoWalkFollowsALink) {
-  ctx.run.mode = EraseMode::kErase;
   ctx.settings.OverWriteTimes = 1;
   const std::string tree = machine.LinkedTree("folder_tree");
   EraseFolderTree(ctx, tree + "\\tree");
@@ -216,7 +205,6 @@ TEST_F(MatchingFilesTest, SelectsWholeNamesInEitherWalk) {
          {"a.tmp", "B.TMP", "a.tmp.bak", "foobar.txt", "bar.txt", "bar.txt.old", "sub\\c.tmp"}) {
       Make(std::string("m\\") + name);
     }
-    ctx.run.mode = EraseMode::kErase;
     ctx.settings.antirecover = 1;
     Erase("*.tmp", subfolders);
     Erase("bar.txt", subfolders);
@@ -243,7 +231,6 @@ TEST_F(MatchingFilesTest, PagefileIsNeverTouched) {
   Make("m\\pagefile.sys");
   Make("m\\sub\\pagefile.sys");
   Make("m\\sub\\other.sys");
-  ctx.run.mode = EraseMode::kErase;
   ctx.settings.antirecover = 1;
   Erase("*.*", true);
   EXPECT_TRUE(Exists("m\\pagefile.sys"));
@@ -276,7 +263,6 @@ TEST_F(MatchingFilesTest, ExclusionsSpareFullPathsInAnyCaseAtEveryDepth) {
   EXPECT_TRUE(IsExcludedFile(&item, Path("m\\keep.txt")));
   EXPECT_FALSE(IsExcludedFile(&item, Path("m\\drop.txt")));  // ExFile4 ends the list
   EXPECT_FALSE(IsExcludedFile(nullptr, Path("m\\keep.txt")));
-  ctx.run.mode = EraseMode::kErase;
   ctx.settings.antirecover = 1;
   Erase("*.*", true, &item);
   EXPECT_TRUE(Exists("m\\keep.txt"));
@@ -303,7 +289,6 @@ TEST_F(MatchingFilesTest, ANameEndingInADotIsErasedAsListed) {
 TEST_F(MatchingFilesTest, EditorTestListsOnly) {
   Make("m\\a.tmp");
   testing::RecordingEditorList list;
-  ctx.run.mode = EraseMode::kErase;
   ctx.editorTest.active = true;
   ctx.editorTest.list = &list;
   Erase("*.tmp", false);

@@ -12,7 +12,10 @@ using platform::kCurrentUser;
 // Every case works below a key of its own, removed again by the test machine.
 class RegApiTest : public testing::ContextTest {
  protected:
-  RegApiTest() { machine.LoadReg("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + key + "]\r\n"); }
+  RegApiTest() {
+    machine.LoadReg("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + key + "]\r\n");
+    ctx.run.mode = EraseMode::kErase;
+  }
 
   void Load(const std::string& body) {
     machine.LoadReg("Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\" + key +
@@ -56,7 +59,6 @@ TEST_F(RegApiTest, QueryValueAnswersTextDecimalOrTheMarker) {
 }
 
 TEST_F(RegApiTest, WrittenStringsReadBackWhole) {
-  ctx.run.mode = EraseMode::kErase;
   SetValue(ctx, kCurrentUser, key, "Start Page", "http://example.org/", platform::reg_type::kSz);
   SetValue(ctx, kCurrentUser, key, "Count", "42", platform::reg_type::kDword);
   EXPECT_EQ(Read("Start Page"), "http://example.org/");
@@ -95,7 +97,6 @@ TEST_F(RegApiTest, ListingsNameEveryValueAndSubkey) {
 TEST_F(RegApiTest, LowerCaseRootNamesReachNothing) {
   Load("\"Text\"=\"x\"\r\n");
   EXPECT_EQ(QueryValue(ctx, 0, key, "Text"), "error440");
-  ctx.run.mode = EraseMode::kErase;
   ClearKeyValues(ctx, 0, key);
   EXPECT_EQ(Read("Text"), "x");
   EXPECT_EQ(ctx.run.totals.registryKeys, 0);
@@ -109,7 +110,6 @@ TEST_F(RegApiTest, ClearKeyValuesErasesEveryValueAndShowsItsData) {
       "\"b\"=hex:6e,00,6f,00,74,00,65,00,2e,00,65,00,78,00,65,00,00,00,43,00,3a,00,5c,00,\\\r\n"
       "  00,00\r\n"
       "\"MRUListEx\"=hex:01,00,00,00,00,00,00,00,ff,ff,ff,ff\r\n");
-  ctx.run.mode = EraseMode::kErase;
   ClearKeyValues(ctx, kCurrentUser, key);
   EXPECT_EQ(EnumValues(ctx, kCurrentUser, key), "");
   EXPECT_EQ(ctx.run.totals.registryKeys, 4);
@@ -129,7 +129,6 @@ TEST_F(RegApiTest, BinaryDataThatIsNotTextIsShownByItsValueName) {
       "\"pair\"=hex:3d,d8,00,de,00,00\r\n"
       "\"pidl\"=hex:61,00,00,00,14,00,1f,50,00,00\r\n"
       "\"raw\"=hex:01,02\r\n");
-  ctx.run.mode = EraseMode::kErase;
   ClearKeyValues(ctx, kCurrentUser, key);
   std::vector<std::string> shown;
   for (const char* data : {"control", "half", "odd", "\xf0\x9f\x98\x80", "pidl", "raw"})
@@ -139,7 +138,6 @@ TEST_F(RegApiTest, BinaryDataThatIsNotTextIsShownByItsValueName) {
 
 TEST_F(RegApiTest, MatchingValuesIgnoreCaseAndAllTakesEverything) {
   Load("\"UrlOne\"=\"http://a/\"\r\n\"urltwo\"=\"http://b/\"\r\n\"Other\"=\"x\"\r\n");
-  ctx.run.mode = EraseMode::kErase;
   DeleteMatchingValues(ctx, kCurrentUser, key, "URL");
   EXPECT_EQ(EnumValues(ctx, kCurrentUser, key), "Other,");
   EXPECT_EQ(ctx.run.totals.registryKeys, 2);
@@ -150,7 +148,6 @@ TEST_F(RegApiTest, MatchingValuesIgnoreCaseAndAllTakesEverything) {
 
 TEST_F(RegApiTest, MatchingSubkeysRespectCaseAndGoWithTheirSubkeys) {
   Subkeys({"Profile1\\Deep\\Deeper", "profile2", "Other"});
-  ctx.run.mode = EraseMode::kErase;
   DeleteMatchingSubkeys(ctx, kCurrentUser, key, "Profile");
   EXPECT_EQ(EnumKeys(ctx, kCurrentUser, key), "Other,profile2");
   EXPECT_EQ(ctx.run.totals.registryKeys, 1);
@@ -161,7 +158,6 @@ TEST_F(RegApiTest, MatchingSubkeysRespectCaseAndGoWithTheirSubkeys) {
 TEST_F(RegApiTest, SubkeyThatStaysIsNeitherCountedNorReported) {
   Subkeys({"One\\Deep", "Two"});
   faults.failingCall = {testing::CallKind::kRegDelete, 1};  // One\Deep, so One stays too
-  ctx.run.mode = EraseMode::kErase;
   DeleteMatchingSubkeys(ctx, kCurrentUser, key, "");
   EXPECT_EQ(EnumKeys(ctx, kCurrentUser, key), "One");
   EXPECT_EQ(ctx.run.totals.registryKeys, 1);
@@ -172,7 +168,6 @@ TEST_F(RegApiTest, EditorTestListsAndChangesNothing) {
   Load("\"a\"=\"cmd\"\r\n");
   Subkeys({"Sub"});
   testing::RecordingEditorList list;
-  ctx.run.mode = EraseMode::kErase;
   ctx.editorTest.active = true;
   ctx.editorTest.list = &list;
   DeleteMatchingValues(ctx, kCurrentUser, key, "all");
@@ -189,7 +184,6 @@ TEST_F(RegApiTest, EditorTestListsAndChangesNothing) {
 TEST_F(RegApiTest, KeyThatCannotBeOpenedIsPassedOver) {
   Load("\"a\"=\"cmd\"\r\n");
   faults.unopenableKeys.insert(key);
-  ctx.run.mode = EraseMode::kErase;
   ClearKeyValues(ctx, kCurrentUser, key);
   DeleteMatchingValues(ctx, kCurrentUser, key, "all");
   DeleteMatchingSubkeys(ctx, kCurrentUser, key, "");
