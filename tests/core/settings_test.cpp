@@ -19,7 +19,7 @@ class SettingsTest : public testing::ContextTest {
   std::string settingsPath = ProgramFile("settings.dat");
 };
 
-TEST_F(SettingsTest, MissingFileSwitchesEverythingOn) {
+TEST_F(SettingsTest, MissingFileSwitchesEverythingOnAndAnEmptySoundPathIsTheDefault) {
   const Settings settings = Read();
   EXPECT_EQ(settings.antirecover, 0);
   EXPECT_EQ(settings.stealth, 0);
@@ -27,6 +27,11 @@ TEST_F(SettingsTest, MissingFileSwitchesEverythingOn) {
   for (std::size_t i = 0; i < kTrackCount; ++i)
     EXPECT_EQ(settings.trackFlags[i], 0) << i;
   EXPECT_EQ(settings.sndpath, "unknown value");
+  // An empty sound path is the default sound.
+  machine.WriteFile(settingsPath, "[General]\r\nsndpath=\r\n");
+  EXPECT_EQ(Read().sndpath, ctx.programFolder + "\\gunshot.wav");
+  machine.WriteFile(settingsPath, "[General]\r\nsndpath=C:\\ding.wav\r\n");
+  EXPECT_EQ(Read().sndpath, "C:\\ding.wav");
 }
 
 TEST_F(SettingsTest, ReadsSectionsAndKeysInAnyLetterCase) {
@@ -63,13 +68,6 @@ TEST_F(SettingsTest, ValuesThatDoNotConvertKeepWhatWasHeld) {
   machine.WriteFile(settingsPath, "[General]\r\nOverWriteTimes=many\r\n");
   ReadSettings(ctx.settingsFile, ctx.programFolder, settings);
   EXPECT_EQ(settings.OverWriteTimes, 0);
-}
-
-TEST_F(SettingsTest, EmptySoundPathBecomesTheDefaultSound) {
-  machine.WriteFile(settingsPath, "[General]\r\nsndpath=\r\n");
-  EXPECT_EQ(Read().sndpath, ctx.programFolder + "\\gunshot.wav");
-  machine.WriteFile(settingsPath, "[General]\r\nsndpath=C:\\ding.wav\r\n");
-  EXPECT_EQ(Read().sndpath, "C:\\ding.wav");
 }
 
 TEST_F(SettingsTest, WritesUnderTheWriteNamesIntoExistingSections) {

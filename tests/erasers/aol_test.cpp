@@ -17,7 +17,7 @@ class AolTest : public testing::BrowserTest {
         std::string(appPath) + "\"\r\n");
   }
   std::string Organize(std::string_view name) const {
-    return Path("AOL\\organize\\" + std::string(name));
+    return At("AOL\\organize\\" + std::string(name));
   }
 };
 

@@ -19,7 +19,7 @@ TEST_F(NetscapeErasersTest, CookiesOfEveryGroupGoInGroupOrder) {
   Make(Netscape4("joe\\cookies.txt"), std::string(1024, 'n'));
   Make(Users50("ann\\cookies.txt"), std::string(512, 'u'));
   EraseNetscapeCookies(ctx);
-  const std::string mozilla = Path(Mozilla("joe\\k2m9q1.slt\\cookies.txt"));
+  const std::string mozilla = At(Mozilla("joe\\k2m9q1.slt\\cookies.txt"));
   EXPECT_EQ(Lines(),
             (std::vector<std::string>{Erased(mozilla), Erased(Netscape4Line("joe", "cookies.txt")),
                                       Erased(Users50Line("ann", "cookies.txt"))}));
@@ -49,7 +49,7 @@ TEST_F(NetscapeErasersTest, EachGroupKeepsItsOwnHistoryFiles) {
   }
   ctx.run.mode = EraseMode::kTest;
   EraseNetscapeHistory(ctx);
-  const std::string mozilla = Path(Mozilla("joe\\k2m9q1.slt"));
+  const std::string mozilla = At(Mozilla("joe\\k2m9q1.slt"));
   EXPECT_EQ(Lines(), (std::vector<std::string>{
                          "Test Mode: " + Erased(mozilla + "\\history.dat"),
                          "Test Mode: " + Erased(mozilla + "\\netscape.hst"),
@@ -79,14 +79,14 @@ TEST_F(NetscapeErasersTest, MozillaProfilesNeedARegisteredNetscape) {
 }
 
 TEST_F(NetscapeErasersTest, Windows98KeepsTheProfilesInTheWindowsFolder) {
-  system.windowsFolder = Path("WINDOWS");
+  system.windowsFolder = At("WINDOWS");
   ctx.windowsVersion = "98";
   Make("WINDOWS\\Application Data\\Mozilla\\Profiles\\joe\\k2m9q1.slt\\cookies.txt");
   Make(Mozilla("joe\\k2m9q1.slt\\cookies.txt"));
   EraseNetscapeCookies(ctx);
-  EXPECT_EQ(Lines(), std::vector<std::string>{Erased(
-                         Path("WINDOWS\\application data\\Mozilla\\Profiles\\joe\\k2m9q1.slt\\"
-                              "cookies.txt"))});
+  EXPECT_EQ(Lines(), std::vector<std::string>{
+                         Erased(At("WINDOWS\\application data\\Mozilla\\Profiles\\joe\\k2m9q1.slt\\"
+                                   "cookies.txt"))});
   EXPECT_TRUE(Exists(Mozilla("joe\\k2m9q1.slt\\cookies.txt")));
 }
 
@@ -95,7 +95,7 @@ TEST_F(NetscapeErasersTest, EveryInnerFolderThatHoldsProfileFilesIsVisited) {
   Make(Mozilla("joe\\p7x3z8.slt\\prefs.js"));
   Make(Mozilla("joe\\p7x3z8.slt\\cookies.txt"));
   Make(Mozilla("joe\\chrome\\cookies.txt.bak"));
-  machine.MakeFolder(Path(Mozilla("joe\\chrome\\cookies.txt")));
+  machine.MakeFolder(At(Mozilla("joe\\chrome\\cookies.txt")));
   ctx.run.mode = EraseMode::kTest;
   std::vector<std::string> folders;
   for (const NetscapeProfile& profile : NetscapeProfiles(ctx)) {
@@ -103,14 +103,14 @@ TEST_F(NetscapeErasersTest, EveryInnerFolderThatHoldsProfileFilesIsVisited) {
     folders.push_back(profile.folder);
   }
   std::sort(folders.begin(), folders.end());
-  EXPECT_EQ(folders, (std::vector<std::string>{Path(Mozilla("joe\\k2m9q1.slt")),
-                                               Path(Mozilla("joe\\p7x3z8.slt"))}));
+  EXPECT_EQ(folders, (std::vector<std::string>{At(Mozilla("joe\\k2m9q1.slt")),
+                                               At(Mozilla("joe\\p7x3z8.slt"))}));
   EraseNetscapeCookies(ctx);
   EXPECT_EQ(ctx.run.totals.files, 2);
 }
 
 TEST_F(NetscapeErasersTest, AnEmptyMozillaProfileLeavesTheOtherGroupsAlone) {
-  machine.MakeFolder(Path(Mozilla("joe")));
+  machine.MakeFolder(At(Mozilla("joe")));
   Make(Netscape4("joe\\cookies.txt"));
   ctx.run.mode = EraseMode::kTest;
   EraseNetscapeCookies(ctx);
@@ -136,12 +136,12 @@ TEST_F(NetscapeErasersTest, CacheFoldersWithOrdinaryFilesAreEmptied) {
   Make(Mozilla("joe\\k2m9q1.slt\\cache\\_CACHE_001_"), std::string(1024, 'c'));
   Make(Mozilla("joe\\k2m9q1.slt\\cache\\sub\\page.htm"), std::string(1024, 'p'));
   Make(Netscape4("joe\\cache\\hidden.db"));
-  ASSERT_EQ(os.files.SetAttributes(Path(Netscape4("joe\\cache\\hidden.db")), attr::kHidden),
+  ASSERT_EQ(os.files.SetAttributes(At(Netscape4("joe\\cache\\hidden.db")), attr::kHidden),
             platform::kSuccess);
   Make(Users50("ann\\cache\\inner\\page.htm"));
   ctx.settings.antirecover = 1;
   EraseNetscapeCache(ctx);
-  const std::string cache = Path(Mozilla("joe\\k2m9q1.slt\\cache"));
+  const std::string cache = At(Mozilla("joe\\k2m9q1.slt\\cache"));
   EXPECT_EQ(SortedLines(), (std::vector<std::string>{"Erasing " + cache + "\\_CACHE_001_ <OK>",
                                                      "Erasing " + cache + "\\sub\\page.htm <OK>"}));
   EXPECT_TRUE(Exists(Mozilla("joe\\k2m9q1.slt\\cache\\sub")));
@@ -153,13 +153,13 @@ TEST_F(NetscapeErasersTest, CacheFoldersWithOrdinaryFilesAreEmptied) {
 
 TEST_F(NetscapeErasersTest, ListSubfoldersNamesFoldersOnlyEachWithAComma) {
   Make("list\\file.txt");
-  machine.MakeFolder(Path("list\\One"));
-  EXPECT_EQ(ListSubfolders(ctx, Path("list")), "One,");
-  machine.MakeFolder(Path("list\\two"));
-  const std::string both = ListSubfolders(ctx, Path("list\\"));
+  machine.MakeFolder(At("list\\One"));
+  EXPECT_EQ(ListSubfolders(ctx, At("list")), "One,");
+  machine.MakeFolder(At("list\\two"));
+  const std::string both = ListSubfolders(ctx, At("list\\"));
   EXPECT_TRUE(both == "One,two," || both == "two,One,") << both;
-  EXPECT_EQ(ListSubfolders(ctx, Path("missing")), "");
-  EXPECT_EQ(ListSubfolders(ctx, Path("list\\One")), "");
+  EXPECT_EQ(ListSubfolders(ctx, At("missing")), "");
+  EXPECT_EQ(ListSubfolders(ctx, At("list\\One")), "");
 }
 
 }  // namespace

@@ -49,8 +49,8 @@ TEST_F(LocationBarTest, LocalStoreLosesItsSequenceItemsOnly) {
   Make(localStore, kLocalStore);
   EraseNetscapeLocationBar(ctx);
   EXPECT_EQ(Read(localStore), kLocalStoreAfter);
-  EXPECT_EQ(Lines(), std::vector<std::string>{"Updated File " + Path(localStore) + " <OK>"});
-  EXPECT_TRUE(Logged("Updated " + Path(localStore) + " <OK>"));
+  EXPECT_EQ(Lines(), std::vector<std::string>{"Updated File " + At(localStore) + " <OK>"});
+  EXPECT_TRUE(Logged("Updated " + At(localStore) + " <OK>"));
   EXPECT_EQ(ctx.run.totals.files, 1);
   EXPECT_FLOAT_EQ(ctx.run.totals.releasedKilobytes, 0.0f);
   EXPECT_EQ(Names(profile), std::vector<std::string>{"localstore.rdf"});
@@ -112,7 +112,7 @@ TEST_F(LocationBarTest, Users50FollowsTheNetscape6RulesUnderItsLowerCaseName) {
   EXPECT_EQ(Read(Users50("ann\\prefs.js")), std::string(kBlankLastPage) +
                                                 "\r\n"
                                                 "user_pref(\"mail.identity\", \"joe\");\r\n");
-  EXPECT_EQ(Lines(), std::vector<std::string>{"Updated File " + Path("Netscape") +
+  EXPECT_EQ(Lines(), std::vector<std::string>{"Updated File " + At("Netscape") +
                                               "\\users50\\ann\\localstore.rdf <OK>"});
 }
 
@@ -122,8 +122,8 @@ TEST_F(LocationBarTest, AFileThatCannotBeReplacedKeepsItsContentAndTheRestGoesOn
   Make(localStore, kLocalStore);
   Make(prefs, prefsText);
   Make(nc4Prefs, prefsText);
-  faults.unreplaceable.insert(Path(localStore));
-  faults.fullDisk = Path(Netscape4("joe"));
+  faults.unreplaceable.insert(At(localStore));
+  faults.fullDisk = At(Netscape4("joe"));
   EraseNetscapeLocationBar(ctx);
   EXPECT_EQ(Read(localStore), kLocalStore);
   EXPECT_EQ(Read(nc4Prefs), prefsText);

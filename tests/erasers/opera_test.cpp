@@ -11,9 +11,9 @@ namespace attr = platform::attr;
 
 class OperaTest : public testing::BrowserTest {
  protected:
-  OperaTest() { ctx.settingsFile.SaveSetting("Browser", "OperaDir", Path("Opera")); }
+  OperaTest() { ctx.settingsFile.SaveSetting("Browser", "OperaDir", At("Opera")); }
   std::string Erased(std::string_view name) const {
-    return "Erasing File " + Path("Opera\\" + std::string(name)) + " <OK>";
+    return "Erasing File " + At("Opera\\" + std::string(name)) + " <OK>";
   }
 };
 
@@ -25,7 +25,7 @@ TEST_F(OperaTest, LocationBarAndCookieFilesGoInTheirOrderAndMissingOnesAreSkippe
   EraseOperaCookies(ctx);
   EXPECT_EQ(Lines(), (std::vector<std::string>{Erased("global.dat"), Erased("opera.dir"),
                                                Erased("cookies4.dat")}));
-  EXPECT_TRUE(Logged("Erasing " + Path("Opera\\global.dat") + " <OK>"));
+  EXPECT_TRUE(Logged("Erasing " + At("Opera\\global.dat") + " <OK>"));
   EXPECT_EQ(Names("Opera"), std::vector<std::string>{});
   EXPECT_EQ(ctx.run.totals.files, 3);
   EXPECT_FLOAT_EQ(ctx.run.totals.releasedKilobytes, 5.0f);
@@ -34,7 +34,7 @@ TEST_F(OperaTest, LocationBarAndCookieFilesGoInTheirOrderAndMissingOnesAreSkippe
 TEST_F(OperaTest, CacheWithoutOrdinaryFilesIsLeftAlone) {
   Make("Opera\\cache4\\sub\\opr00001.htm");
   Make("Opera\\cache4\\index.dat");
-  ASSERT_EQ(os.files.SetAttributes(Path("Opera\\cache4\\index.dat"), attr::kHidden | attr::kSystem),
+  ASSERT_EQ(os.files.SetAttributes(At("Opera\\cache4\\index.dat"), attr::kHidden | attr::kSystem),
             platform::kSuccess);
   EraseOperaCache(ctx);
   EXPECT_TRUE(Lines().empty());

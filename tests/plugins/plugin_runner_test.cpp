@@ -109,16 +109,16 @@ TEST_F(PluginRunnerTest, EditorTestListsWhatWouldGoAndChangesNothing) {
   LoadKey("\"Name1\"=\"one\"\r\n\"Last\"=\"last\"\r\n\"Folder\"=\"f\"\r\n");
   LoadKey("", "Sessions\\Session1");
   LoadKey("", "Clipboard");
-  machine.WriteFile(Path("data\\a.tmp"), "x");
-  machine.WriteFile(Path("data\\list.txt"), "recent\r\n");
+  Make("data\\a.tmp", "x");
+  Make("data\\list.txt", "recent\r\n");
   machine.WriteFile(ProgramFile("plugins\\cleanup.exe"), "x");
   const clsIniFile item =
       Item("", "temp.qk",
            "DelRegValueList1=" + Key() + ",name\r\nDelRegValue1=" + Key() + ",Last\r\n" +
                "DelRegValue2=" + Key() + ",Missing\r\nDelRegKeyList1=" + Key("Sessions") +
                ",Session\r\nDelRegKey1=" + Key("Clipboard") + "\r\nDelRegKey2=" + Key("Missing") +
-               "\r\nUpdateRegValue1=" + Key() + ",Folder,g\r\nDelFile1=" + Path("data\\*.tmp") +
-               "\r\nUpdateFile1=" + Path("data\\list.txt") + ",recent\r\nRun=cleanup.exe\r\n");
+               "\r\nUpdateRegValue1=" + Key() + ",Folder,g\r\nDelFile1=" + At("data\\*.tmp") +
+               "\r\nUpdateFile1=" + At("data\\list.txt") + ",recent\r\nRun=cleanup.exe\r\n");
   ctx.run.mode = EraseMode::kErase;  // what the last run left
   testing::RecordingEditorList list;
   EXPECT_EQ(RunEditorTest(ctx, item, list), 6);
@@ -128,7 +128,7 @@ TEST_F(PluginRunnerTest, EditorTestListsWhatWouldGoAndChangesNothing) {
                 "Erasing Registry Key Value: Last <OK>",
                 "Erasing Registry Key : " + std::string(kSubKey) + "\\Sessions\\Session1 <OK>",
                 "Erasing Registry Key: " + Key("Clipboard") + " <OK>",
-                "Erasing " + Path("data\\a.tmp") + " <OK>",
+                "Erasing " + At("data\\a.tmp") + " <OK>",
             }));
   EXPECT_FALSE(ctx.editorTest.active);
   EXPECT_EQ(Value("Name1"), "one");
@@ -136,8 +136,8 @@ TEST_F(PluginRunnerTest, EditorTestListsWhatWouldGoAndChangesNothing) {
   EXPECT_EQ(Value("Folder"), "f");
   EXPECT_TRUE(KeyExists("Sessions\\Session1"));
   EXPECT_TRUE(KeyExists("Clipboard"));
-  EXPECT_TRUE(os.files.Exists(Path("data\\a.tmp")));
-  EXPECT_EQ(machine.ReadFile(Path("data\\list.txt")), "recent\r\n");
+  EXPECT_TRUE(Exists("data\\a.tmp"));
+  EXPECT_EQ(Read("data\\list.txt"), "recent\r\n");
   EXPECT_TRUE(shell.starts.empty());
   EXPECT_TRUE(view.progress.empty());
   EXPECT_EQ(ctx.run.totals.registryKeys, 0);

@@ -13,7 +13,6 @@ namespace attr = platform::attr;
 class FileApiTest : public testing::ProfileTest {
  protected:
   FileApiTest() { ctx.run.mode = EraseMode::kErase; }
-  std::string Path(std::string_view relative) const { return At(relative); }
 };
 
 TEST_F(FileApiTest, EraseRunRemovesFilesAndKeepsFolders) {
@@ -21,7 +20,7 @@ TEST_F(FileApiTest, EraseRunRemovesFilesAndKeepsFolders) {
   Make("t\\sub\\b.txt");
   for (std::int16_t antirecover : {0, 1}) {
     ctx.settings.antirecover = antirecover;
-    EraseFolderTree(ctx, Path("t\\"));
+    EraseFolderTree(ctx, At("t\\"));
     EXPECT_FALSE(Exists("t\\a.txt"));
     EXPECT_FALSE(Exists("t\\sub\\b.txt"));
     EXPECT_TRUE(Exists("t\\sub"));
@@ -34,21 +33,21 @@ TEST_F(FileApiTest, EraseRunRemovesFilesAndKeepsFolders) {
 
 TEST_F(FileApiTest, PlainDeleteNeedsNoRename) {
   Make("t\\a.txt");
-  faults.unrenamable.insert(Path("t\\a.txt"));
+  faults.unrenamable.insert(At("t\\a.txt"));
   ctx.settings.antirecover = 1;
-  EXPECT_TRUE(EraseFile(ctx, Path("t\\a.txt")));
+  EXPECT_TRUE(EraseFile(ctx, At("t\\a.txt")));
   EXPECT_FALSE(Exists("t\\a.txt"));
 }
 
 TEST_F(FileApiTest, SecureEraseTruncatesRenamesAndDeletes) {
   Make("t\\a.txt", "secret");
-  faults.undeletable.insert(Path("t\\file 0"));
+  faults.undeletable.insert(At("t\\file 0"));
   ctx.settings.OverWriteTimes = 0;
-  EXPECT_FALSE(EraseFile(ctx, Path("t\\a.txt")));
+  EXPECT_FALSE(EraseFile(ctx, At("t\\a.txt")));
   EXPECT_FALSE(Exists("t\\file 0"));
-  EXPECT_EQ(machine.ReadFile(Path("t\\a.txt")), "");  // truncated, under its own name again
+  EXPECT_EQ(Read("t\\a.txt"), "");  // truncated, under its own name again
   faults.undeletable.clear();
-  EXPECT_TRUE(EraseFile(ctx, Path("t\\a.txt")));
+  EXPECT_TRUE(EraseFile(ctx, At("t\\a.txt")));
   EXPECT_FALSE(Exists("t\\a.txt"));
 }
 
@@ -57,29 +56,29 @@ TEST_F(FileApiTest, PassCountOutsideOneToTenIsTheNearerOfThem) {
     Make("t\\a.txt", "secret");
     ctx.settings.OverWriteTimes = static_cast<std::int16_t>(stored);
     view.yields = 0;
-    EXPECT_TRUE(EraseFile(ctx, Path("t\\a.txt")));
+    EXPECT_TRUE(EraseFile(ctx, At("t\\a.txt")));
     EXPECT_EQ(view.yields, passes) << stored;  // each pass yields once
   }
 }
 
 TEST_F(FileApiTest, HardLinkIsOnlyUnlinkedAndTheOtherNameKeepsItsData) {
   Make("elsewhere\\data.txt", "precious");
-  machine.MakeFolder(Path("t"));
-  machine.HardLink(Path("elsewhere\\data.txt"), Path("t\\a.txt"));
+  machine.MakeFolder(At("t"));
+  machine.HardLink(At("elsewhere\\data.txt"), At("t\\a.txt"));
   ctx.settings.OverWriteTimes = 2;
-  OverwriteFile(ctx, Path("t\\a.txt"));
-  EraseFolderTree(ctx, Path("t"));
+  OverwriteFile(ctx, At("t\\a.txt"));
+  EraseFolderTree(ctx, At("t"));
   EXPECT_FALSE(Exists("t\\a.txt"));
-  EXPECT_EQ(machine.ReadFile(Path("elsewhere\\data.txt")), "precious");
-  EXPECT_EQ(view.progress, std::vector<std::string>{"Erasing " + Path("t\\a.txt") + " <OK>"});
+  EXPECT_EQ(Read("elsewhere\\data.txt"), "precious");
+  EXPECT_EQ(view.progress, std::vector<std::string>{"Erasing " + At("t\\a.txt") + " <OK>"});
 }
 
 TEST_F(FileApiTest, FolderThatCannotGoWholeKeepsItsNameAndWhatIsLeft) {
   Make("t\\one\\locked.txt", "in use");
-  faults.undeletable.insert(Path("t\\file 0\\locked.txt"));  // under the name it is given
+  faults.undeletable.insert(At("t\\file 0\\locked.txt"));  // under the name it is given
   ctx.settings.OverWriteTimes = 1;
-  EraseSubfolders(ctx, Path("t"));
-  EXPECT_EQ(machine.ReadFile(Path("t\\one\\locked.txt")), "in use");
+  EraseSubfolders(ctx, At("t"));
+  EXPECT_EQ(Read("t\\one\\locked.txt"), "in use");
   EXPECT_FALSE(Exists("t\\file 0"));
   EXPECT_TRUE(view.progress.empty());
 }
@@ -89,17 +88,17 @@ TEST_F(FileApiTest, TemporaryNameNeverTakesAnotherFile) {
   Make("t\\file 0_1", "and another");
   Make("t\\a.txt", "secret");
   ctx.settings.OverWriteTimes = 1;
-  EXPECT_TRUE(EraseFile(ctx, Path("t\\a.txt")));
+  EXPECT_TRUE(EraseFile(ctx, At("t\\a.txt")));
   EXPECT_FALSE(Exists("t\\a.txt"));
-  EXPECT_EQ(machine.ReadFile(Path("t\\file 0")), "someone else's file");
-  EXPECT_EQ(machine.ReadFile(Path("t\\file 0_1")), "and another");
+  EXPECT_EQ(Read("t\\file 0"), "someone else's file");
+  EXPECT_EQ(Read("t\\file 0_1"), "and another");
 }
 
 TEST_F(FileApiTest, OverwritePassZeroesTheWholeFileInPlace) {
   const std::string content(2 * 1024 * 1024 + 5, 'x');
   Make("t\\big.bin", content);
-  OverwriteFile(ctx, Path("t\\big.bin"));
-  EXPECT_EQ(machine.ReadFile(Path("t\\big.bin")), std::string(content.size(), '\0'));
+  OverwriteFile(ctx, At("t\\big.bin"));
+  EXPECT_EQ(Read("t\\big.bin"), std::string(content.size(), '\0'));
   EXPECT_EQ(view.yields, 1);
 }
 
@@ -112,16 +111,16 @@ TEST_F(FileApiTest, OnlyReadOnlyArchiveAndHiddenReadOnlyAreReset) {
                {attr::kReadOnly | attr::kHidden, true},
                {attr::kReadOnly | attr::kHidden | attr::kSystem, false}};
   // The temporary name cannot be deleted, so what is left shows whether the pass could write.
-  faults.undeletable.insert(Path("t\\file 0"));
+  faults.undeletable.insert(At("t\\file 0"));
   ctx.settings.OverWriteTimes = 1;
   for (const auto& c : cases) {
     Make("t\\a.txt", "content");
-    ASSERT_EQ(os.files.SetAttributes(Path("t\\a.txt"), c.attributes), platform::kSuccess);
-    EraseFolderTree(ctx, Path("t"));
-    EXPECT_EQ(machine.ReadFile(Path("t\\a.txt")).empty(), c.reset) << c.attributes;
-    EXPECT_EQ(os.files.GetAttributes(Path("t\\a.txt")) & attr::kReadOnly, c.reset ? 0u : 1u);
-    os.files.SetAttributes(Path("t\\a.txt"), attr::kNormal);
-    ASSERT_EQ(machine.platform().files.Delete(Path("t\\a.txt")), platform::kSuccess);
+    ASSERT_EQ(os.files.SetAttributes(At("t\\a.txt"), c.attributes), platform::kSuccess);
+    EraseFolderTree(ctx, At("t"));
+    EXPECT_EQ(Read("t\\a.txt").empty(), c.reset) << c.attributes;
+    EXPECT_EQ(os.files.GetAttributes(At("t\\a.txt")) & attr::kReadOnly, c.reset ? 0u : 1u);
+    os.files.SetAttributes(At("t\\a.txt"), attr::kNormal);
+    ASSERT_EQ(machine.platform().files.Delete(At("t\\a.txt")), platform::kSuccess);
   }
   EXPECT_EQ(ctx.run.totals.files, 0);
 }
@@ -130,12 +129,12 @@ TEST_F(FileApiTest, UndeletableFileIsNeitherCountedNorReportedAndTheWalkGoesOn) 
   Make("t\\a.txt");
   Make("t\\b.txt");
   Make("t\\c.txt");
-  faults.undeletable.insert(Path("t\\b.txt"));
+  faults.undeletable.insert(At("t\\b.txt"));
   ctx.settings.antirecover = 1;
-  EraseFolderTree(ctx, Path("t"));
+  EraseFolderTree(ctx, At("t"));
   EXPECT_EQ(ctx.run.totals.files, 2);
-  EXPECT_EQ(SortedProgress(), (std::vector<std::string>{"Erasing " + Path("t\\a.txt") + " <OK>",
-                                                        "Erasing " + Path("t\\c.txt") + " <OK>"}));
+  EXPECT_EQ(SortedProgress(), (std::vector<std::string>{"Erasing " + At("t\\a.txt") + " <OK>",
+                                                        "Erasing " + At("t\\c.txt") + " <OK>"}));
   EXPECT_TRUE(Exists("t\\b.txt"));
 }
 
@@ -143,16 +142,16 @@ TEST_F(FileApiTest, SubfoldersGoWholeOrAreEntered) {
   Make("t\\top.txt");
   Make("t\\one\\a.txt");
   Make("t\\two\\inner\\b.txt");
-  faults.undeletable.insert(Path("t\\two"));
+  faults.undeletable.insert(At("t\\two"));
   ctx.settings.antirecover = 1;
-  EraseSubfolders(ctx, Path("t"));
+  EraseSubfolders(ctx, At("t"));
   EXPECT_FALSE(Exists("t\\one"));
   EXPECT_TRUE(Exists("t\\two"));
   EXPECT_FALSE(Exists("t\\two\\inner"));
   EXPECT_TRUE(Exists("t\\top.txt"));
   EXPECT_EQ(SortedProgress(),
-            (std::vector<std::string>{"Erasing Folder " + Path("t\\one") + " <OK>",
-                                      "Erasing Folder " + Path("t\\two\\inner") + " <OK>"}));
+            (std::vector<std::string>{"Erasing Folder " + At("t\\one") + " <OK>",
+                                      "Erasing Folder " + At("t\\two\\inner") + " <OK>"}));
   EXPECT_EQ(ctx.run.totals.files, 0);
 }
 
@@ -191,7 +190,7 @@ TEST_F(LinkedTreeTest, NoWalkFollowsALink) {
 class MatchingFilesTest : public FileApiTest {
  protected:
   void Erase(std::string_view pattern, bool subfolders, const clsIniFile* item = nullptr) {
-    EraseMatchingFiles(ctx, Path("m"), pattern, subfolders, item);
+    EraseMatchingFiles(ctx, At("m"), pattern, subfolders, item);
   }
   clsIniFile Item(const std::string& exclusions) {
     machine.WriteFile(ProgramFile("item.qk"), "[Info]\r\n" + exclusions);
@@ -246,7 +245,7 @@ TEST_F(MatchingFilesTest, CountsRoundedKilobytesAndReportsEachFile) {
   EXPECT_EQ(ctx.run.totals.files, 2);
   EXPECT_FLOAT_EQ(ctx.run.totals.releasedKilobytes, 4.0f);
   EXPECT_EQ(view.status, "Test: Scanned Registry Keys: 0  Files: 2   HD Space: 0. MB");
-  EXPECT_NE(Log().find("Test Mode: Erasing " + Path("m\\a.log") + " <OK>\r\n"), std::string::npos);
+  EXPECT_NE(Log().find("Test Mode: Erasing " + At("m\\a.log") + " <OK>\r\n"), std::string::npos);
 }
 
 TEST_F(MatchingFilesTest, ExclusionsSpareFullPathsInAnyCaseAtEveryDepth) {
@@ -256,13 +255,13 @@ TEST_F(MatchingFilesTest, ExclusionsSpareFullPathsInAnyCaseAtEveryDepth) {
   Make("m\\sub\\drop2.txt");
   Make("m\\logs\\a.log");
   Make("m\\logs\\deeper\\b.log");
-  std::string upper = Path("m\\KEEP.TXT");
+  std::string upper = At("m\\KEEP.TXT");
   const clsIniFile item =
-      Item("ExFile1=" + upper + ",Subfolder\r\nExFile2=" + Path("m\\sub\\keep2.txt") +
-           "\r\nExFile3=" + Path("m\\logs\\*.log") + "\r\nExFile5=" + Path("m\\drop.txt") + "\r\n");
-  EXPECT_TRUE(IsExcludedFile(&item, Path("m\\keep.txt")));
-  EXPECT_FALSE(IsExcludedFile(&item, Path("m\\drop.txt")));  // ExFile4 ends the list
-  EXPECT_FALSE(IsExcludedFile(nullptr, Path("m\\keep.txt")));
+      Item("ExFile1=" + upper + ",Subfolder\r\nExFile2=" + At("m\\sub\\keep2.txt") +
+           "\r\nExFile3=" + At("m\\logs\\*.log") + "\r\nExFile5=" + At("m\\drop.txt") + "\r\n");
+  EXPECT_TRUE(IsExcludedFile(&item, At("m\\keep.txt")));
+  EXPECT_FALSE(IsExcludedFile(&item, At("m\\drop.txt")));  // ExFile4 ends the list
+  EXPECT_FALSE(IsExcludedFile(nullptr, At("m\\keep.txt")));
   ctx.settings.antirecover = 1;
   Erase("*.*", true, &item);
   EXPECT_TRUE(Exists("m\\keep.txt"));
@@ -276,12 +275,12 @@ TEST_F(MatchingFilesTest, ExclusionsSpareFullPathsInAnyCaseAtEveryDepth) {
 // The test run and the erase run take the same file: the one listed, not the one it types as.
 TEST_F(MatchingFilesTest, ANameEndingInADotIsErasedAsListed) {
   Make("m\\keep.txt", "keep");
-  machine.WriteListedFile(Path("m\\keep.txt."), "dot");
+  machine.WriteListedFile(At("m\\keep.txt."), "dot");
   for (EraseMode mode : {EraseMode::kTest, EraseMode::kErase}) {
     ctx.run.mode = mode;
     Erase("*.", false);
   }
-  EXPECT_EQ(machine.ReadFile(Path("m\\keep.txt")), "keep");
+  EXPECT_EQ(Read("m\\keep.txt"), "keep");
   Erase("*.", false);
   EXPECT_EQ(ctx.run.totals.files, 2);
 }
@@ -292,7 +291,7 @@ TEST_F(MatchingFilesTest, EditorTestListsOnly) {
   ctx.editorTest.active = true;
   ctx.editorTest.list = &list;
   Erase("*.tmp", false);
-  EXPECT_EQ(list.lines, std::vector<std::string>{"Erasing " + Path("m\\a.tmp") + " <OK>"});
+  EXPECT_EQ(list.lines, std::vector<std::string>{"Erasing " + At("m\\a.tmp") + " <OK>"});
   EXPECT_EQ(ctx.editorTest.count, 1);
   EXPECT_EQ(ctx.run.totals.files, 0);
   EXPECT_TRUE(Exists("m\\a.tmp"));
@@ -303,7 +302,7 @@ TEST_F(MatchingFilesTest, BrokenListingEndsThatFolderWithItsSubfolders) {
   Make("m\\sub\\deep.tmp");
   for (int i = 0; i < 6; ++i)
     Make("m\\f" + std::to_string(i) + ".tmp");
-  faults.brokenListing = Path("m\\");
+  faults.brokenListing = At("m\\");
   faults.listingBreaksAfter = 3;
   ctx.run.mode = EraseMode::kTest;
   Erase("*.tmp", true);

@@ -28,7 +28,7 @@ class BossKeyTest : public testing::MainWindowTest {
   }
 };
 
-TEST_F(BossKeyTest, TwiceHidesTheBrowsersAndBringsThemBackAsTheyWere) {
+TEST_F(BossKeyTest, TwiceHidesTheBrowsersAndBringsThemBackAsTheyWereButNoLaterOne) {
   EXPECT_EQ(PressHotKey(ui::MainWindow::kBossKeyId), std::nullopt) << "passed on";
   EXPECT_TRUE(window.browsersHidden());
   EXPECT_TRUE(BrowsersShown(false));
@@ -41,9 +41,8 @@ TEST_F(BossKeyTest, TwiceHidesTheBrowsersAndBringsThemBackAsTheyWere) {
   EXPECT_EQ(windows.State(ie), ShowStyle::kMaximized);
   EXPECT_EQ(windows.State(mozilla), ShowStyle::kNormal);
   EXPECT_EQ(windows.State(opera), ShowStyle::kMinimized);
-}
 
-TEST_F(BossKeyTest, ABrowserOpenedMeanwhileIsLeftAlone) {
+  // A browser opened while the others are hidden is left alone.
   PressHotKey(ui::MainWindow::kBossKeyId);
   const WindowHandle late = windows.Open("IEFrame", "late", ShowStyle::kNormal);
   PressHotKey(ui::MainWindow::kBossKeyId);
