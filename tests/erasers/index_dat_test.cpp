@@ -72,17 +72,10 @@ TEST_F(IndexDatTest, EveryIndexFileBelowTheFolderIsFoundAtAnyDepth) {
                    Line("h\\History.IE5\\index.dat"), Line("h\\History.IE5\\index.dat.bak")}));
 }
 
-class CleanIndexDatTest : public IndexDatTest {
- protected:
-  CleanIndexDatTest() {
-    Make("cache\\Content.IE5\\index.dat", testing::Fixture("index_dat/content_ie5_index.dat"));
-    Make("cookies\\index.dat", std::string(16384, 'c'));
-    Make("history\\History.IE5\\index.dat", testing::Fixture("index_dat/history_ie5_index.dat"));
-  }
-};
-
 // Each index file whose Shell Folders value is there is cleaned; a missing value leaves its file.
-TEST_F(CleanIndexDatTest, CleansTheCacheCookieAndHistoryIndexFiles) {
+TEST_F(IndexDatTest, CleansTheCacheCookieAndHistoryIndexFiles) {
+  Make("cache\\Content.IE5\\index.dat", testing::Fixture("index_dat/content_ie5_index.dat"));
+  Make("history\\History.IE5\\index.dat", testing::Fixture("index_dat/history_ie5_index.dat"));
   for (const char* cookies : {"cookies", static_cast<const char*>(nullptr)}) {
     ShellFolders({{"Cache", "cache"}, {"Cookies", cookies}, {"History", "history"}});
     Make("cookies\\index.dat", std::string(16384, 'c'));
