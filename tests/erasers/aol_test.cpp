@@ -23,10 +23,9 @@ class AolTest : public testing::BrowserTest {
 
 TEST_F(AolTest, LocationBarTakesTheAddressFilesOfTheOrganizeFolder) {
   Register("$ROOT\\\\AOL");
-  Make("AOL\\organize\\joe.ARL");
-  Make("AOL\\organize\\ann.arl");
-  Make("AOL\\organize\\joe.aut");
-  Make("AOL\\organize\\sub\\old.ARL");
+  for (const char* name : {"AOL\\organize\\joe.ARL", "AOL\\organize\\ann.arl",
+                           "AOL\\organize\\joe.aut", "AOL\\organize\\sub\\old.ARL"})
+    Make(name);
   ctx.settings.antirecover = 1;
   EraseAOLLocationBar(ctx);
   EXPECT_EQ(SortedLines(), (std::vector<std::string>{"Erasing " + Organize("ann.arl") + " <OK>",
@@ -37,10 +36,10 @@ TEST_F(AolTest, LocationBarTakesTheAddressFilesOfTheOrganizeFolder) {
 
 TEST_F(AolTest, CacheTreeGoesBeforeTheAutFiles) {
   Register("$ROOT\\\\AOL");
-  Make("AOL\\organize\\CACHE\\page1.art");
-  Make("AOL\\organize\\CACHE\\deep\\page2.art");
-  Make("AOL\\organize\\joe.aut");
-  Make("AOL\\organize\\main.idx");
+  for (const char* name :
+       {"AOL\\organize\\CACHE\\page1.art", "AOL\\organize\\CACHE\\deep\\page2.art",
+        "AOL\\organize\\joe.aut", "AOL\\organize\\main.idx"})
+    Make(name);
   ctx.settings.antirecover = 1;
   EraseAOLCache(ctx);
   ASSERT_EQ(Lines().size(), 3u);

@@ -84,9 +84,8 @@ TEST_F(FolderWalkersTest, QuietTreeEraseTakesFoldersWholeOrWhatItCan) {
   Lock("t\\busy");
   Lock("t\\busy\\locked.txt");
   EraseTreeQuiet(ctx, At("t"));
-  EXPECT_FALSE(Exists("t\\a.txt"));
-  EXPECT_FALSE(Exists("t\\one"));
-  EXPECT_FALSE(Exists("t\\busy\\in.txt"));
+  for (const char* gone : {"t\\a.txt", "t\\one", "t\\busy\\in.txt"})
+    EXPECT_FALSE(Exists(gone)) << gone;
   EXPECT_EQ(Read("t\\busy\\locked.txt"), "in use");
   EXPECT_EQ(ctx.run.totals.files, 0);
   EXPECT_TRUE(view.progress.empty());

@@ -181,9 +181,9 @@ TEST_F(TracesTest, KeepListThatCannotBeReadLeavesItsTracesAlone) {
     }
   }
   EXPECT_EQ(EnumValues(ctx, kCurrentUser, kTypedUrls), "url1,url2,");
-  EXPECT_TRUE(Exists("joe\\Cookies\\joe@ads[1].txt"));
-  EXPECT_TRUE(Exists("WINDOWS\\cookies\\joe@old[1].txt"));
-  EXPECT_TRUE(Exists("IE\\PLUGINS\\npqtplugin.dll"));
+  for (const char* kept : {"joe\\Cookies\\joe@ads[1].txt", "WINDOWS\\cookies\\joe@old[1].txt",
+                           "IE\\PLUGINS\\npqtplugin.dll"})
+    EXPECT_TRUE(Exists(kept)) << kept;
   EXPECT_EQ(ctx.run.totals.files, 0);
 }
 

@@ -107,10 +107,10 @@ TEST_F(WindowsTempTest, BothTempFoldersAreEmptied) {
   Make("WINDOWS\\temp\\sub\\x.tmp", "x");
   EraseWindowsTemp(ctx);
   EXPECT_TRUE(Exists(kUserTemp));
-  EXPECT_FALSE(Exists("joe\\Local Settings\\Temp\\~setup.tmp"));
-  EXPECT_FALSE(Exists("joe\\Local Settings\\Temp\\unpacked"));
-  EXPECT_FALSE(Exists("WINDOWS\\temp\\install.log"));
-  EXPECT_FALSE(Exists("WINDOWS\\temp\\sub"));
+  for (const char* gone :
+       {"joe\\Local Settings\\Temp\\~setup.tmp", "joe\\Local Settings\\Temp\\unpacked",
+        "WINDOWS\\temp\\install.log", "WINDOWS\\temp\\sub"})
+    EXPECT_FALSE(Exists(gone)) << gone;
   EXPECT_EQ(ctx.run.totals.files, 4);
   EXPECT_NE(std::find(view.progress.begin(), view.progress.end(),
                       "Erasing Folder " + At("joe\\Local Settings\\Temp\\unpacked") + " <OK>"),

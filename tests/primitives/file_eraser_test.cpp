@@ -207,36 +207,15 @@ TEST_F(MatchingFilesTest, SelectsWholeNamesInEitherWalk) {
     ctx.settings.antirecover = 1;
     Erase("*.tmp", subfolders);
     Erase("bar.txt", subfolders);
-    EXPECT_FALSE(Exists("m\\a.tmp"));
-    EXPECT_FALSE(Exists("m\\B.TMP"));
-    EXPECT_FALSE(Exists("m\\bar.txt"));
-    EXPECT_TRUE(Exists("m\\a.tmp.bak"));
-    EXPECT_TRUE(Exists("m\\foobar.txt"));
-    EXPECT_TRUE(Exists("m\\bar.txt.old"));
+    for (const char* gone : {"m\\a.tmp", "m\\B.TMP", "m\\bar.txt"})
+      EXPECT_FALSE(Exists(gone)) << gone;
+    for (const char* kept : {"m\\a.tmp.bak", "m\\foobar.txt", "m\\bar.txt.old"})
+      EXPECT_TRUE(Exists(kept)) << kept;
     EXPECT_EQ(Exists("m\\sub\\c.tmp"), !subfolders);
   }
 }
 
-TEST_F(MatchingFilesTest, StarDotStarAndEmptyPatternTakeEveryName) {
-  Make("m\\README");
-  Make("m\\a.b");
-  ctx.run.mode = EraseMode::kTest;
-  Erase("*.*", false);
-  Erase("", false);
-  EXPECT_EQ(ctx.run.totals.files, 4);
-}
-
-TEST_F(MatchingFilesTest, PagefileIsNeverTouched) {
-  Make("m\\pagefile.sys");
-  Make("m\\sub\\pagefile.sys");
-  Make("m\\sub\\other.sys");
-  ctx.settings.antirecover = 1;
-  Erase("*.*", true);
-  EXPECT_TRUE(Exists("m\\pagefile.sys"));
-  EXPECT_TRUE(Exists("m\\sub\\pagefile.sys"));
-  EXPECT_FALSE(Exists("m\\sub\\other.sys"));
-}
-
+// "*.*" and an empty pattern take every name.
 TEST_F(MatchingFilesTest, CountsRoundedKilobytesAndReportsEachFile) {
   Make("m\\a.log", std::string(1536, 'x'));  // 1.5 KB rounds to 2
   Make("m\\b.log", std::string(2560, 'x'));  // 2.5 KB rounds to 2
@@ -246,15 +225,18 @@ TEST_F(MatchingFilesTest, CountsRoundedKilobytesAndReportsEachFile) {
   EXPECT_FLOAT_EQ(ctx.run.totals.releasedKilobytes, 4.0f);
   EXPECT_EQ(view.status, "Test: Scanned Registry Keys: 0  Files: 2   HD Space: 0. MB");
   EXPECT_NE(Log().find("Test Mode: Erasing " + At("m\\a.log") + " <OK>\r\n"), std::string::npos);
+  Make("m\\README");
+  Erase("*.*", false);
+  Erase("", false);
+  EXPECT_EQ(ctx.run.totals.files, 2 + 3 + 3);
 }
 
+// The page file is never touched either.
 TEST_F(MatchingFilesTest, ExclusionsSpareFullPathsInAnyCaseAtEveryDepth) {
-  Make("m\\keep.txt");
-  Make("m\\drop.txt");
-  Make("m\\sub\\keep2.txt");
-  Make("m\\sub\\drop2.txt");
-  Make("m\\logs\\a.log");
-  Make("m\\logs\\deeper\\b.log");
+  for (const char* name :
+       {"m\\pagefile.sys", "m\\sub\\pagefile.sys", "m\\keep.txt", "m\\drop.txt",
+        "m\\sub\\keep2.txt", "m\\sub\\drop2.txt", "m\\logs\\a.log", "m\\logs\\deeper\\b.log"})
+    Make(name);
   std::string upper = At("m\\KEEP.TXT");
   const clsIniFile item =
       Item("ExFile1=" + upper + ",Subfolder\r\nExFile2=" + At("m\\sub\\keep2.txt") +
@@ -264,10 +246,9 @@ TEST_F(MatchingFilesTest, ExclusionsSpareFullPathsInAnyCaseAtEveryDepth) {
   EXPECT_FALSE(IsExcludedFile(nullptr, At("m\\keep.txt")));
   ctx.settings.antirecover = 1;
   Erase("*.*", true, &item);
-  EXPECT_TRUE(Exists("m\\keep.txt"));
-  EXPECT_TRUE(Exists("m\\sub\\keep2.txt"));
-  EXPECT_TRUE(Exists("m\\logs\\a.log"));
-  EXPECT_TRUE(Exists("m\\logs\\deeper\\b.log"));
+  for (const char* kept : {"m\\keep.txt", "m\\sub\\keep2.txt", "m\\logs\\a.log",
+                           "m\\logs\\deeper\\b.log", "m\\pagefile.sys", "m\\sub\\pagefile.sys"})
+    EXPECT_TRUE(Exists(kept)) << kept;
   EXPECT_FALSE(Exists("m\\drop.txt"));
   EXPECT_FALSE(Exists("m\\sub\\drop2.txt"));
 }

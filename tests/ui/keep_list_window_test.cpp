@@ -19,11 +19,10 @@ class KeepListWindowTest : public testing::ProfileTest {
  protected:
   KeepListWindowTest() {
     machine.LoadReg(testing::XpUserKeys({testing::kXpShellFolders, testing::kXpTypedUrls}));
-    Make("joe\\Cookies\\joe@ads[1].txt");
-    Make("joe\\Cookies\\joe@bank[1].txt");
-    Make("joe\\Cookies\\index.dat");
-    Make("joe\\Cookies\\Low\\joe@low[1].txt");
-    Make("WINDOWS\\cookies\\joe@old[1].txt");
+    for (const char* name : {"joe\\Cookies\\joe@ads[1].txt", "joe\\Cookies\\joe@bank[1].txt",
+                             "joe\\Cookies\\index.dat", "joe\\Cookies\\Low\\joe@low[1].txt",
+                             "WINDOWS\\cookies\\joe@old[1].txt"})
+      Make(name);
   }
   static Lines Sorted(Lines lines) {
     std::sort(lines.begin(), lines.end());
