@@ -11,21 +11,19 @@ TEST(GetWindowsVersion, NamesTheSystemsTheErasersKnow) {
   const struct {
     platform::WindowsVersion version;
     const char* expected;
-  } cases[] = {
-      {{1, 4, 0}, "95"},
-      {{1, 4, 10}, "98"},
-      {{1, 4, 90}, "98"},
-      {{1, 4, 3}, ""},
-      {{2, 3, 51}, "Windows NT 3.51"},
-      {{2, 4, 0}, "98"},
-      {{2, 5, 0}, "2000"},
-      {{2, 5, 1}, "xp"},
-      {{2, 5, 2}, ""},
-      {{2, 6, 1}, ""},
-      {{2, 10, 0}, ""},
-      {{0, 3, 1}, "Failed"},
-      {{3, 5, 1}, "Failed"},
-  };
+  } cases[] = {{{1, 4, 0}, "95"},
+               {{1, 4, 10}, "98"},
+               {{1, 4, 90}, "98"},
+               {{1, 4, 3}, ""},
+               {{2, 3, 51}, "Windows NT 3.51"},
+               {{2, 4, 0}, "98"},
+               {{2, 5, 0}, "2000"},
+               {{2, 5, 1}, "xp"},
+               {{2, 5, 2}, ""},
+               {{2, 6, 1}, ""},
+               {{2, 10, 0}, ""},
+               {{0, 3, 1}, "Failed"},
+               {{3, 5, 1}, "Failed"}};
   for (const auto& c : cases) {
     EXPECT_EQ(GetWindowsVersion(c.version), c.expected)
         << c.version.platformId << ' ' << c.version.major << '.' << c.version.minor;

@@ -174,20 +174,17 @@ TEST_F(PluginFamiliesTest, UpdateFileRemovesMatchingLinesAndAnEmptyTextKeepsOnly
   EXPECT_FALSE(Exists("f\\list.txt.old"));
 }
 
-TEST_F(PluginFamiliesTest, UpdateFileThatCannotBeWrittenKeepsItsContent) {
+TEST_F(PluginFamiliesTest, UpdateFileThatCannotBeWrittenOrIsALinkKeepsItsContent) {
   Make("f\\list.txt", "recent=a\r\nother\r\n");
   faults.fullDisk = At("f");
-  const clsIniFile item = Plugin("UpdateFile1=" + At("f\\list.txt") + ",recent\r\n");
-  RunPluginItem(ctx, item);
+  RunPluginItem(ctx, Plugin("UpdateFile1=" + At("f\\list.txt") + ",recent\r\n"));
   EXPECT_EQ(Read("f\\list.txt"), "recent=a\r\nother\r\n");
   EXPECT_FALSE(Exists("f\\list.txt.old"));
   EXPECT_TRUE(view.progress.empty());
-}
-
-TEST_F(PluginFamiliesTest, UpdateFileLeavesALinkAndWhatItPointsToAlone) {
+  // Nor does it follow a link: the link and what it points to stay as they are.
+  faults.fullDisk.clear();
   const std::string base = machine.LinkedTree("update_file");
-  const clsIniFile item = Plugin("UpdateFile1=" + base + "\\file_link,alpha\r\n");
-  RunPluginItem(ctx, item);
+  RunPluginItem(ctx, Plugin("UpdateFile1=" + base + "\\file_link,alpha\r\n"));
   EXPECT_EQ(machine.ReadFile(base + "\\outside\\a.txt"), "alpha");
   std::uint32_t names = 0;  // the link and the file it leads to
   EXPECT_EQ(os.files.LinkCount(base + "\\file_link", names), platform::kSuccess);

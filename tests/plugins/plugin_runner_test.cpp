@@ -82,6 +82,10 @@ TEST_F(PluginRunnerTest, RunStartsOnlyAProgramLyingInThePluginsFolder) {
   machine.WriteFile(ProgramFile("evil.exe"), "outside the plugins folder");
   machine.WriteFile(ProgramFile("plugins\\tools\\tool.exe"), "in a subfolder");
   machine.MakeFolder(ProgramFile("plugins\\folder.exe"));
+  ctx.run.mode = EraseMode::kTest;  // a test run starts nothing
+  RunPluginItem(ctx, Plugin("Run=cleanup.exe\r\n"));
+  EXPECT_TRUE(shell.starts.empty());
+  ctx.run.mode = EraseMode::kErase;
   for (const std::string& run :
        {std::string("..\\evil.exe"), std::string("../evil.exe"), ProgramFile("evil.exe"),
         std::string("C:evil.exe"), std::string("tools\\tool.exe"), std::string("missing.exe"),
@@ -98,13 +102,6 @@ TEST_F(PluginRunnerTest, RunStartsOnlyAProgramLyingInThePluginsFolder) {
   EXPECT_EQ(shell.starts[0].style, ShowStyle::kHidden);
 }
 
-TEST_F(PluginRunnerTest, RunWaitsForAnEraseRun) {
-  machine.WriteFile(ProgramFile("plugins\\cleanup.exe"), "x");
-  ctx.run.mode = EraseMode::kTest;
-  RunPluginItem(ctx, Plugin("Run=cleanup.exe\r\n"));
-  EXPECT_TRUE(shell.starts.empty());
-}
-
 TEST_F(PluginRunnerTest, EditorTestListsWhatWouldGoAndChangesNothing) {
   LoadKey("\"Name1\"=\"one\"\r\n\"Last\"=\"last\"\r\n\"Folder\"=\"f\"\r\n");
   LoadKey("", "Sessions\\Session1");
@@ -119,7 +116,7 @@ TEST_F(PluginRunnerTest, EditorTestListsWhatWouldGoAndChangesNothing) {
                ",Session\r\nDelRegKey1=" + Key("Clipboard") + "\r\nDelRegKey2=" + Key("Missing") +
                "\r\nUpdateRegValue1=" + Key() + ",Folder,g\r\nDelFile1=" + At("data\\*.tmp") +
                "\r\nUpdateFile1=" + At("data\\list.txt") + ",recent\r\nRun=cleanup.exe\r\n");
-  ctx.run.mode = EraseMode::kErase;  // what the last run left
+  // The fixture's erase mode stands for what the last run left.
   testing::RecordingEditorList list;
   EXPECT_EQ(RunEditorTest(ctx, item, list), 6);
   EXPECT_EQ(list.lines,

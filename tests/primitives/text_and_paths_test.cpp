@@ -74,26 +74,24 @@ TEST(WildcardMatch, MatchesWholeNamesIgnoringCase) {
     const char* name;
     const char* pattern;
     bool expected;
-  } cases[] = {
-      {"a.tmp", "*.tmp", true},
-      {"A.TMP", "*.tmp", true},
-      {"a.tmp.bak", "*.tmp", false},
-      {"bar.txt", "bar.txt", true},
-      {"foobar.txt", "bar.txt", false},
-      {"bar.txt.old", "bar.txt", false},
-      {"README", "*.*", true},
-      {"README", "", true},
-      {"x.log", "?.log", true},
-      {"xy.log", "?.log", false},
-      {"\xC3\xA9.log", "?.log", true},
-      {"abcabd", "*abd", true},
-      {"abc", "a*b*c*", true},
-      {"abc", "a*d", false},
-      {"~WRL0001.tmp", "~*.tmp", true},
-      {"", "*", true},
-      {"a", "", true},
-      {"name", "*", true},
-  };
+  } cases[] = {{"a.tmp", "*.tmp", true},
+               {"A.TMP", "*.tmp", true},
+               {"a.tmp.bak", "*.tmp", false},
+               {"bar.txt", "bar.txt", true},
+               {"foobar.txt", "bar.txt", false},
+               {"bar.txt.old", "bar.txt", false},
+               {"README", "*.*", true},
+               {"README", "", true},
+               {"x.log", "?.log", true},
+               {"xy.log", "?.log", false},
+               {"\xC3\xA9.log", "?.log", true},
+               {"abcabd", "*abd", true},
+               {"abc", "a*b*c*", true},
+               {"abc", "a*d", false},
+               {"~WRL0001.tmp", "~*.tmp", true},
+               {"", "*", true},
+               {"a", "", true},
+               {"name", "*", true}};
   for (const auto& c : cases) {
     EXPECT_EQ(WildcardMatch(c.name, c.pattern), c.expected) << c.name << " / " << c.pattern;
   }
