@@ -156,32 +156,24 @@ TEST_F(NetscapeErasersTest, ListSubfoldersNamesFoldersOnlyEachWithAComma) {
 
 // The browsers' own files as they write them: Mozilla's localstore.rdf keeps the typed
 // addresses as RDF sequence items, one a line; prefs.js holds one user_pref line per setting.
-constexpr std::string_view kLocalStore =
+const std::string kStoreHead =
     "<?xml version=\"1.0\"?>\n"
     "<RDF:RDF xmlns:NC=\"http://home.netscape.com/NC-rdf#\"\n"
     "         xmlns:RDF=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">\n"
-    "  <RDF:Seq RDF:about=\"nc:urlbar-history\">\n"
-    "    <RDF:li>http://www.example.com/</RDF:li>\n"
-    "    <rdf:LI>http://bank.example.org/login</rdf:LI>\n"
+    "  <RDF:Seq RDF:about=\"nc:urlbar-history\">\n";
+const std::string kStoreTail =
     "  </RDF:Seq>\n"
     "  <RDF:Description RDF:about=\"chrome://navigator/content/navigator.xul#main-window\"\n"
     "                   width=\"800\" height=\"600\" />\n"
     "</RDF:RDF>\n";
+const std::string kLocalStore = kStoreHead +
+                                "    <RDF:li>http://www.example.com/</RDF:li>\n"
+                                "    <rdf:LI>http://bank.example.org/login</rdf:LI>\n" +
+                                kStoreTail;
 
 // Every piece between line feeds but the sequence items, each with its LF (the text ends with
 // one, so two empty pieces follow the last line), then CR LF.
-constexpr std::string_view kLocalStoreAfter =
-    "<?xml version=\"1.0\"?>\n"
-    "<RDF:RDF xmlns:NC=\"http://home.netscape.com/NC-rdf#\"\n"
-    "         xmlns:RDF=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">\n"
-    "  <RDF:Seq RDF:about=\"nc:urlbar-history\">\n"
-    "  </RDF:Seq>\n"
-    "  <RDF:Description RDF:about=\"chrome://navigator/content/navigator.xul#main-window\"\n"
-    "                   width=\"800\" height=\"600\" />\n"
-    "</RDF:RDF>\n"
-    "\n"
-    "\n"
-    "\r\n";
+const std::string kLocalStoreAfter = kStoreHead + kStoreTail + "\n\n\r\n";
 
 constexpr std::string_view kBlankLastPage =
     "user_pref(\"browser.History.last_page_visited; \", \"\");";
