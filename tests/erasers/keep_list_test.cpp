@@ -54,7 +54,7 @@ TEST_F(KeepListTest, EntriesMatchWholeAndInTheirLetterCase) {
   EXPECT_FALSE(KeepList::Load(ctx, KeepListKind::kCookies)->Keeps(""));
 }
 
-TEST_F(KeepListTest, WritingReplacesTheFileWithOneLineAnEntry) {
+TEST_F(KeepListTest, WritingReplacesTheFileWithOneLineAnEntryOrKeepsItWhole) {
   machine.WriteFile(ProgramFile("Plugins.txt"), "old\r\nolder\r\noldest\r\n");
   EXPECT_EQ(WriteKeepListFile(ctx, KeepListKind::kPlugins, {"npdsplay.dll", "", "caf\xc3\xa9.dll"}),
             platform::kSuccess);
@@ -66,9 +66,7 @@ TEST_F(KeepListTest, WritingReplacesTheFileWithOneLineAnEntry) {
   const Lines marked{"\xEF\xBB\xBFnpplugin.dll", "ind"};
   ASSERT_EQ(WriteKeepListFile(ctx, KeepListKind::kPlugins, marked), platform::kSuccess);
   EXPECT_EQ(ReadKeepListFile(ctx, KeepListKind::kPlugins), marked);
-}
-
-TEST_F(KeepListTest, AFailedWriteKeepsTheOldList) {
+  // A failed write keeps the old list.
   machine.WriteFile(ProgramFile("Cookies.txt"), "joe@example[1].txt\r\n");
   faults.fullDisk = programFolder;
   EXPECT_NE(WriteKeepListFile(ctx, KeepListKind::kCookies, {"a.txt", "b.txt"}), platform::kSuccess);
