@@ -70,7 +70,7 @@ TEST_F(SettingsTest, ValuesThatDoNotConvertKeepWhatWasHeld) {
   EXPECT_EQ(settings.OverWriteTimes, 0);
 }
 
-TEST_F(SettingsTest, WritesUnderTheWriteNamesIntoExistingSections) {
+TEST_F(SettingsTest, WritesUnderTheWriteNamesIntoExistingSectionsAndKeepsAllOnAFullDisk) {
   machine.WriteFile(settingsPath, "[general]\r\nantirecover=0\r\n[aol]\r\nurl=0\r\n");
   Settings settings = Read();
   settings.antirecover = 1;
@@ -82,11 +82,9 @@ TEST_F(SettingsTest, WritesUnderTheWriteNamesIntoExistingSections) {
   EXPECT_EQ(machine.ReadFile(settingsPath),
             "[general]\r\nantirecover=1\r\n[aol]\r\nurl=0\r\ncache=1\r\n[Opera]\r\nURL=1\r\n");
   EXPECT_EQ(Read().antirecover, 1);
-}
-
-TEST_F(SettingsTest, ASaveOnAFullDiskKeepsEveryDeselectedItem) {
+  // A save on a full disk keeps every deselected item.
   machine.WriteFile(settingsPath, "[IE]\r\nCookies=1\r\n[Windows]\r\nRecycleBin=1\r\n");
-  Settings settings = Read();
+  settings = Read();
   settings.flag(Track::kIeHistory) = 1;
   faults.fullDisk = programFolder;
   EXPECT_EQ(SaveSetting(ctx.settingsFile, settings, TrackSettingKey(Track::kIeHistory)), 0);

@@ -148,7 +148,16 @@ class OpenSaveTest : public WinApiTest {
   }
 };
 
+// Older systems keep no dialog history.
 TEST_F(OpenSaveTest, TestRunCountsTheVisitedFoldersTwiceAndTheEraseRunOnce) {
+  for (const char* version : {"95", "98"}) {
+    ctx.windowsVersion = version;
+    RunItem();
+  }
+  EXPECT_EQ(ctx.run.totals.registryKeys, 0);
+  EXPECT_EQ(Values(Sub("ComDlg32\\OpenSaveMRU\\*")), "a,");
+  EXPECT_EQ(Values(Sub("ComDlg32\\LastVisitedMRU")), "a,");
+  ctx.windowsVersion = "xp";
   ctx.run.mode = EraseMode::kTest;
   RunItem();
   EXPECT_EQ(view.progress,
@@ -165,16 +174,6 @@ TEST_F(OpenSaveTest, TestRunCountsTheVisitedFoldersTwiceAndTheEraseRunOnce) {
   EXPECT_EQ(Values(Sub("ComDlg32\\OpenSaveMRU\\*")), "");
   EXPECT_EQ(Values(Sub("ComDlg32\\OpenSaveMRU\\txt")), "");
   EXPECT_EQ(Values(Sub("ComDlg32\\LastVisitedMRU")), "");
-}
-
-TEST_F(OpenSaveTest, OlderSystemsKeepNoDialogHistory) {
-  for (const char* version : {"95", "98"}) {
-    ctx.windowsVersion = version;
-    RunItem();
-  }
-  EXPECT_EQ(ctx.run.totals.registryKeys, 0);
-  EXPECT_EQ(Values(Sub("ComDlg32\\OpenSaveMRU\\*")), "a,");
-  EXPECT_EQ(Values(Sub("ComDlg32\\LastVisitedMRU")), "a,");
 }
 
 // A shell that remembers whether it was asked to empty the Recycle Bin instead of emptying the

@@ -31,14 +31,6 @@ TEST_F(FileApiTest, EraseRunRemovesFilesAndKeepsFolders) {
   EXPECT_EQ(Log().find("Test Mode"), std::string::npos);
 }
 
-TEST_F(FileApiTest, PlainDeleteNeedsNoRename) {
-  Make("t\\a.txt");
-  faults.unrenamable.insert(At("t\\a.txt"));
-  ctx.settings.antirecover = 1;
-  EXPECT_TRUE(EraseFile(ctx, At("t\\a.txt")));
-  EXPECT_FALSE(Exists("t\\a.txt"));
-}
-
 TEST_F(FileApiTest, SecureEraseTruncatesRenamesAndDeletes) {
   Make("t\\a.txt", "secret");
   faults.undeletable.insert(At("t\\file 0"));
@@ -125,10 +117,12 @@ TEST_F(FileApiTest, OnlyReadOnlyArchiveAndHiddenReadOnlyAreReset) {
   EXPECT_EQ(ctx.run.totals.files, 0);
 }
 
+// A plain delete needs no rename.
 TEST_F(FileApiTest, UndeletableFileIsNeitherCountedNorReportedAndTheWalkGoesOn) {
   Make("t\\a.txt");
   Make("t\\b.txt");
   Make("t\\c.txt");
+  faults.unrenamable.insert(At("t\\a.txt"));
   faults.undeletable.insert(At("t\\b.txt"));
   ctx.settings.antirecover = 1;
   EraseFolderTree(ctx, At("t"));
@@ -136,6 +130,7 @@ TEST_F(FileApiTest, UndeletableFileIsNeitherCountedNorReportedAndTheWalkGoesOn) 
   EXPECT_EQ(SortedProgress(), (std::vector<std::string>{"Erasing " + At("t\\a.txt") + " <OK>",
                                                         "Erasing " + At("t\\c.txt") + " <OK>"}));
   EXPECT_TRUE(Exists("t\\b.txt"));
+  EXPECT_FALSE(Exists("t\\a.txt"));
 }
 
 TEST_F(FileApiTest, SubfoldersGoWholeOrAreEntered) {
