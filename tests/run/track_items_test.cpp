@@ -70,35 +70,29 @@ class TrackItemsTest : public testing::ProfileTest {
   }
 
   void LoadKeys() {
-    Reg("[HKEY_CURRENT_USER\\" + kExplorer +
-        "RunMRU]\r\n\"a\"=\"regedit\\\\1\"\r\n\"MRUList\"=\"a\"\r\n"
-        "[HKEY_CURRENT_USER\\" +
-        kExplorer +
-        "ComDlg32\\LastVisitedMRU]\r\n\"a\"=\"notepad.exe\"\r\n"
-        "[HKEY_CURRENT_USER\\" +
-        kExplorer +
-        "ComDlg32\\OpenSaveMRU\\*]\r\n\"a\"=\"C:\\\\letter.doc\"\r\n"
-        "[HKEY_CURRENT_USER\\" +
-        kExplorer +
-        "ComDlg32\\OpenSaveMRU\\doc]\r\n\"a\"=\"C:\\\\letter.doc\"\r\n"
-        "[HKEY_CURRENT_USER\\" +
-        kBars +
-        "filesNamedMRU]\r\n\"a\"=\"secret*.doc\"\r\n"
-        "[HKEY_CURRENT_USER\\" +
-        kBars +
-        "ContainingTextMRU]\r\n\"a\"=\"salary\"\r\n"
-        "[HKEY_CURRENT_USER\\" +
-        kSearches +
-        "\\{A1}]\r\n\"Term\"=\"holiday\"\r\n"
-        "[HKEY_CURRENT_USER\\AppEvents\\Schemes\\Apps\\.Default\\SystemQuestion\\.Current]\r\n"
-        "@=\"ding.wav\"\r\n"
-        "[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Internet Explorer\\Version Vector]\r\n"
-        "\"IE\"=\"8.0000\"\r\n"
-        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\IE "
-        "Setup\\Setup]\r\n\"Path\"=\"$ROOT\\\\IE\"\r\n"
-        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Netscape\\Netscape 6]\r\n\"CurrentVersion\"=\"6.2\"\r\n"
-        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\America Online\\AOL\\CurrentVersion]\r\n"
-        "\"appPath\"=\"$ROOT\\\\AOL\"\r\n");
+    const std::pair<std::string, std::string> keys[] = {
+        {"HKEY_CURRENT_USER\\" + kExplorer + "RunMRU",
+         "\"a\"=\"regedit\\\\1\"\r\n\"MRUList\"=\"a\""},
+        {"HKEY_CURRENT_USER\\" + kExplorer + "ComDlg32\\LastVisitedMRU", "\"a\"=\"notepad.exe\""},
+        {"HKEY_CURRENT_USER\\" + kExplorer + "ComDlg32\\OpenSaveMRU\\*",
+         "\"a\"=\"C:\\\\letter.doc\""},
+        {"HKEY_CURRENT_USER\\" + kExplorer + "ComDlg32\\OpenSaveMRU\\doc",
+         "\"a\"=\"C:\\\\letter.doc\""},
+        {"HKEY_CURRENT_USER\\" + kBars + "filesNamedMRU", "\"a\"=\"secret*.doc\""},
+        {"HKEY_CURRENT_USER\\" + kBars + "ContainingTextMRU", "\"a\"=\"salary\""},
+        {"HKEY_CURRENT_USER\\" + kSearches + "\\{A1}", "\"Term\"=\"holiday\""},
+        {"HKEY_CURRENT_USER\\AppEvents\\Schemes\\Apps\\.Default\\SystemQuestion\\.Current",
+         "@=\"ding.wav\""},
+        {"HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Internet Explorer\\Version Vector",
+         "\"IE\"=\"8.0000\""},
+        {"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\IE Setup\\Setup", "\"Path\"=\"$ROOT\\\\IE\""},
+        {"HKEY_LOCAL_MACHINE\\SOFTWARE\\Netscape\\Netscape 6", "\"CurrentVersion\"=\"6.2\""},
+        {"HKEY_LOCAL_MACHINE\\SOFTWARE\\America Online\\AOL\\CurrentVersion",
+         "\"appPath\"=\"$ROOT\\\\AOL\""}};
+    std::string body;
+    for (const auto& [key, values] : keys)
+      body += "[" + key + "]\r\n" + values + "\r\n";
+    Reg(body);
   }
 
   void MakeFiles() {
