@@ -91,13 +91,22 @@ TEST_F(PluginFamiliesTest, FamiliesEndAtTheirStopConditions) {
   EXPECT_EQ(Read("data\\keep.txt"), "drop me\r\nkeep me\r\n");
 }
 
-TEST_F(PluginFamiliesTest, UpdateRegValueEmptiesButNeverCreates) {
+TEST_F(PluginFamiliesTest, UpdateRegValueEmptiesButNeverCreatesAndAnUnreadableItemRunsNothing) {
   LoadKey("\"Typed\"=\"secret\"\r\n");
   const clsIniFile item =
       Plugin("UpdateRegValue1=" + Key() + ",Typed\r\nUpdateRegValue2=" + Key() + ",Absent,new\r\n");
   RunPluginItem(ctx, item);
   EXPECT_EQ(Value("Typed"), "");
   EXPECT_EQ(Value("Absent"), std::string(kReadFailed));
+  EXPECT_EQ(ctx.run.totals.registryKeys, 1);
+  // An item that cannot be read runs nothing.
+  LoadKey("\"Last\"=\"x\"\r\n");
+  const clsIniFile unreadable = Plugin("DelRegValue1=" + Key() + ",Last\r\n");
+  faults.unopenable.insert(unreadable.path());
+  view.progress.clear();
+  RunPluginItem(ctx, unreadable);
+  EXPECT_EQ(Value("Last"), "x");
+  EXPECT_TRUE(view.progress.empty());
   EXPECT_EQ(ctx.run.totals.registryKeys, 1);
 }
 
@@ -189,15 +198,6 @@ TEST_F(PluginFamiliesTest, UpdateFileThatCannotBeWrittenOrIsALinkKeepsItsContent
   std::uint32_t names = 0;  // the link and the file it leads to
   EXPECT_EQ(os.files.LinkCount(base + "\\file_link", names), platform::kSuccess);
   EXPECT_EQ(names, 2u);
-  EXPECT_TRUE(view.progress.empty());
-}
-
-TEST_F(PluginFamiliesTest, AnUnreadableItemRunsNothing) {
-  LoadKey("\"Last\"=\"x\"\r\n");
-  const clsIniFile item = Plugin("DelRegValue1=" + Key() + ",Last\r\n");
-  faults.unopenable.insert(item.path());
-  RunPluginItem(ctx, item);
-  EXPECT_EQ(Value("Last"), "x");
   EXPECT_TRUE(view.progress.empty());
 }
 

@@ -130,7 +130,16 @@ TEST_F(KeepListWindowTest, OkWritesWhatTheErasersReadAndCancelWritesNothing) {
   EXPECT_EQ(ctx.run.totals.registryKeys, 1);
 }
 
-TEST_F(KeepListWindowTest, OkLeavesAListThatCouldNotBeReadAsItWas) {
+TEST_F(KeepListWindowTest, UnknownModeSavesNothingAndOkLeavesAnUnreadableListAsItWas) {
+  KeepListWindow unknown(ctx, "Cookies");
+  unknown.Load();
+  EXPECT_TRUE(unknown.currentItems().empty());
+  EXPECT_TRUE(unknown.keepItems().empty());
+  unknown.OnOk();
+  EXPECT_TRUE(unknown.closed());
+  for (const char* name : {"Cookies.txt", "Url.txt", "Plugins.txt"}) {
+    EXPECT_FALSE(os.files.Exists(ProgramFile(name))) << name;
+  }
   machine.WriteFile(ProgramFile("Cookies.txt"), "joe@bank[1].txt\r\n");
   faults.unopenable.insert(ProgramFile("Cookies.txt"));
   KeepListWindow window(ctx, "cookies");
@@ -139,18 +148,6 @@ TEST_F(KeepListWindowTest, OkLeavesAListThatCouldNotBeReadAsItWas) {
   window.OnOk();
   faults.unopenable.clear();
   EXPECT_EQ(machine.ReadFile(ProgramFile("Cookies.txt")), "joe@bank[1].txt\r\n");
-}
-
-TEST_F(KeepListWindowTest, UnknownModeSavesNothing) {
-  KeepListWindow window(ctx, "Cookies");
-  window.Load();
-  EXPECT_TRUE(window.currentItems().empty());
-  EXPECT_TRUE(window.keepItems().empty());
-  window.OnOk();
-  EXPECT_TRUE(window.closed());
-  for (const char* name : {"Cookies.txt", "Url.txt", "Plugins.txt"}) {
-    EXPECT_FALSE(os.files.Exists(ProgramFile(name))) << name;
-  }
 }
 
 }  // namespace
