@@ -45,9 +45,8 @@ TEST(FormatDecimal2, FollowsTheTwoDecimalPattern) {
                {0.005, ".", "0.01"},
                {99999.999, ".", "100000."},
                {0.1, ".", "0.1"}};
-  for (const auto& c : cases) {
+  for (const auto& c : cases)
     EXPECT_EQ(FormatDecimal2(c.value, c.separator), c.expected) << c.value;
-  }
 }
 
 TEST(ParseWholeNumber, ConvertsSettingsText) {
@@ -66,9 +65,8 @@ TEST(ParseWholeNumber, ConvertsSettingsText) {
       {"1x", {}},    {"unknown value", {}},
       {".", {}},     {"1 2", {}},
   };
-  for (const auto& c : cases) {
+  for (const auto& c : cases)
     EXPECT_EQ(ParseWholeNumber(c.text, kMin, kMax), c.expected) << '"' << c.text << '"';
-  }
 }
 
 TEST(LeadingNumber, TakesTheNumericStartOfTheText) {

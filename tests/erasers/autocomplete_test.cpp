@@ -54,9 +54,8 @@ class AutoCompleteTest : public testing::ProfileTest {
 
   std::optional<RegValue> Sound() {
     platform::RegKey key;
-    if (platform::RegKey::Open(os.registry, kCurrentUser, kSound, key) != platform::kSuccess) {
+    if (platform::RegKey::Open(os.registry, kCurrentUser, kSound, key) != platform::kSuccess)
       return std::nullopt;
-    }
     RegValue value;
     if (os.registry.QueryValue(key.get(), "", value) != platform::kSuccess) return std::nullopt;
     return value;

@@ -102,9 +102,8 @@ TEST_F(IeErasersTest, NoWriteThatFailsLosesAKeptAddress) {
     Lines held;
     for (const std::string& name : SplitText(values, ","))
       if (!name.empty()) held.push_back(Typed(name));
-    for (const char* kept : {kFirefox, kMicrosoft}) {
+    for (const char* kept : {kFirefox, kMicrosoft})
       EXPECT_NE(std::find(held.begin(), held.end(), kept), held.end()) << n << " " << kept;
-    }
     if (faults.failedCalls > 0) continue;
     EXPECT_EQ(values, "url1,url2,url3,");
     EXPECT_EQ(held, (Lines{kMicrosoft, kFirefox, "http://example.org/"}));

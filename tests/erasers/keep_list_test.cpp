@@ -15,9 +15,8 @@ class KeepListTest : public testing::ContextTest {
   Lines NamesLike(std::string_view name) {
     Lines names;
     auto listing = os.files.List(ctx.programFolder);
-    for (platform::DirEntry entry; listing && listing->Next(entry);) {
+    for (platform::DirEntry entry; listing && listing->Next(entry);)
       if (EqualsIgnoreCase(entry.name, name)) names.push_back(entry.name);
-    }
     return names;
   }
 };
@@ -90,9 +89,8 @@ TEST_F(KeepListTest, ModeTextsNameTheLists) {
   EXPECT_EQ(KeepListKindOf("cookies"), KeepListKind::kCookies);
   EXPECT_EQ(KeepListKindOf("url"), KeepListKind::kUrl);
   EXPECT_EQ(KeepListKindOf("plugins"), KeepListKind::kPlugins);
-  for (const char* other : {"", "Cookies", "URL", "plugin"}) {
+  for (const char* other : {"", "Cookies", "URL", "plugin"})
     EXPECT_FALSE(KeepListKindOf(other).has_value()) << other;
-  }
 }
 
 }  // namespace

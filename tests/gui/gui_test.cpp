@@ -116,9 +116,8 @@ TEST_F(GuiTest, MainWindowListsTheTasksATestRunChangesNothingAndAboutAndHelpOpen
 // A run yields to the window after every file: it repaints and answers, and a request to close
 // waits for the run to end.
 TEST_F(GuiTest, DuringARunTheWindowAnswersAndClosesOnlyAfterIt) {
-  for (int i = 0; i < 1500; ++i) {
+  for (int i = 0; i < 1500; ++i)
     Write(kTraces / ("many" + std::to_string(i) + ".trc"), "a trace");
-  }
   RunningProgram program(kFolder);
   const HWND main = program.main();
   ASSERT_NE(main, nullptr);

@@ -136,9 +136,8 @@ TEST_F(PluginFamiliesTest, FileFamiliesExpandThePathMacros) {
 }
 
 TEST_F(PluginFamiliesTest, DelFileHonoursSubfoldersAndTheItemsExclusions) {
-  for (const char* file : {"d\\a.part", "d\\keep.part", "d\\old\\b.part", "e\\c.part"}) {
+  for (const char* file : {"d\\a.part", "d\\keep.part", "d\\old\\b.part", "e\\c.part"})
     Make(file, "x");
-  }
   const clsIniFile item =
       Plugin("DelFile1=" + At("d\\*.part") + ",Subfolder\r\n" + "DelFile2=" + At("e\\*.part") +
              ",subfolder\r\n" + "ExFile1=" + At("d\\keep.part") + "\r\n");

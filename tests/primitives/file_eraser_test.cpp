@@ -196,9 +196,8 @@ class MatchingFilesTest : public FileApiTest {
 TEST_F(MatchingFilesTest, SelectsWholeNamesInEitherWalk) {
   for (bool subfolders : {false, true}) {
     for (const char* name :
-         {"a.tmp", "B.TMP", "a.tmp.bak", "foobar.txt", "bar.txt", "bar.txt.old", "sub\\c.tmp"}) {
+         {"a.tmp", "B.TMP", "a.tmp.bak", "foobar.txt", "bar.txt", "bar.txt.old", "sub\\c.tmp"})
       Make(std::string("m\\") + name);
-    }
     ctx.settings.antirecover = 1;
     Erase("*.tmp", subfolders);
     Erase("bar.txt", subfolders);
@@ -283,9 +282,8 @@ TEST_F(MatchingFilesTest, BrokenListingEndsThatFolderWithItsSubfolders) {
   ctx.run.mode = EraseMode::kTest;
   Erase("*.tmp", true);
   EXPECT_LE(ctx.run.totals.files, 3);
-  for (const std::string& line : view.progress) {
+  for (const std::string& line : view.progress)
     EXPECT_EQ(line.find("deep.tmp"), std::string::npos) << line;
-  }
 }
 
 }  // namespace

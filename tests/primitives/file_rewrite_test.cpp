@@ -22,9 +22,8 @@ TEST(SplitLinesTest, EndsLinesAtCrLfLfOrCr) {
                {"one\n\ntwo\n", {"one", "", "two"}},
                {"\r\n", {""}},
                {"one\r\r\ntwo", {"one", "", "two"}}};
-  for (const auto& c : cases) {
+  for (const auto& c : cases)
     EXPECT_EQ(SplitLines(c.text), c.lines) << c.text;
-  }
 }
 
 class ReplaceContentTest : public testing::ContextTest {

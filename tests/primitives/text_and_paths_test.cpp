@@ -60,13 +60,11 @@ TEST(RegistryPath, SplitsRootKeyAndParts) {
 }
 
 TEST(FilePath, FullPathsStartAtADriveOrAShare) {
-  for (const char* path : {"C:\\Program Files\\Netscape", "d:\\", "\\\\server\\share\\x"}) {
+  for (const char* path : {"C:\\Program Files\\Netscape", "d:\\", "\\\\server\\share\\x"})
     EXPECT_TRUE(IsFullPath(path)) << path;
-  }
   for (const char* path :
-       {"", "unknown value", "error440\\Mozilla", "\\users", "C:", "C:users", "1:\\x"}) {
+       {"", "unknown value", "error440\\Mozilla", "\\users", "C:", "C:users", "1:\\x"})
     EXPECT_FALSE(IsFullPath(path)) << path;
-  }
 }
 
 TEST(WildcardMatch, MatchesWholeNamesIgnoringCase) {
@@ -92,9 +90,8 @@ TEST(WildcardMatch, MatchesWholeNamesIgnoringCase) {
                {"", "*", true},
                {"a", "", true},
                {"name", "*", true}};
-  for (const auto& c : cases) {
+  for (const auto& c : cases)
     EXPECT_EQ(WildcardMatch(c.name, c.pattern), c.expected) << c.name << " / " << c.pattern;
-  }
 }
 
 TEST(MatchPattern, FindsPiecesInOrderAnywhere) {

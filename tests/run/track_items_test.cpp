@@ -163,9 +163,8 @@ class TrackItemsTest : public testing::ProfileTest {
     for (const std::string& key : kValueKeys) {
       const std::string names = EnumValues(ctx, kCurrentUser, key);
       keys[key] = names;
-      for (const std::string& name : {std::string("a"), std::string("url1"), std::string("")}) {
+      for (const std::string& name : {std::string("a"), std::string("url1"), std::string("")})
         keys[key + "|" + name] = QueryValue(ctx, kCurrentUser, key, name);
-      }
     }
     keys[kSearches] = EnumKeys(ctx, kCurrentUser, kSearches);
     return keys;
@@ -207,9 +206,8 @@ TEST_F(TrackItemsTest, TestRunOfEveryItemChangesNothingAnywhere) {
 TEST_F(TrackItemsTest, TestRunCountsWhatAnEraseRunErases) {
   SelectAll();
   for (Track track : {Track::kIeAutoComplete, Track::kWindowsOpenSave, Track::kAolCookies,
-                      Track::kWindowsRecycleBin}) {
+                      Track::kWindowsRecycleBin})
     ctx.settings.flag(track) = 1;
-  }
   Addtask(ctx);
   TestNow(ctx);
   const EraseTotals tested = ctx.run.totals;
@@ -227,9 +225,8 @@ TEST_F(TrackItemsTest, TestRunCountsWhatAnEraseRunErases) {
         "Netscape\\users\\joe\\cookies.txt", "Netscape\\users50\\ann\\cookies.txt",
         "Opera\\global.dat", "Opera\\opera.dir", "Opera\\cookies4.dat",
         "Opera\\cache4\\opr00001.htm", "AOL\\organize\\joe.ARL", "AOL\\organize\\joe.aut",
-        "AOL\\organize\\CACHE\\page1.art", "leftovers\\x.part"}) {
+        "AOL\\organize\\CACHE\\page1.art", "leftovers\\x.part"})
     EXPECT_FALSE(Exists(trace)) << trace;
-  }
   EXPECT_EQ(Read("Netscape\\users\\joe\\prefs.js"), "") << "the location bar's history is gone";
 }
 

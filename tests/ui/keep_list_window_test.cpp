@@ -137,9 +137,8 @@ TEST_F(KeepListWindowTest, UnknownModeSavesNothingAndOkLeavesAnUnreadableListAsI
   EXPECT_TRUE(unknown.keepItems().empty());
   unknown.OnOk();
   EXPECT_TRUE(unknown.closed());
-  for (const char* name : {"Cookies.txt", "Url.txt", "Plugins.txt"}) {
+  for (const char* name : {"Cookies.txt", "Url.txt", "Plugins.txt"})
     EXPECT_FALSE(os.files.Exists(ProgramFile(name))) << name;
-  }
   machine.WriteFile(ProgramFile("Cookies.txt"), "joe@bank[1].txt\r\n");
   faults.unopenable.insert(ProgramFile("Cookies.txt"));
   KeepListWindow window(ctx, "cookies");
