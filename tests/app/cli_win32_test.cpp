@@ -18,9 +18,8 @@ TEST(CliWin32, RunsOnTheRealSystemWithTheProgramFolderGiven) {
     settings += std::string("[") + section + "]\r\n";
     for (const char* key :
          {"URLList", "Cookies", "History", "Cache", "AutoComplete", "plugins", "Index", "Recent",
-          "Find", "RecycleBin", "WindowsTemp", "OpenSave", "URL"}) {
+          "Find", "RecycleBin", "WindowsTemp", "OpenSave", "URL"})
       settings += std::string(key) + "=1\r\n";
-    }
   }
   machine.WriteFile(programFolder + "\\settings.dat", settings + "[Windows]\r\nRun=0\r\n");
   std::istringstream in;

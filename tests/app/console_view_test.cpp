@@ -22,11 +22,10 @@ std::pair<std::vector<std::string>, std::string> Terminal(const std::string& tex
     } else if (c == '\r') {
       column = 0;
     } else {
-      if (column < line.size()) {
+      if (column < line.size())
         line[column] = c;
-      } else {
+      else
         line += c;
-      }
       ++column;
     }
   }

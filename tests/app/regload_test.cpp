@@ -42,30 +42,27 @@ class Regload : public ::testing::Test {
   std::string errors_;
 };
 
-TEST_F(Regload, LoadsAFileIntoTheMachine) {
+// A file loads into the machine; of another, the lines that do not load are reported and the
+// rest load.
+TEST_F(Regload, LoadsFilesIntoTheMachineAndReportsSkippedLines) {
   auto file = WriteInput("input.reg", testing::Fixture("registry/xp_user_joe.v5.reg"));
   EXPECT_EQ(Run(Machine() + " " + Quoted(file)), 0);
   EXPECT_EQ(errors_, "");
+  auto partly = WriteInput("partly.reg",
+                           "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\T]\r\n\"bad\"=dword:x\r\n"
+                           "\"good\"=\"1\"\r\n[HKEY_CURRENT_USER\\" +
+                               std::string(300, 'k') + "]\r\n");
+  EXPECT_EQ(Run(Machine() + " " + Quoted(partly)), 0);
+  EXPECT_NE(errors_.find(partly.string() + ":4: bad dword"), std::string::npos) << errors_;
+  EXPECT_NE(errors_.find(partly.string() + ":6: creating the key refused (status 87)"),
+            std::string::npos)
+      << errors_;
   auto machine = folder_.Open();
   platform::RegKey key;
   EXPECT_EQ(platform::RegKey::Open(machine->platform().registry, platform::kCurrentUser,
                                    "Software\\Microsoft\\Internet Explorer\\TypedURLs", key),
             platform::kSuccess);
-}
-
-TEST_F(Regload, ReportsSkippedLinesAndLoadsTheRest) {
-  auto file = WriteInput("input.reg",
-                         "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\T]\r\n\"bad\"=dword:x\r\n"
-                         "\"good\"=\"1\"\r\n[HKEY_CURRENT_USER\\" +
-                             std::string(300, 'k') + "]\r\n");
-  EXPECT_EQ(Run(Machine() + " " + Quoted(file)), 0);
-  EXPECT_NE(errors_.find(file.string() + ":4: bad dword"), std::string::npos) << errors_;
-  EXPECT_NE(errors_.find(file.string() + ":6: creating the key refused (status 87)"),
-            std::string::npos)
-      << errors_;
-  auto machine = folder_.Open();
   platform::RegValue value;
-  platform::RegKey key;
   ASSERT_EQ(platform::RegKey::Open(machine->platform().registry, platform::kCurrentUser, "T", key),
             platform::kSuccess);
   EXPECT_EQ(machine->platform().registry.QueryValue(key.get(), "good", value), platform::kSuccess);

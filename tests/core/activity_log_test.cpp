@@ -10,10 +10,12 @@ namespace {
 
 class ActivityLogTest : public testing::ContextTest {
  protected:
+  ActivityLogTest() { ctx.run.mode = EraseMode::kErase; }
   std::string log = ProgramFile("syslog.txt");
 };
 
 TEST_F(ActivityLogTest, PrefixesEveryLineUnlessTheRunErases) {
+  ctx.run.mode = EraseMode::kNone;
   WriteLog(ctx, "no run yet");
   ctx.run.mode = EraseMode::kTest;
   WriteLog(ctx, "testing");
@@ -35,7 +37,6 @@ TEST_F(ActivityLogTest, EveryTraceShowsAndLogsAsOneLineOfPrintableText) {
        "\\u009b2J\\u2028."},
       {"\xff\xc3(\xe2\x82", "\\xff\\xc3(\\xe2\\x82"},
   };
-  ctx.run.mode = EraseMode::kErase;
   std::string logged;
   for (const auto& c : kCases) {
     DispList(ctx, c.line);
@@ -46,22 +47,19 @@ TEST_F(ActivityLogTest, EveryTraceShowsAndLogsAsOneLineOfPrintableText) {
   EXPECT_EQ(machine.ReadFile(log), logged);
 }
 
-TEST_F(ActivityLogTest, LoggingOffLeavesTheFileUntouchedAndClearingEmptiesIt) {
+TEST_F(ActivityLogTest, LoggingOffOrAnUnwritableLogLeavesTheFileUntouchedAndClearingEmptiesIt) {
   ClearLog(ctx);
   EXPECT_EQ(machine.ReadFile(log), "") << "clearing makes the file";
   machine.WriteFile(log, "earlier line\n");
   ctx.settings.clearlog = 3;
-  ctx.run.mode = EraseMode::kErase;
   WriteLog(ctx, "dropped");
   EXPECT_EQ(machine.ReadFile(log), "earlier line\n");
   ClearLog(ctx);
   EXPECT_EQ(machine.ReadFile(log), "");
-}
-
-TEST_F(ActivityLogTest, UnwritableLogDropsTheLineAndGoesOn) {
+  // An unwritable log drops the line and the run goes on.
+  ctx.settings.clearlog = 0;
   machine.WriteFile(log, "kept\r\n");
   ASSERT_EQ(os.files.SetAttributes(log, platform::attr::kReadOnly), platform::kSuccess);
-  ctx.run.mode = EraseMode::kErase;
   WriteLog(ctx, "lost");
   os.files.SetAttributes(log, platform::attr::kNormal);
   EXPECT_EQ(machine.ReadFile(log), "kept\r\n");
@@ -74,19 +72,15 @@ TEST_F(ActivityLogTest, ViewOpensTheLogInTheTextEditor) {
   EXPECT_EQ(shell.starts[0].style, platform::ShowStyle::kNormal);
 }
 
-TEST_F(ActivityLogTest, TimeStampsUseTheGeneralDateFormat) {
+// Time stamps use the general date format; counters use the locale's separator.
+TEST_F(ActivityLogTest, TimeStampsAndCountersFollowTheLocale) {
   EXPECT_EQ(NowText(ctx), "3/7/2024 1:05:09 PM");
-  system.now = platform::LocalTime{2024, 12, 31, 2, 0, 0, 0};
-  system.locale = platform::LocaleFormats{"dd.MM.yyyy", "HH:mm:ss", ","};
-  EXPECT_EQ(NowText(ctx), "31.12.2024");
-}
-
-TEST_F(ActivityLogTest, CountersUseTheLocaleSeparator) {
-  ctx.run.mode = EraseMode::kErase;
   ctx.run.totals = {3, 2, 2000};
   DispStatus(ctx);
   EXPECT_EQ(view.status, "Erased Registry Keys: 3  Files: 2   Released HD Space: 2. MB");
-  system.locale = platform::LocaleFormats{"d.M.yyyy", "H:mm:ss", ","};
+  system.now = platform::LocalTime{2024, 12, 31, 2, 0, 0, 0};
+  system.locale = platform::LocaleFormats{"dd.MM.yyyy", "HH:mm:ss", ","};
+  EXPECT_EQ(NowText(ctx), "31.12.2024");
   ctx.run.mode = EraseMode::kTest;
   ctx.run.totals = {0, 0, 0};
   DispStatus(ctx);

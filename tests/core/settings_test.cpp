@@ -19,7 +19,7 @@ class SettingsTest : public testing::ContextTest {
   std::string settingsPath = ProgramFile("settings.dat");
 };
 
-TEST_F(SettingsTest, MissingFileSwitchesEverythingOn) {
+TEST_F(SettingsTest, MissingFileSwitchesEverythingOnAndAnEmptySoundPathIsTheDefault) {
   const Settings settings = Read();
   EXPECT_EQ(settings.antirecover, 0);
   EXPECT_EQ(settings.stealth, 0);
@@ -27,6 +27,11 @@ TEST_F(SettingsTest, MissingFileSwitchesEverythingOn) {
   for (std::size_t i = 0; i < kTrackCount; ++i)
     EXPECT_EQ(settings.trackFlags[i], 0) << i;
   EXPECT_EQ(settings.sndpath, "unknown value");
+  // An empty sound path is the default sound.
+  machine.WriteFile(settingsPath, "[General]\r\nsndpath=\r\n");
+  EXPECT_EQ(Read().sndpath, ctx.programFolder + "\\gunshot.wav");
+  machine.WriteFile(settingsPath, "[General]\r\nsndpath=C:\\ding.wav\r\n");
+  EXPECT_EQ(Read().sndpath, "C:\\ding.wav");
 }
 
 TEST_F(SettingsTest, ReadsSectionsAndKeysInAnyLetterCase) {
@@ -65,14 +70,7 @@ TEST_F(SettingsTest, ValuesThatDoNotConvertKeepWhatWasHeld) {
   EXPECT_EQ(settings.OverWriteTimes, 0);
 }
 
-TEST_F(SettingsTest, EmptySoundPathBecomesTheDefaultSound) {
-  machine.WriteFile(settingsPath, "[General]\r\nsndpath=\r\n");
-  EXPECT_EQ(Read().sndpath, ctx.programFolder + "\\gunshot.wav");
-  machine.WriteFile(settingsPath, "[General]\r\nsndpath=C:\\ding.wav\r\n");
-  EXPECT_EQ(Read().sndpath, "C:\\ding.wav");
-}
-
-TEST_F(SettingsTest, WritesUnderTheWriteNamesIntoExistingSections) {
+TEST_F(SettingsTest, WritesUnderTheWriteNamesIntoExistingSectionsAndKeepsAllOnAFullDisk) {
   machine.WriteFile(settingsPath, "[general]\r\nantirecover=0\r\n[aol]\r\nurl=0\r\n");
   Settings settings = Read();
   settings.antirecover = 1;
@@ -84,11 +82,9 @@ TEST_F(SettingsTest, WritesUnderTheWriteNamesIntoExistingSections) {
   EXPECT_EQ(machine.ReadFile(settingsPath),
             "[general]\r\nantirecover=1\r\n[aol]\r\nurl=0\r\ncache=1\r\n[Opera]\r\nURL=1\r\n");
   EXPECT_EQ(Read().antirecover, 1);
-}
-
-TEST_F(SettingsTest, ASaveOnAFullDiskKeepsEveryDeselectedItem) {
+  // A save on a full disk keeps every deselected item.
   machine.WriteFile(settingsPath, "[IE]\r\nCookies=1\r\n[Windows]\r\nRecycleBin=1\r\n");
-  Settings settings = Read();
+  settings = Read();
   settings.flag(Track::kIeHistory) = 1;
   faults.fullDisk = programFolder;
   EXPECT_EQ(SaveSetting(ctx.settingsFile, settings, TrackSettingKey(Track::kIeHistory)), 0);

@@ -17,17 +17,15 @@ class AolTest : public testing::BrowserTest {
         std::string(appPath) + "\"\r\n");
   }
   std::string Organize(std::string_view name) const {
-    return Path("AOL\\organize\\" + std::string(name));
+    return At("AOL\\organize\\" + std::string(name));
   }
 };
 
 TEST_F(AolTest, LocationBarTakesTheAddressFilesOfTheOrganizeFolder) {
   Register("$ROOT\\\\AOL");
-  Make("AOL\\organize\\joe.ARL");
-  Make("AOL\\organize\\ann.arl");
-  Make("AOL\\organize\\joe.aut");
-  Make("AOL\\organize\\sub\\old.ARL");
-  ctx.run.mode = EraseMode::kErase;
+  for (const char* name : {"AOL\\organize\\joe.ARL", "AOL\\organize\\ann.arl",
+                           "AOL\\organize\\joe.aut", "AOL\\organize\\sub\\old.ARL"})
+    Make(name);
   ctx.settings.antirecover = 1;
   EraseAOLLocationBar(ctx);
   EXPECT_EQ(SortedLines(), (std::vector<std::string>{"Erasing " + Organize("ann.arl") + " <OK>",
@@ -38,11 +36,10 @@ TEST_F(AolTest, LocationBarTakesTheAddressFilesOfTheOrganizeFolder) {
 
 TEST_F(AolTest, CacheTreeGoesBeforeTheAutFiles) {
   Register("$ROOT\\\\AOL");
-  Make("AOL\\organize\\CACHE\\page1.art");
-  Make("AOL\\organize\\CACHE\\deep\\page2.art");
-  Make("AOL\\organize\\joe.aut");
-  Make("AOL\\organize\\main.idx");
-  ctx.run.mode = EraseMode::kErase;
+  for (const char* name :
+       {"AOL\\organize\\CACHE\\page1.art", "AOL\\organize\\CACHE\\deep\\page2.art",
+        "AOL\\organize\\joe.aut", "AOL\\organize\\main.idx"})
+    Make(name);
   ctx.settings.antirecover = 1;
   EraseAOLCache(ctx);
   ASSERT_EQ(Lines().size(), 3u);

@@ -48,13 +48,14 @@ class AutoCompleteTest : public testing::ProfileTest {
     // No Internet Explorer that has the dialog: the Internet Options dialog is never started.
     Reg("[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Internet Explorer\\Version Vector]\r\n"
         "\"IE\"=\"8.0000\"\r\n");
+    ctx.run.mode = EraseMode::kErase;
+    watched.run.mode = EraseMode::kErase;
   }
 
   std::optional<RegValue> Sound() {
     platform::RegKey key;
-    if (platform::RegKey::Open(os.registry, kCurrentUser, kSound, key) != platform::kSuccess) {
+    if (platform::RegKey::Open(os.registry, kCurrentUser, kSound, key) != platform::kSuccess)
       return std::nullopt;
-    }
     RegValue value;
     if (os.registry.QueryValue(key.get(), "", value) != platform::kSuccess) return std::nullopt;
     return value;
@@ -88,7 +89,6 @@ TEST_F(AutoCompleteTest, SearchesGoAndTheQuestionSoundComesBackAsItWas) {
     Reg("[HKEY_CURRENT_USER\\" + std::string(kSearches) + "\\{A1}]\r\n");
     const std::optional<RegValue> before = Sound();
     watchingRegistry.written.clear();
-    watched.run.mode = EraseMode::kErase;
     EraseAutoComplete(watched);
     EXPECT_EQ(Sound(), before) << c.name;
     ASSERT_FALSE(watchingRegistry.written.empty()) << c.name;
@@ -104,7 +104,6 @@ TEST_F(AutoCompleteTest, SearchesGoAndTheQuestionSoundComesBackAsItWas) {
 
 TEST_F(AutoCompleteTest, WithoutTheSoundKeyNoneIsMade) {
   Reg("[-HKEY_CURRENT_USER\\" + std::string(kSound) + "]\r\n");
-  watched.run.mode = EraseMode::kErase;
   EraseAutoComplete(watched);
   EXPECT_FALSE(SoundKeyExists());
   EXPECT_EQ(watched.run.totals.registryKeys, 2);
@@ -119,7 +118,6 @@ TEST_F(AutoCompleteTest, EndingWindows98StartsNoDialog) {
       "\"IE\"=\"6.0000\"\r\n");
   watched.windowsVersion = "98";
   watched.windows98Ending = true;
-  watched.run.mode = EraseMode::kErase;
   EraseAutoComplete(watched);
   EXPECT_TRUE(watchingShell.started.empty());
   EXPECT_EQ(watchingRegistry.written.size(), 2u);
@@ -136,7 +134,6 @@ TEST_F(AutoCompleteTest, SoundThatCannotComeBackIsTriedAgainThenReported) {
   const std::pair<testing::CallFault, bool> cases[] = {{{CallKind::kRegSet, 2, false}, false},
                                                        {{CallKind::kRegSet, 1, true}, false},
                                                        {{CallKind::kRegSet, 2, true}, true}};
-  ctx.run.mode = EraseMode::kErase;
   for (const auto& [fault, silent] : cases) {
     Reg("[HKEY_CURRENT_USER\\" + std::string(kSound) + "]\r\n@=\"ding.wav\"\r\n");
     const std::optional<RegValue> before = Sound();

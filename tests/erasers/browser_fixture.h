@@ -9,10 +9,11 @@
 
 namespace quellorn::testing {
 
-// A browser's files on the test machine, below its root folder.
+// A browser's files on the test machine, below its root folder. Runs erase unless a case says
+// otherwise.
 class BrowserTest : public ProfileTest {
  protected:
-  std::string Path(std::string_view relative) const { return At(relative); }
+  BrowserTest() { ctx.run.mode = EraseMode::kErase; }
   bool Logged(std::string_view line) {
     return Log().find(std::string(line) + "\r\n") != std::string::npos;
   }
@@ -20,7 +21,7 @@ class BrowserTest : public ProfileTest {
   std::vector<std::string> SortedLines() const { return SortedProgress(); }
   std::vector<std::string> Names(std::string_view relative) {
     std::vector<std::string> names;
-    auto listing = os.files.List(Path(relative));
+    auto listing = os.files.List(At(relative));
     for (platform::DirEntry entry; listing && listing->Next(entry);)
       names.push_back(entry.name);
     std::sort(names.begin(), names.end());
@@ -42,7 +43,7 @@ class NetscapeTest : public BrowserTest {
 [HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders]
 "AppData"="$ROOT\\AppData"
 )reg");
-    ctx.settingsFile.SaveSetting("Browser", "nc4dir", Path("Netscape"));
+    ctx.settingsFile.SaveSetting("Browser", "nc4dir", At("Netscape"));
   }
 
   // Relative paths of the three kinds of profile folder.
@@ -57,10 +58,10 @@ class NetscapeTest : public BrowserTest {
   }
   // The full paths as the erasers write them into their lines.
   std::string Netscape4Line(std::string_view user, std::string_view file) const {
-    return Path("Netscape") + "\\USERS\\" + std::string(user) + "\\" + std::string(file);
+    return At("Netscape") + "\\USERS\\" + std::string(user) + "\\" + std::string(file);
   }
   std::string Users50Line(std::string_view user, std::string_view file) const {
-    return Path("Netscape") + "\\USERS50\\" + std::string(user) + "\\" + std::string(file);
+    return At("Netscape") + "\\USERS50\\" + std::string(user) + "\\" + std::string(file);
   }
 };
 

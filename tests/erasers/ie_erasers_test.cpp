@@ -25,6 +25,7 @@ class IeErasersTest : public testing::ProfileTest {
  protected:
   IeErasersTest() {
     machine.LoadReg(testing::XpUserKeys({testing::kXpShellFolders, testing::kXpTypedUrls}));
+    ctx.run.mode = EraseMode::kErase;
   }
   std::string Line(std::string_view text) {
     return std::string(ctx.erasing() ? "" : "Test Mode: ") + std::string(text);
@@ -44,7 +45,6 @@ class IeErasersTest : public testing::ProfileTest {
 };
 
 TEST_F(IeErasersTest, TypedAddressesWithoutAKeepListAllGo) {
-  ctx.run.mode = EraseMode::kErase;
   EraseTypedUrls(ctx);
   const Lines lines = {"Erasing Registry Key Value: http://firefox.com/ <OK>",
                        "Erasing Registry Key Value: " + std::string(kMicrosoft) + " <OK>"};
@@ -55,7 +55,6 @@ TEST_F(IeErasersTest, TypedAddressesWithoutAKeepListAllGo) {
 }
 
 TEST_F(IeErasersTest, AnAddressWhoseDeletionFailsIsNeitherCountedNorReported) {
-  ctx.run.mode = EraseMode::kErase;
   faults.failingCall = {testing::CallKind::kRegDelete, 1};
   EraseTypedUrls(ctx);
   EXPECT_EQ(view.progress,
@@ -66,7 +65,6 @@ TEST_F(IeErasersTest, AnAddressWhoseDeletionFailsIsNeitherCountedNorReported) {
 
 TEST_F(IeErasersTest, KeptAddressesComeBackInKeepListOrder) {
   machine.WriteFile(ProgramFile("Url.txt"), "http://example.org/\r\nhttp://firefox.com/\r\n");
-  ctx.run.mode = EraseMode::kErase;
   EraseTypedUrls(ctx);
   EXPECT_EQ(EnumValues(ctx, kCurrentUser, kTypedUrls), "url1,url2,");
   EXPECT_EQ(Typed("url1"), "http://example.org/");
@@ -79,7 +77,6 @@ TEST_F(IeErasersTest, KeptAddressesComeBackInKeepListOrder) {
 TEST_F(IeErasersTest, KeepEntriesMatchInTheirLetterCaseAndBlankLinesKeepTheirNumber) {
   machine.WriteFile(ProgramFile("url.txt"),
                     "HTTP://FIREFOX.COM/\r\n\r\n" + std::string(kMicrosoft) + "\r\n");
-  ctx.run.mode = EraseMode::kErase;
   EraseTypedUrls(ctx);
   EXPECT_EQ(view.progress, Lines{"Erasing Registry Key Value: http://firefox.com/ <OK>"});
   EXPECT_EQ(EnumValues(ctx, kCurrentUser, kTypedUrls), "url1,url2,url3,");
@@ -92,7 +89,6 @@ TEST_F(IeErasersTest, KeepEntriesMatchInTheirLetterCaseAndBlankLinesKeepTheirNum
 TEST_F(IeErasersTest, NoWriteThatFailsLosesAKeptAddress) {
   machine.WriteFile(ProgramFile("Url.txt"),
                     std::string(kMicrosoft) + "\r\n" + kFirefox + "\r\nhttp://example.org/\r\n");
-  ctx.run.mode = EraseMode::kErase;
   for (int n = 1;; ++n) {
     ASSERT_LE(n, 8) << "some write fails in every run";
     const std::string key = "HKEY_CURRENT_USER\\" + std::string(kTypedUrls) + "]\r\n";
@@ -106,9 +102,8 @@ TEST_F(IeErasersTest, NoWriteThatFailsLosesAKeptAddress) {
     Lines held;
     for (const std::string& name : SplitText(values, ","))
       if (!name.empty()) held.push_back(Typed(name));
-    for (const char* kept : {kFirefox, kMicrosoft}) {
+    for (const char* kept : {kFirefox, kMicrosoft})
       EXPECT_NE(std::find(held.begin(), held.end(), kept), held.end()) << n << " " << kept;
-    }
     if (faults.failedCalls > 0) continue;
     EXPECT_EQ(values, "url1,url2,url3,");
     EXPECT_EQ(held, (Lines{kMicrosoft, kFirefox, "http://example.org/"}));
@@ -145,7 +140,6 @@ class TracesTest : public IeErasersTest {
 };
 
 TEST_F(TracesTest, KeptCookiesAndTheIndexStay) {
-  ctx.run.mode = EraseMode::kErase;
   EraseIECookies(ctx);
   EXPECT_EQ(view.progress, (Lines{Erasing("joe\\Cookies\\joe@ads[1].txt"),
                                   Erasing("WINDOWS\\cookies\\joe@old[1].txt")}));
@@ -159,7 +153,6 @@ TEST_F(TracesTest, KeptCookiesAndTheIndexStay) {
 
 TEST_F(TracesTest, CookieThatCannotGoIsNotCounted) {
   Lock("joe\\Cookies\\joe@ads[1].txt");
-  ctx.run.mode = EraseMode::kErase;
   EraseIECookies(ctx);
   EXPECT_EQ(view.progress, Lines{Erasing("WINDOWS\\cookies\\joe@old[1].txt")});
   EXPECT_EQ(ctx.run.totals.files, 1);
@@ -187,14 +180,13 @@ TEST_F(TracesTest, KeepListThatCannotBeReadLeavesItsTracesAlone) {
     }
   }
   EXPECT_EQ(EnumValues(ctx, kCurrentUser, kTypedUrls), "url1,url2,");
-  EXPECT_TRUE(Exists("joe\\Cookies\\joe@ads[1].txt"));
-  EXPECT_TRUE(Exists("WINDOWS\\cookies\\joe@old[1].txt"));
-  EXPECT_TRUE(Exists("IE\\PLUGINS\\npqtplugin.dll"));
+  for (const char* kept : {"joe\\Cookies\\joe@ads[1].txt", "WINDOWS\\cookies\\joe@old[1].txt",
+                           "IE\\PLUGINS\\npqtplugin.dll"})
+    EXPECT_TRUE(Exists(kept)) << kept;
   EXPECT_EQ(ctx.run.totals.files, 0);
 }
 
 TEST_F(TracesTest, SecureEraseShowsEveryFileAndRemovesTheCacheFolders) {
-  ctx.run.mode = EraseMode::kErase;
   EraseIECache(ctx);
   EXPECT_EQ(ctx.run.totals.files, 4);
   EXPECT_FLOAT_EQ(ctx.run.totals.releasedKilobytes, 4.0f);
@@ -208,7 +200,6 @@ TEST_F(TracesTest, SecureEraseShowsEveryFileAndRemovesTheCacheFolders) {
 
 TEST_F(TracesTest, PlainDeleteCountsAllButTheIndexAndErasesQuietly) {
   ctx.settings.antirecover = 1;
-  ctx.run.mode = EraseMode::kErase;
   EraseIECache(ctx);
   EXPECT_EQ(ctx.run.totals.files, 3);
   EXPECT_FLOAT_EQ(ctx.run.totals.releasedKilobytes, 2.0f);
@@ -241,7 +232,6 @@ TEST_F(TracesTest, HistoryGoesQuietlyAndItsIndexFilesAreCleaned) {
     faults.unrenamable.insert(At(path));
   }
   ctx.settings.antirecover = 1;
-  ctx.run.mode = EraseMode::kErase;
   EraseIEHistory(ctx);
   EXPECT_FALSE(Exists(std::string(kHistory) + "\\MSHist012024030420240305\\visit.url"));
   EXPECT_FALSE(Exists("WINDOWS\\history\\old.url"));
@@ -274,7 +264,6 @@ TEST_F(TracesTest, WithoutTheirShellFolderValueTheUsersTracesStay) {
       {"Recent", EraseRecentDocuments, "joe\\Recent\\letter.lnk", "WINDOWS\\temp\\install.log",
        false},
   };
-  ctx.run.mode = EraseMode::kErase;
   for (const auto& c : cases) {
     for (const char* value : {static_cast<const char*>(nullptr), ""}) {
       ShellFolders({{c.value, value}});
@@ -292,7 +281,6 @@ TEST_F(IeErasersTest, PluginsGoUnlessKept) {
   machine.WriteFile(ProgramFile("Plugins.txt"), "npdsplay.dll\r\n");
   Make("IE\\PLUGINS\\npdsplay.dll", "kept");
   Make("IE\\PLUGINS\\npqtplugin.dll", std::string(2048, 'q'));
-  ctx.run.mode = EraseMode::kErase;
   EraseIEPlugins(ctx);
   EXPECT_EQ(view.progress, Lines{"Erasing " + At("IE\\PlUGINS\\npqtplugin.dll") + " <OK>"});
   EXPECT_FALSE(Exists("IE\\PLUGINS\\npqtplugin.dll"));

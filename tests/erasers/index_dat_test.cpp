@@ -12,6 +12,7 @@ using Lines = std::vector<std::string>;
 
 class IndexDatTest : public testing::ProfileTest {
  protected:
+  IndexDatTest() { ctx.run.mode = EraseMode::kErase; }
   std::string Line(std::string_view relative) {
     return std::string(ctx.erasing() ? "" : "Test Mode: ") +
            "Cleaning Index File: " + At(relative) + " <OK>";
@@ -26,7 +27,6 @@ class IndexDatTest : public testing::ProfileTest {
 TEST_F(IndexDatTest, FileHeldOpenIsPassedOverSilently) {
   Make("c\\index.dat", "in use");
   faults.unopenable.insert(At("c\\index.dat"));
-  ctx.run.mode = EraseMode::kErase;
   CleanIndexFile(ctx, At("c\\index.dat"));
   EXPECT_TRUE(view.progress.empty());
   ctx.run.mode = EraseMode::kTest;
@@ -40,7 +40,6 @@ TEST_F(IndexDatTest, FileHeldOpenIsPassedOverSilently) {
 TEST_F(IndexDatTest, FileKeepsItsNameAndLengthAndHoldsOnlyZeros) {
   Make("c\\index.dat", std::string(16384, 'x'));
   Make("c\\empty\\index.dat", "");
-  ctx.run.mode = EraseMode::kErase;
   for (const char* file : {"c\\index.dat", "c\\empty\\index.dat", "c\\missing\\index.dat"})
     CleanIndexFile(ctx, At(file));
   EXPECT_TRUE(IsZeroed("c\\index.dat", 16384));
@@ -60,7 +59,6 @@ TEST_F(IndexDatTest, EveryIndexFileBelowTheFolderIsFoundAtAnyDepth) {
   Make("h\\History.IE5\\MSHist012024030420240305\\page.htm", "visited");
   // A file is known by its own name, not by the folder it lies in.
   Make("h\\index.dat.d\\notes.txt", "unrelated");
-  ctx.run.mode = EraseMode::kErase;
   CleanIndexFiles(ctx, At("h"));
   EXPECT_TRUE(IsZeroed("h\\History.IE5\\index.dat", 32768));
   EXPECT_TRUE(IsZeroed("h\\History.IE5\\MSHist012024030420240305\\index.dat", 32768));
@@ -74,22 +72,14 @@ TEST_F(IndexDatTest, EveryIndexFileBelowTheFolderIsFoundAtAnyDepth) {
                    Line("h\\History.IE5\\index.dat"), Line("h\\History.IE5\\index.dat.bak")}));
 }
 
-class CleanIndexDatTest : public IndexDatTest {
- protected:
-  CleanIndexDatTest() {
-    Make("cache\\Content.IE5\\index.dat", testing::Fixture("index_dat/content_ie5_index.dat"));
-    Make("cookies\\index.dat", std::string(16384, 'c'));
-    Make("history\\History.IE5\\index.dat", testing::Fixture("index_dat/history_ie5_index.dat"));
-  }
-};
-
 // Each index file whose Shell Folders value is there is cleaned; a missing value leaves its file.
-TEST_F(CleanIndexDatTest, CleansTheCacheCookieAndHistoryIndexFiles) {
+TEST_F(IndexDatTest, CleansTheCacheCookieAndHistoryIndexFiles) {
+  Make("cache\\Content.IE5\\index.dat", testing::Fixture("index_dat/content_ie5_index.dat"));
+  Make("history\\History.IE5\\index.dat", testing::Fixture("index_dat/history_ie5_index.dat"));
   for (const char* cookies : {"cookies", static_cast<const char*>(nullptr)}) {
     ShellFolders({{"Cache", "cache"}, {"Cookies", cookies}, {"History", "history"}});
     Make("cookies\\index.dat", std::string(16384, 'c'));
     view.progress.clear();
-    ctx.run.mode = EraseMode::kErase;
     CleanIndexDat(ctx);
     EXPECT_TRUE(IsZeroed("cache\\Content.IE5\\index.dat", 49152));
     EXPECT_EQ(IsZeroed("cookies\\index.dat", 16384), cookies != nullptr);

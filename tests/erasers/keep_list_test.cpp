@@ -15,9 +15,8 @@ class KeepListTest : public testing::ContextTest {
   Lines NamesLike(std::string_view name) {
     Lines names;
     auto listing = os.files.List(ctx.programFolder);
-    for (platform::DirEntry entry; listing && listing->Next(entry);) {
+    for (platform::DirEntry entry; listing && listing->Next(entry);)
       if (EqualsIgnoreCase(entry.name, name)) names.push_back(entry.name);
-    }
     return names;
   }
 };
@@ -54,7 +53,7 @@ TEST_F(KeepListTest, EntriesMatchWholeAndInTheirLetterCase) {
   EXPECT_FALSE(KeepList::Load(ctx, KeepListKind::kCookies)->Keeps(""));
 }
 
-TEST_F(KeepListTest, WritingReplacesTheFileWithOneLineAnEntry) {
+TEST_F(KeepListTest, WritingReplacesTheFileWithOneLineAnEntryOrKeepsItWhole) {
   machine.WriteFile(ProgramFile("Plugins.txt"), "old\r\nolder\r\noldest\r\n");
   EXPECT_EQ(WriteKeepListFile(ctx, KeepListKind::kPlugins, {"npdsplay.dll", "", "caf\xc3\xa9.dll"}),
             platform::kSuccess);
@@ -66,9 +65,7 @@ TEST_F(KeepListTest, WritingReplacesTheFileWithOneLineAnEntry) {
   const Lines marked{"\xEF\xBB\xBFnpplugin.dll", "ind"};
   ASSERT_EQ(WriteKeepListFile(ctx, KeepListKind::kPlugins, marked), platform::kSuccess);
   EXPECT_EQ(ReadKeepListFile(ctx, KeepListKind::kPlugins), marked);
-}
-
-TEST_F(KeepListTest, AFailedWriteKeepsTheOldList) {
+  // A failed write keeps the old list.
   machine.WriteFile(ProgramFile("Cookies.txt"), "joe@example[1].txt\r\n");
   faults.fullDisk = programFolder;
   EXPECT_NE(WriteKeepListFile(ctx, KeepListKind::kCookies, {"a.txt", "b.txt"}), platform::kSuccess);
@@ -92,9 +89,8 @@ TEST_F(KeepListTest, ModeTextsNameTheLists) {
   EXPECT_EQ(KeepListKindOf("cookies"), KeepListKind::kCookies);
   EXPECT_EQ(KeepListKindOf("url"), KeepListKind::kUrl);
   EXPECT_EQ(KeepListKindOf("plugins"), KeepListKind::kPlugins);
-  for (const char* other : {"", "Cookies", "URL", "plugin"}) {
+  for (const char* other : {"", "Cookies", "URL", "plugin"})
     EXPECT_FALSE(KeepListKindOf(other).has_value()) << other;
-  }
 }
 
 }  // namespace

@@ -11,9 +11,9 @@ namespace attr = platform::attr;
 
 class OperaTest : public testing::BrowserTest {
  protected:
-  OperaTest() { ctx.settingsFile.SaveSetting("Browser", "OperaDir", Path("Opera")); }
+  OperaTest() { ctx.settingsFile.SaveSetting("Browser", "OperaDir", At("Opera")); }
   std::string Erased(std::string_view name) const {
-    return "Erasing File " + Path("Opera\\" + std::string(name)) + " <OK>";
+    return "Erasing File " + At("Opera\\" + std::string(name)) + " <OK>";
   }
 };
 
@@ -21,12 +21,11 @@ TEST_F(OperaTest, LocationBarAndCookieFilesGoInTheirOrderAndMissingOnesAreSkippe
   Make("Opera\\opera.dir", std::string(1024, 'd'));
   Make("Opera\\global.dat", std::string(3072, 'g'));
   Make("Opera\\cookies4.dat", std::string(1024, 'c'));
-  ctx.run.mode = EraseMode::kErase;
   EraseOperaLocationBar(ctx);
   EraseOperaCookies(ctx);
   EXPECT_EQ(Lines(), (std::vector<std::string>{Erased("global.dat"), Erased("opera.dir"),
                                                Erased("cookies4.dat")}));
-  EXPECT_TRUE(Logged("Erasing " + Path("Opera\\global.dat") + " <OK>"));
+  EXPECT_TRUE(Logged("Erasing " + At("Opera\\global.dat") + " <OK>"));
   EXPECT_EQ(Names("Opera"), std::vector<std::string>{});
   EXPECT_EQ(ctx.run.totals.files, 3);
   EXPECT_FLOAT_EQ(ctx.run.totals.releasedKilobytes, 5.0f);
@@ -35,9 +34,8 @@ TEST_F(OperaTest, LocationBarAndCookieFilesGoInTheirOrderAndMissingOnesAreSkippe
 TEST_F(OperaTest, CacheWithoutOrdinaryFilesIsLeftAlone) {
   Make("Opera\\cache4\\sub\\opr00001.htm");
   Make("Opera\\cache4\\index.dat");
-  ASSERT_EQ(os.files.SetAttributes(Path("Opera\\cache4\\index.dat"), attr::kHidden | attr::kSystem),
+  ASSERT_EQ(os.files.SetAttributes(At("Opera\\cache4\\index.dat"), attr::kHidden | attr::kSystem),
             platform::kSuccess);
-  ctx.run.mode = EraseMode::kErase;
   EraseOperaCache(ctx);
   EXPECT_TRUE(Lines().empty());
   EXPECT_TRUE(Exists("Opera\\cache4\\sub\\opr00001.htm"));

@@ -18,6 +18,7 @@ const std::string kBars =
 
 class WinApiTest : public testing::ProfileTest {
  protected:
+  WinApiTest() { ctx.run.mode = EraseMode::kErase; }
   std::string Values(std::string_view key) { return EnumValues(ctx, kCurrentUser, key); }
   static std::string Sub(std::string_view name) {
     return std::string(kExplorer) + "\\" + std::string(name);
@@ -28,7 +29,6 @@ TEST_F(WinApiTest, RecentDocumentsLoseEveryFileButKeepTheirFolders) {
   machine.LoadReg(testing::XpUserKeys({testing::kXpShellFolders}));
   Make("joe\\Recent\\letter.lnk", std::string(1024, 'l'));
   Make("joe\\Recent\\Old\\notes.lnk", std::string(512, 'n'));
-  ctx.run.mode = EraseMode::kErase;
   EraseRecentDocuments(ctx);
   EXPECT_EQ(ctx.run.totals.files, 2);
   EXPECT_FLOAT_EQ(ctx.run.totals.releasedKilobytes, 1.5f);
@@ -61,7 +61,6 @@ TEST_F(WinApiTest, FindHistoryClearsTheKeysOfTheRunningSystem) {
     Reg(body);
     view.progress.clear();
     ctx.windowsVersion = c.version;
-    ctx.run.mode = EraseMode::kErase;
     EraseFindHistory(ctx);
     for (const std::string& key : older)
       EXPECT_EQ(Values(key), c.older ? "" : "a,") << c.version << key;
@@ -80,7 +79,6 @@ TEST_F(WinApiTest, FindHistoryClearsTheKeysOfTheRunningSystem) {
 TEST_F(WinApiTest, RunHistoryShowsTheCommandsItErases) {
   Reg("[HKEY_CURRENT_USER\\" + Sub("RunMRU") +
       "]\r\n\"a\"=\"regedit\\\\1\"\r\n\"b\"=\"cmd\\\\1\"\r\n\"MRUList\"=\"ba\"\r\n");
-  ctx.run.mode = EraseMode::kErase;
   EraseRunHistory(ctx);
   EXPECT_EQ(Values(Sub("RunMRU")), "");
   EXPECT_EQ(ctx.run.totals.registryKeys, 3);
@@ -107,13 +105,12 @@ TEST_F(WindowsTempTest, BothTempFoldersAreEmptied) {
   Make("joe\\Local Settings\\Temp\\unpacked\\file.cab", "cab");
   Make("WINDOWS\\temp\\install.log", "log");
   Make("WINDOWS\\temp\\sub\\x.tmp", "x");
-  ctx.run.mode = EraseMode::kErase;
   EraseWindowsTemp(ctx);
   EXPECT_TRUE(Exists(kUserTemp));
-  EXPECT_FALSE(Exists("joe\\Local Settings\\Temp\\~setup.tmp"));
-  EXPECT_FALSE(Exists("joe\\Local Settings\\Temp\\unpacked"));
-  EXPECT_FALSE(Exists("WINDOWS\\temp\\install.log"));
-  EXPECT_FALSE(Exists("WINDOWS\\temp\\sub"));
+  for (const char* gone :
+       {"joe\\Local Settings\\Temp\\~setup.tmp", "joe\\Local Settings\\Temp\\unpacked",
+        "WINDOWS\\temp\\install.log", "WINDOWS\\temp\\sub"})
+    EXPECT_FALSE(Exists(gone)) << gone;
   EXPECT_EQ(ctx.run.totals.files, 4);
   EXPECT_NE(std::find(view.progress.begin(), view.progress.end(),
                       "Erasing Folder " + At("joe\\Local Settings\\Temp\\unpacked") + " <OK>"),
@@ -126,7 +123,6 @@ TEST_F(WindowsTempTest, WindowsTempWithoutAPlainFileIsLeftAlone) {
   ASSERT_EQ(os.files.SetAttributes(At("WINDOWS\\temp\\hidden.tmp"), attr::kHidden),
             platform::kSuccess);
   Make("WINDOWS\\temp\\sub\\inner.tmp");
-  ctx.run.mode = EraseMode::kErase;
   EraseWindowsTemp(ctx);
   EXPECT_TRUE(Exists("WINDOWS\\temp\\hidden.tmp"));
   EXPECT_TRUE(Exists("WINDOWS\\temp\\sub\\inner.tmp"));
@@ -152,7 +148,16 @@ class OpenSaveTest : public WinApiTest {
   }
 };
 
+// Older systems keep no dialog history.
 TEST_F(OpenSaveTest, TestRunCountsTheVisitedFoldersTwiceAndTheEraseRunOnce) {
+  for (const char* version : {"95", "98"}) {
+    ctx.windowsVersion = version;
+    RunItem();
+  }
+  EXPECT_EQ(ctx.run.totals.registryKeys, 0);
+  EXPECT_EQ(Values(Sub("ComDlg32\\OpenSaveMRU\\*")), "a,");
+  EXPECT_EQ(Values(Sub("ComDlg32\\LastVisitedMRU")), "a,");
+  ctx.windowsVersion = "xp";
   ctx.run.mode = EraseMode::kTest;
   RunItem();
   EXPECT_EQ(view.progress,
@@ -169,17 +174,6 @@ TEST_F(OpenSaveTest, TestRunCountsTheVisitedFoldersTwiceAndTheEraseRunOnce) {
   EXPECT_EQ(Values(Sub("ComDlg32\\OpenSaveMRU\\*")), "");
   EXPECT_EQ(Values(Sub("ComDlg32\\OpenSaveMRU\\txt")), "");
   EXPECT_EQ(Values(Sub("ComDlg32\\LastVisitedMRU")), "");
-}
-
-TEST_F(OpenSaveTest, OlderSystemsKeepNoDialogHistory) {
-  for (const char* version : {"95", "98"}) {
-    ctx.windowsVersion = version;
-    ctx.run.mode = EraseMode::kErase;
-    RunItem();
-  }
-  EXPECT_EQ(ctx.run.totals.registryKeys, 0);
-  EXPECT_EQ(Values(Sub("ComDlg32\\OpenSaveMRU\\*")), "a,");
-  EXPECT_EQ(Values(Sub("ComDlg32\\LastVisitedMRU")), "a,");
 }
 
 // A shell that remembers whether it was asked to empty the Recycle Bin instead of emptying the

@@ -79,7 +79,7 @@ class GuiTest : public ::testing::Test {
   }
 };
 
-TEST_F(GuiTest, MainWindowListsTheTasksAndATestRunChangesNothing) {
+TEST_F(GuiTest, MainWindowListsTheTasksATestRunChangesNothingAndAboutAndHelpOpen) {
   RunningProgram program(kFolder);
   ASSERT_NE(program.main(), nullptr);
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(program.main()) != FALSE; }));
@@ -98,14 +98,26 @@ TEST_F(GuiTest, MainWindowListsTheTasksAndATestRunChangesNothing) {
 
   ASSERT_TRUE(Click(result, L"OK"));
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(result); }));
+
+  ASSERT_TRUE(Click(program.main(), L"About"));
+  const HWND about = WaitForWindow(program.id(), L"Quellorn.About", L"About");
+  ASSERT_NE(about, nullptr);
+  EXPECT_TRUE(Screenshot(about, Shot(L"about")));
+  ASSERT_TRUE(Click(about, L"OK"));
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }));
+
+  // Help without its file does no harm.
+  ASSERT_TRUE(Click(program.main(), L"Help"));
+  ASSERT_TRUE(Responds(program.main()));
+  EXPECT_EQ(FindProgramWindow(program.id(), L"#32770"), nullptr) << "no error box";
+  EXPECT_TRUE(IsWindowVisible(program.main()));
 }
 
 // A run yields to the window after every file: it repaints and answers, and a request to close
 // waits for the run to end.
 TEST_F(GuiTest, DuringARunTheWindowAnswersAndClosesOnlyAfterIt) {
-  for (int i = 0; i < 1500; ++i) {
+  for (int i = 0; i < 1500; ++i)
     Write(kTraces / ("many" + std::to_string(i) + ".trc"), "a trace");
-  }
   RunningProgram program(kFolder);
   const HWND main = program.main();
   ASSERT_NE(main, nullptr);
@@ -149,17 +161,6 @@ TEST_F(GuiTest, EraseNowAsksFirstThenErases) {
   EXPECT_NE(Log().find("Files Erased: 2 "), std::string::npos) << Log();
   EXPECT_FALSE(TracesLeft());
   EXPECT_TRUE(IsWindowEnabled(program.main()));
-}
-
-TEST_F(GuiTest, AboutWindowOpensAndCloses) {
-  RunningProgram program(kFolder);
-  ASSERT_NE(program.main(), nullptr);
-  ASSERT_TRUE(Click(program.main(), L"About"));
-  const HWND about = WaitForWindow(program.id(), L"Quellorn.About", L"About");
-  ASSERT_NE(about, nullptr);
-  EXPECT_TRUE(Screenshot(about, Shot(L"about")));
-  ASSERT_TRUE(Click(about, L"OK"));
-  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }));
 }
 
 // ALT+A reaches a hidden window only through its message: Wine delivers global hot keys while
@@ -229,15 +230,6 @@ TEST_F(GuiTest, ASecondCopyClosesTheFirstAndNothingElse) {
   EXPECT_FALSE(PeekMessageW(&closing, folder, WM_CLOSE, WM_CLOSE, PM_NOREMOVE));
   EXPECT_TRUE(IsWindow(folder));
   DestroyWindow(folder);
-}
-
-TEST_F(GuiTest, HelpWithoutItsFileDoesNoHarm) {
-  RunningProgram program(kFolder);
-  ASSERT_NE(program.main(), nullptr);
-  ASSERT_TRUE(Click(program.main(), L"Help"));
-  ASSERT_TRUE(Responds(program.main()));
-  EXPECT_EQ(FindProgramWindow(program.id(), L"#32770"), nullptr) << "no error box";
-  EXPECT_TRUE(IsWindowVisible(program.main()));
 }
 
 }  // namespace

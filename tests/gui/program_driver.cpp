@@ -15,9 +15,8 @@ namespace {
 // A caption matches with or without its access key's ampersand.
 bool SameCaption(const std::wstring& text, std::wstring_view caption) {
   std::wstring plain;
-  for (const wchar_t c : text) {
+  for (const wchar_t c : text)
     if (c != L'&') plain += c;
-  }
   return plain == caption || text == caption;
 }
 
@@ -25,9 +24,8 @@ bool SameCaption(const std::wstring& text, std::wstring_view caption) {
 // program's windows is a direct child) of the class, or of any class, that passes.
 template <typename Passes>
 HWND FindChild(HWND window, const wchar_t* className, Passes passes) {
-  for (HWND child = nullptr; (child = FindWindowExW(window, child, className, nullptr));) {
+  for (HWND child = nullptr; (child = FindWindowExW(window, child, className, nullptr));)
     if (passes(child)) return child;
-  }
   return nullptr;
 }
 
@@ -135,10 +133,8 @@ RunningProgram::RunningProgram(const std::wstring& folder, const std::wstring& a
   // answers a message need not be: the program serves sent messages while it waits for the
   // notification area, in the middle of loading.)
   const auto status = [](HWND child) { return TextOf(child).starts_with(L"Last Erased at: "); };
-  if (main_ != nullptr &&
-      !WaitUntil([&] { return FindChild(main_, nullptr, status) != nullptr; })) {
+  if (main_ != nullptr && !WaitUntil([&] { return FindChild(main_, nullptr, status) != nullptr; }))
     main_ = nullptr;
-  }
 }
 
 RunningProgram::~RunningProgram() {

@@ -15,10 +15,10 @@ class PluginFamiliesTest : public testing::PluginTest {
         "\"Folder\"=\"C:\\\\Private\"\r\n");
     LoadKey("", "Sessions\\Session1");
     LoadKey("", "Clipboard");
-    machine.WriteFile(Path("data\\cache.tmp"), std::string(2048, 't'));
-    machine.WriteFile(Path("data\\app.ini"), "[Editor]\r\nrecent1=a.txt\r\nwidth=5\r\n");
-    return Plugin("UpdateFile1=" + Path("data\\app.ini") + ",recent\r\n" +
-                  "DelFile1=" + Path("data\\*.tmp") + "\r\n" + "UpdateRegValue1=" + Key() +
+    Make("data\\cache.tmp", std::string(2048, 't'));
+    Make("data\\app.ini", "[Editor]\r\nrecent1=a.txt\r\nwidth=5\r\n");
+    return Plugin("UpdateFile1=" + At("data\\app.ini") + ",recent\r\n" +
+                  "DelFile1=" + At("data\\*.tmp") + "\r\n" + "UpdateRegValue1=" + Key() +
                   ",Folder,C:\\\r\n" + "DelRegKey1=" + Key("Clipboard") + "\r\n" +
                   "DelRegKeyList1=" + Key("Sessions") + ",Session\r\n" + "DelRegValue1=" + Key() +
                   ",Last\r\n" + "DelRegValueList1=" + Key() + ",mru\r\n");
@@ -30,8 +30,8 @@ class PluginFamiliesTest : public testing::PluginTest {
             p + "Erasing Registry Key: " + std::string(kSubKey) + "\\Sessions\\Session1 <OK>",
             p + "Erasing Registry Key: " + Key("Clipboard") + " <OK>",
             p + "Erasing Registry Key Value: C:\\Private <OK>",
-            p + "Erasing " + Path("data\\cache.tmp") + " <OK>",
-            p + "Updated file: " + Path("data\\app.ini") + " <OK>"};
+            p + "Erasing " + At("data\\cache.tmp") + " <OK>",
+            p + "Updated file: " + At("data\\app.ini") + " <OK>"};
   }
 };
 
@@ -44,7 +44,7 @@ TEST_F(PluginFamiliesTest, TestRunCountsEveryFamilyInOrderAndTheEraseRunActsOnIt
   EXPECT_EQ(ctx.run.totals.registryKeys, 5);
   EXPECT_EQ(ctx.run.totals.files, 1);
   EXPECT_FLOAT_EQ(ctx.run.totals.releasedKilobytes, 2.0f);
-  EXPECT_EQ(machine.ReadFile(Path("data\\app.ini")), "[Editor]\r\nrecent1=a.txt\r\nwidth=5\r\n");
+  EXPECT_EQ(Read("data\\app.ini"), "[Editor]\r\nrecent1=a.txt\r\nwidth=5\r\n");
   EXPECT_NE(Log().find("Test Mode: Updated file: "), std::string::npos);
 
   view.progress.clear();
@@ -59,15 +59,15 @@ TEST_F(PluginFamiliesTest, TestRunCountsEveryFamilyInOrderAndTheEraseRunActsOnIt
   EXPECT_FALSE(KeyExists("Sessions\\Session1"));
   EXPECT_TRUE(KeyExists("Sessions"));
   EXPECT_FALSE(KeyExists("Clipboard"));
-  EXPECT_FALSE(os.files.Exists(Path("data\\cache.tmp")));
-  EXPECT_EQ(machine.ReadFile(Path("data\\app.ini")), "[Editor]\r\nwidth=5\r\n");
-  EXPECT_FALSE(os.files.Exists(Path("data\\app.ini.old")));
+  EXPECT_FALSE(Exists("data\\cache.tmp"));
+  EXPECT_EQ(Read("data\\app.ini"), "[Editor]\r\nwidth=5\r\n");
+  EXPECT_FALSE(Exists("data\\app.ini.old"));
   EXPECT_EQ(ctx.run.totals.registryKeys, 10);
 }
 
 TEST_F(PluginFamiliesTest, FamiliesEndAtTheirStopConditions) {
   LoadKey("\"Present\"=\"x\"\r\n\"A1\"=\"a\"\r\n\"B1\"=\"b\"\r\n");
-  machine.WriteFile(Path("data\\keep.txt"), "drop me\r\nkeep me\r\n");
+  Make("data\\keep.txt", "drop me\r\nkeep me\r\n");
   const clsIniFile item = Plugin(
       // A missing value is passed over; the next entry is still read.
       "DelRegValue1=" + Key() + ",Missing\r\nDelRegValue2=" + Key() + ",Present\r\n" +
@@ -76,11 +76,10 @@ TEST_F(PluginFamiliesTest, FamiliesEndAtTheirStopConditions) {
       // A missing key is passed over too; a root is refused.
       "DelRegKey1=" + Key("Missing") + "\r\nDelRegKey2=HKEY_CURRENT_USER\\\r\n" +
       // A missing file ends the family.
-      "UpdateFile1=" + Path("data\\missing.txt") +
-      ",drop\r\nUpdateFile2=" + Path("data\\keep.txt") + ",drop\r\n" +
+      "UpdateFile1=" + At("data\\missing.txt") + ",drop\r\nUpdateFile2=" + At("data\\keep.txt") +
+      ",drop\r\n" +
       // Only the first of numbers 1 and 3 is read.
       "UpdateRegValue1=" + Key() + ",A1,changed\r\nUpdateRegValue3=" + Key() + ",B1,changed\r\n");
-  ctx.run.mode = EraseMode::kErase;
   RunPluginItem(ctx, item);
   EXPECT_EQ(view.progress,
             (std::vector<std::string>{"Erasing Registry Key Value: Present <OK>",
@@ -89,17 +88,25 @@ TEST_F(PluginFamiliesTest, FamiliesEndAtTheirStopConditions) {
   EXPECT_EQ(Value("Present"), std::string(kReadFailed));
   EXPECT_EQ(Value("A1"), "changed");
   EXPECT_EQ(Value("B1"), "b");
-  EXPECT_EQ(machine.ReadFile(Path("data\\keep.txt")), "drop me\r\nkeep me\r\n");
+  EXPECT_EQ(Read("data\\keep.txt"), "drop me\r\nkeep me\r\n");
 }
 
-TEST_F(PluginFamiliesTest, UpdateRegValueEmptiesButNeverCreates) {
+TEST_F(PluginFamiliesTest, UpdateRegValueEmptiesButNeverCreatesAndAnUnreadableItemRunsNothing) {
   LoadKey("\"Typed\"=\"secret\"\r\n");
   const clsIniFile item =
       Plugin("UpdateRegValue1=" + Key() + ",Typed\r\nUpdateRegValue2=" + Key() + ",Absent,new\r\n");
-  ctx.run.mode = EraseMode::kErase;
   RunPluginItem(ctx, item);
   EXPECT_EQ(Value("Typed"), "");
   EXPECT_EQ(Value("Absent"), std::string(kReadFailed));
+  EXPECT_EQ(ctx.run.totals.registryKeys, 1);
+  // An item that cannot be read runs nothing.
+  LoadKey("\"Last\"=\"x\"\r\n");
+  const clsIniFile unreadable = Plugin("DelRegValue1=" + Key() + ",Last\r\n");
+  faults.unopenable.insert(unreadable.path());
+  view.progress.clear();
+  RunPluginItem(ctx, unreadable);
+  EXPECT_EQ(Value("Last"), "x");
+  EXPECT_TRUE(view.progress.empty());
   EXPECT_EQ(ctx.run.totals.registryKeys, 1);
 }
 
@@ -107,51 +114,48 @@ TEST_F(PluginFamiliesTest, UpdateRegValueEmptiesButNeverCreates) {
 // expand them.
 TEST_F(PluginFamiliesTest, FileFamiliesExpandThePathMacros) {
   system.userName = "joe";
-  system.windowsFolder = Path("WINDOWS");
+  system.windowsFolder = At("WINDOWS");
   machine.LoadReg(R"reg(Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders]
 "AppData"="$ROOT\\AppData"
 )reg");
   for (const char* file : {"home\\joe\\a.tmp", "WINDOWS\\Temp\\c.tmp", "AppData\\Editor\\d.bak"})
-    machine.WriteFile(Path(file), "x");
-  machine.WriteFile(Path("AppData\\Editor\\editor.ini"), "mru=a\r\nsize=1\r\n");
+    Make(file, "x");
+  Make("AppData\\Editor\\editor.ini", "mru=a\r\nsize=1\r\n");
   const clsIniFile item =
-      Plugin("DelFile1=" + Path("home\\%username%\\*.tmp") + "\r\n" +
+      Plugin("DelFile1=" + At("home\\%username%\\*.tmp") + "\r\n" +
              "DelFile2=%win%\\Temp\\*.tmp\r\n" + "DelFile3=%appdata%\\Editor\\*.bak\r\n" +
              "UpdateFile1=%appdata%\\Editor\\editor.ini,MRU\r\n");
-  ctx.run.mode = EraseMode::kErase;
   ctx.settings.antirecover = 1;
   RunPluginItem(ctx, item);
   for (const char* file : {"home\\joe\\a.tmp", "WINDOWS\\Temp\\c.tmp", "AppData\\Editor\\d.bak"})
-    EXPECT_FALSE(os.files.Exists(Path(file))) << file;
-  EXPECT_EQ(machine.ReadFile(Path("AppData\\Editor\\editor.ini")), "size=1\r\n");
-  EXPECT_EQ(view.progress.back(), "Updated file: " + Path("AppData") + "\\Editor\\editor.ini <OK>");
+    EXPECT_FALSE(Exists(file)) << file;
+  EXPECT_EQ(Read("AppData\\Editor\\editor.ini"), "size=1\r\n");
+  EXPECT_EQ(view.progress.back(), "Updated file: " + At("AppData") + "\\Editor\\editor.ini <OK>");
 }
 
 TEST_F(PluginFamiliesTest, DelFileHonoursSubfoldersAndTheItemsExclusions) {
-  for (const char* file : {"d\\a.part", "d\\keep.part", "d\\old\\b.part", "e\\c.part"}) {
-    machine.WriteFile(Path(file), "x");
-  }
+  for (const char* file : {"d\\a.part", "d\\keep.part", "d\\old\\b.part", "e\\c.part"})
+    Make(file, "x");
   const clsIniFile item =
-      Plugin("DelFile1=" + Path("d\\*.part") + ",Subfolder\r\n" + "DelFile2=" + Path("e\\*.part") +
-             ",subfolder\r\n" + "ExFile1=" + Path("d\\keep.part") + "\r\n");
-  ctx.run.mode = EraseMode::kErase;
+      Plugin("DelFile1=" + At("d\\*.part") + ",Subfolder\r\n" + "DelFile2=" + At("e\\*.part") +
+             ",subfolder\r\n" + "ExFile1=" + At("d\\keep.part") + "\r\n");
   ctx.settings.antirecover = 1;
   RunPluginItem(ctx, item);
-  EXPECT_FALSE(os.files.Exists(Path("d\\a.part")));
-  EXPECT_FALSE(os.files.Exists(Path("d\\old\\b.part")));
-  EXPECT_TRUE(os.files.Exists(Path("d\\keep.part")));
-  EXPECT_FALSE(os.files.Exists(Path("e\\c.part")));
+  EXPECT_FALSE(Exists("d\\a.part"));
+  EXPECT_FALSE(Exists("d\\old\\b.part"));
+  EXPECT_TRUE(Exists("d\\keep.part"));
+  EXPECT_FALSE(Exists("e\\c.part"));
   EXPECT_EQ(ctx.run.totals.files, 3);
 }
 
 TEST_F(PluginFamiliesTest, DelFileWithoutAFullFolderErasesNothing) {
-  machine.WriteFile(Path("d\\a.tmp"), "x");
+  Make("d\\a.tmp", "x");
   const clsIniFile item = Plugin(
       "DelFile1=\r\nDelFile2=*.tmp\r\nDelFile3=%appdata%\\*.tmp\r\n"
       "DelFile4=" +
-      Path("d\\a.tmp") + "\r\n");
+      At("d\\a.tmp") + "\r\n");
   machine.LoadReg(R"reg(Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders]
@@ -160,55 +164,39 @@ TEST_F(PluginFamiliesTest, DelFileWithoutAFullFolderErasesNothing) {
   ctx.run.mode = EraseMode::kTest;
   RunPluginItem(ctx, item);
   EXPECT_EQ(view.progress,
-            std::vector<std::string>{"Test Mode: Erasing " + Path("d\\a.tmp") + " <OK>"});
+            std::vector<std::string>{"Test Mode: Erasing " + At("d\\a.tmp") + " <OK>"});
 }
 
 TEST_F(PluginFamiliesTest, UpdateFileRemovesMatchingLinesAndAnEmptyTextKeepsOnlyEmptyLines) {
-  machine.WriteFile(Path("f\\list.txt"), "Recent=a\r\nrecent=b\nother\r\n\r\nlast");
-  machine.WriteFile(Path("f\\blank.txt"), "one\r\n\r\ntwo\r\n");
-  const clsIniFile item = Plugin("UpdateFile1=" + Path("f\\list.txt") + ",RECENT\r\n" +
-                                 "UpdateFile2=" + Path("f\\blank.txt") + "\r\n");
-  ctx.run.mode = EraseMode::kErase;
+  Make("f\\list.txt", "Recent=a\r\nrecent=b\nother\r\n\r\nlast");
+  Make("f\\blank.txt", "one\r\n\r\ntwo\r\n");
+  const clsIniFile item = Plugin("UpdateFile1=" + At("f\\list.txt") + ",RECENT\r\n" +
+                                 "UpdateFile2=" + At("f\\blank.txt") + "\r\n");
   RunPluginItem(ctx, item);
-  EXPECT_EQ(machine.ReadFile(Path("f\\list.txt")), "other\r\n\r\nlast\r\n");
-  EXPECT_EQ(machine.ReadFile(Path("f\\blank.txt")), "\r\n");
+  EXPECT_EQ(Read("f\\list.txt"), "other\r\n\r\nlast\r\n");
+  EXPECT_EQ(Read("f\\blank.txt"), "\r\n");
   EXPECT_EQ(view.progress,
-            (std::vector<std::string>{"Updated file: " + Path("f\\list.txt") + " <OK>",
-                                      "Updated file: " + Path("f\\blank.txt") + " <OK>"}));
+            (std::vector<std::string>{"Updated file: " + At("f\\list.txt") + " <OK>",
+                                      "Updated file: " + At("f\\blank.txt") + " <OK>"}));
   EXPECT_EQ(ctx.run.totals.files, 0);
-  EXPECT_FALSE(os.files.Exists(Path("f\\list.txt.old")));
+  EXPECT_FALSE(Exists("f\\list.txt.old"));
 }
 
-TEST_F(PluginFamiliesTest, UpdateFileThatCannotBeWrittenKeepsItsContent) {
-  machine.WriteFile(Path("f\\list.txt"), "recent=a\r\nother\r\n");
-  faults.fullDisk = Path("f");
-  const clsIniFile item = Plugin("UpdateFile1=" + Path("f\\list.txt") + ",recent\r\n");
-  ctx.run.mode = EraseMode::kErase;
-  RunPluginItem(ctx, item);
-  EXPECT_EQ(machine.ReadFile(Path("f\\list.txt")), "recent=a\r\nother\r\n");
-  EXPECT_FALSE(os.files.Exists(Path("f\\list.txt.old")));
+TEST_F(PluginFamiliesTest, UpdateFileThatCannotBeWrittenOrIsALinkKeepsItsContent) {
+  Make("f\\list.txt", "recent=a\r\nother\r\n");
+  faults.fullDisk = At("f");
+  RunPluginItem(ctx, Plugin("UpdateFile1=" + At("f\\list.txt") + ",recent\r\n"));
+  EXPECT_EQ(Read("f\\list.txt"), "recent=a\r\nother\r\n");
+  EXPECT_FALSE(Exists("f\\list.txt.old"));
   EXPECT_TRUE(view.progress.empty());
-}
-
-TEST_F(PluginFamiliesTest, UpdateFileLeavesALinkAndWhatItPointsToAlone) {
+  // Nor does it follow a link: the link and what it points to stay as they are.
+  faults.fullDisk.clear();
   const std::string base = machine.LinkedTree("update_file");
-  const clsIniFile item = Plugin("UpdateFile1=" + base + "\\file_link,alpha\r\n");
-  ctx.run.mode = EraseMode::kErase;
-  RunPluginItem(ctx, item);
+  RunPluginItem(ctx, Plugin("UpdateFile1=" + base + "\\file_link,alpha\r\n"));
   EXPECT_EQ(machine.ReadFile(base + "\\outside\\a.txt"), "alpha");
   std::uint32_t names = 0;  // the link and the file it leads to
   EXPECT_EQ(os.files.LinkCount(base + "\\file_link", names), platform::kSuccess);
   EXPECT_EQ(names, 2u);
-  EXPECT_TRUE(view.progress.empty());
-}
-
-TEST_F(PluginFamiliesTest, AnUnreadableItemRunsNothing) {
-  LoadKey("\"Last\"=\"x\"\r\n");
-  const clsIniFile item = Plugin("DelRegValue1=" + Key() + ",Last\r\n");
-  faults.unopenable.insert(item.path());
-  ctx.run.mode = EraseMode::kErase;
-  RunPluginItem(ctx, item);
-  EXPECT_EQ(Value("Last"), "x");
   EXPECT_TRUE(view.progress.empty());
 }
 

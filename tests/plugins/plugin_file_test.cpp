@@ -30,15 +30,7 @@ TEST_F(PluginFileTest, FamiliesEndAtTheFirstMissingNumber) {
       << "long values are cut";
 }
 
-TEST_F(PluginFileTest, SelectionReadsTheLeadingNumber) {
-  EXPECT_EQ(SelectedValue(Item("[Info]\r\nTitle = t\r\n")), 0);
-  EXPECT_EQ(SelectedValue(Item("[info]\r\nselected = 1\r\n")), 1);
-  EXPECT_EQ(SelectedValue(Item("[Info]\r\nSelected = 0 \r\n")), 0);
-  EXPECT_EQ(SelectedValue(Item("[Info]\r\nSelected = yes\r\n")), 0);
-  EXPECT_EQ(SelectedValue(clsIniFile(os.files, ProgramFile("plugins\\absent.qk"))), 0);
-}
-
-TEST_F(PluginFileTest, DescriptiveKeysReadAsTheListsShowThem) {
+TEST_F(PluginFileTest, DescriptiveKeysReadAsTheListsShowThemAndSelectionAsANumber) {
   const PluginInfo info = ReadPluginInfo(
       Item("[Info]\r\nTitle = Player\r\nDescription = Recent files\r\nProvider =Custom Item "
            "\r\nType=File\r\nSelected = 1\r\nVersion = 3.0 \r\n"));
@@ -49,6 +41,12 @@ TEST_F(PluginFileTest, DescriptiveKeysReadAsTheListsShowThem) {
   EXPECT_EQ(info.selected, "1");
   EXPECT_EQ(info.version, "3.0");
   EXPECT_EQ(ReadPluginInfo(Item("[Info]\r\n")).title, "unknown value");
+  // The selection reads the leading number.
+  EXPECT_EQ(SelectedValue(Item("[Info]\r\nTitle = t\r\n")), 0);
+  EXPECT_EQ(SelectedValue(Item("[info]\r\nselected = 1\r\n")), 1);
+  EXPECT_EQ(SelectedValue(Item("[Info]\r\nSelected = 0 \r\n")), 0);
+  EXPECT_EQ(SelectedValue(Item("[Info]\r\nSelected = yes\r\n")), 0);
+  EXPECT_EQ(SelectedValue(clsIniFile(os.files, ProgramFile("plugins\\absent.qk"))), 0);
 }
 
 TEST_F(PluginFileTest, MacrosNameTheUsersFolders) {

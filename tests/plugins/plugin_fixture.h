@@ -13,6 +13,7 @@ namespace quellorn::testing {
 // (HKEY_CURRENT_USER\Software\QuellornTest-Plugin) for their registry actions.
 class PluginTest : public ProfileTest {
  protected:
+  PluginTest() { ctx.run.mode = EraseMode::kErase; }
   static constexpr std::string_view kSubKey = "Software\\QuellornTest-Plugin";
 
   static std::string Key(std::string_view below = "") {
@@ -37,7 +38,6 @@ class PluginTest : public ProfileTest {
                                   key) == platform::kSuccess;
   }
 
-  std::string Path(std::string_view relative) const { return At(relative); }
   // Writes an item file ("[Info]" and the given lines) and binds an item to it.
   clsIniFile Item(std::string_view folder, std::string_view name, std::string_view lines) {
     const std::string path = ProgramFile(std::string(folder) + "\\" + std::string(name));

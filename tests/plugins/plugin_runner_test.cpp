@@ -27,7 +27,6 @@ TEST_F(PluginRunnerTest, RunsTheSelectedItemsOfBothFoldersOnTheirRows) {
   Item("Custom", "Downloads.qk", "Selected = 0\r\n");
   OnlyItemRows();
   ASSERT_EQ(ctx.run.taskCount, 3);
-  ctx.run.mode = EraseMode::kErase;
   StartTask(ctx);
   EXPECT_EQ(view.progress,
             (std::vector<std::string>{"Erasing Paint .....", "Erasing Unmarked .....",
@@ -73,7 +72,6 @@ TEST_F(PluginRunnerTest, AnItemFileThatCannotBeReadIsNeitherListedNorRun) {
   EXPECT_EQ(ctx.run.taskCount, 0);
   faults.unopenable.clear();
   faults.failingCall = {testing::CallKind::kOpen, 1};  // the run's first reading alone
-  ctx.run.mode = EraseMode::kErase;
   StartTask(ctx);
   EXPECT_TRUE(view.progress.empty());
   EXPECT_TRUE(KeyExists("Kept"));
@@ -84,6 +82,9 @@ TEST_F(PluginRunnerTest, RunStartsOnlyAProgramLyingInThePluginsFolder) {
   machine.WriteFile(ProgramFile("evil.exe"), "outside the plugins folder");
   machine.WriteFile(ProgramFile("plugins\\tools\\tool.exe"), "in a subfolder");
   machine.MakeFolder(ProgramFile("plugins\\folder.exe"));
+  ctx.run.mode = EraseMode::kTest;  // a test run starts nothing
+  RunPluginItem(ctx, Plugin("Run=cleanup.exe\r\n"));
+  EXPECT_TRUE(shell.starts.empty());
   ctx.run.mode = EraseMode::kErase;
   for (const std::string& run :
        {std::string("..\\evil.exe"), std::string("../evil.exe"), ProgramFile("evil.exe"),
@@ -101,28 +102,21 @@ TEST_F(PluginRunnerTest, RunStartsOnlyAProgramLyingInThePluginsFolder) {
   EXPECT_EQ(shell.starts[0].style, ShowStyle::kHidden);
 }
 
-TEST_F(PluginRunnerTest, RunWaitsForAnEraseRun) {
-  machine.WriteFile(ProgramFile("plugins\\cleanup.exe"), "x");
-  ctx.run.mode = EraseMode::kTest;
-  RunPluginItem(ctx, Plugin("Run=cleanup.exe\r\n"));
-  EXPECT_TRUE(shell.starts.empty());
-}
-
 TEST_F(PluginRunnerTest, EditorTestListsWhatWouldGoAndChangesNothing) {
   LoadKey("\"Name1\"=\"one\"\r\n\"Last\"=\"last\"\r\n\"Folder\"=\"f\"\r\n");
   LoadKey("", "Sessions\\Session1");
   LoadKey("", "Clipboard");
-  machine.WriteFile(Path("data\\a.tmp"), "x");
-  machine.WriteFile(Path("data\\list.txt"), "recent\r\n");
+  Make("data\\a.tmp", "x");
+  Make("data\\list.txt", "recent\r\n");
   machine.WriteFile(ProgramFile("plugins\\cleanup.exe"), "x");
   const clsIniFile item =
       Item("", "temp.qk",
            "DelRegValueList1=" + Key() + ",name\r\nDelRegValue1=" + Key() + ",Last\r\n" +
                "DelRegValue2=" + Key() + ",Missing\r\nDelRegKeyList1=" + Key("Sessions") +
                ",Session\r\nDelRegKey1=" + Key("Clipboard") + "\r\nDelRegKey2=" + Key("Missing") +
-               "\r\nUpdateRegValue1=" + Key() + ",Folder,g\r\nDelFile1=" + Path("data\\*.tmp") +
-               "\r\nUpdateFile1=" + Path("data\\list.txt") + ",recent\r\nRun=cleanup.exe\r\n");
-  ctx.run.mode = EraseMode::kErase;  // what the last run left
+               "\r\nUpdateRegValue1=" + Key() + ",Folder,g\r\nDelFile1=" + At("data\\*.tmp") +
+               "\r\nUpdateFile1=" + At("data\\list.txt") + ",recent\r\nRun=cleanup.exe\r\n");
+  // The fixture's erase mode stands for what the last run left.
   testing::RecordingEditorList list;
   EXPECT_EQ(RunEditorTest(ctx, item, list), 6);
   EXPECT_EQ(list.lines,
@@ -131,7 +125,7 @@ TEST_F(PluginRunnerTest, EditorTestListsWhatWouldGoAndChangesNothing) {
                 "Erasing Registry Key Value: Last <OK>",
                 "Erasing Registry Key : " + std::string(kSubKey) + "\\Sessions\\Session1 <OK>",
                 "Erasing Registry Key: " + Key("Clipboard") + " <OK>",
-                "Erasing " + Path("data\\a.tmp") + " <OK>",
+                "Erasing " + At("data\\a.tmp") + " <OK>",
             }));
   EXPECT_FALSE(ctx.editorTest.active);
   EXPECT_EQ(Value("Name1"), "one");
@@ -139,8 +133,8 @@ TEST_F(PluginRunnerTest, EditorTestListsWhatWouldGoAndChangesNothing) {
   EXPECT_EQ(Value("Folder"), "f");
   EXPECT_TRUE(KeyExists("Sessions\\Session1"));
   EXPECT_TRUE(KeyExists("Clipboard"));
-  EXPECT_TRUE(os.files.Exists(Path("data\\a.tmp")));
-  EXPECT_EQ(machine.ReadFile(Path("data\\list.txt")), "recent\r\n");
+  EXPECT_TRUE(Exists("data\\a.tmp"));
+  EXPECT_EQ(Read("data\\list.txt"), "recent\r\n");
   EXPECT_TRUE(shell.starts.empty());
   EXPECT_TRUE(view.progress.empty());
   EXPECT_EQ(ctx.run.totals.registryKeys, 0);

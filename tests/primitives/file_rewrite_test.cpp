@@ -15,18 +15,15 @@ TEST(SplitLinesTest, EndsLinesAtCrLfLfOrCr) {
   const struct {
     std::string_view text;
     std::vector<std::string> lines;
-  } cases[] = {
-      {"", {}},
-      {"one", {"one"}},
-      {"one\r\n", {"one"}},
-      {"one\r\ntwo\nthree\rfour", {"one", "two", "three", "four"}},
-      {"one\n\ntwo\n", {"one", "", "two"}},
-      {"\r\n", {""}},
-      {"one\r\r\ntwo", {"one", "", "two"}},
-  };
-  for (const auto& c : cases) {
+  } cases[] = {{"", {}},
+               {"one", {"one"}},
+               {"one\r\n", {"one"}},
+               {"one\r\ntwo\nthree\rfour", {"one", "two", "three", "four"}},
+               {"one\n\ntwo\n", {"one", "", "two"}},
+               {"\r\n", {""}},
+               {"one\r\r\ntwo", {"one", "", "two"}}};
+  for (const auto& c : cases)
     EXPECT_EQ(SplitLines(c.text), c.lines) << c.text;
-  }
 }
 
 class ReplaceContentTest : public testing::ContextTest {

@@ -19,14 +19,14 @@ class ProtectedPlacesTest : public testing::PluginTest {
   static constexpr std::string_view kTop = "HKEY_CURRENT_USER\\QuellornTest-Protected";
 
   void SetUp() override {
-    system.windowsFolder = Path("WINDOWS");
+    system.windowsFolder = At("WINDOWS");
     machine.LoadReg(std::string("REGEDIT4\r\n\r\n[") + std::string(kShellFoldersPath) +
                     "]\r\n\"Desktop\"=\"$ROOT\\\\Users\\\\joe\\\\Desktop\"\r\n"
                     "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion]\r\n"
                     "\"ProgramFilesDir\"=\"$ROOT\\\\Program Files\"\r\n[" +
                     std::string(kTop) + "\\Below]\r\n");
     for (const char* file : kFiles)
-      machine.WriteFile(Path(file), "kept");
+      Make(file, "kept");
   }
   void Run(EraseMode mode, std::string_view line) {
     view.progress.clear();
@@ -38,10 +38,10 @@ class ProtectedPlacesTest : public testing::PluginTest {
 };
 
 TEST_F(ProtectedPlacesTest, FileActionsRefuseTheProgramsFilesAndWholeSystemFolders) {
-  machine.WriteFile(Path("WINDOWS\\old.log"), "gone");
+  Make("WINDOWS\\old.log", "gone");
   const std::string program = "Refused: " + programFolder + " belongs to the program";
   const auto refused = [this](std::string_view folder) {
-    return "Refused: " + (folder.ends_with(':') ? std::string(folder) + "\\" : Path(folder)) +
+    return "Refused: " + (folder.ends_with(':') ? std::string(folder) + "\\" : At(folder)) +
            " is a protected folder";
   };
   const std::pair<std::string, std::string> cases[] = {
@@ -49,32 +49,32 @@ TEST_F(ProtectedPlacesTest, FileActionsRefuseTheProgramsFilesAndWholeSystemFolde
       {ProgramFile("settings.dat"), program},
       {ProgramFile("custom\\*.qk"),
        "Refused: " + ProgramFile("custom") + " belongs to the program"},
-      {Path("WINDOWS\\*.*"), refused("WINDOWS")},
-      {Path("Temp\\..\\windows\\.\\*.ini,Subfolder"), refused("windows")},
-      {Path("Users\\joe\\*.dat,Subfolder"), refused("Users\\joe")},
-      {Path("Users\\*.*,Subfolder"), refused("Users")},
-      {Path("Program Files\\*.exe,Subfolder"), refused("Program Files")},
+      {At("WINDOWS\\*.*"), refused("WINDOWS")},
+      {At("Temp\\..\\windows\\.\\*.ini,Subfolder"), refused("windows")},
+      {At("Users\\joe\\*.dat,Subfolder"), refused("Users\\joe")},
+      {At("Users\\*.*,Subfolder"), refused("Users")},
+      {At("Program Files\\*.exe,Subfolder"), refused("Program Files")},
       {"C:\\*.*", refused("C:")},
-      {Path("WINDOWS\\*.log"), "Erasing " + Path("WINDOWS\\old.log") + " <OK>"},
+      {At("WINDOWS\\*.log"), "Erasing " + At("WINDOWS\\old.log") + " <OK>"},
   };
   for (const auto& [line, shown] : cases) {
     Run(EraseMode::kErase, "DelFile1=" + line);
     EXPECT_EQ(view.progress, std::vector<std::string>{shown}) << line;
   }
   for (const char* file : kFiles)
-    EXPECT_EQ(machine.ReadFile(Path(file)), "kept") << file;
+    EXPECT_EQ(Read(file), "kept") << file;
   EXPECT_NE(Log().find(refused("WINDOWS") + "\r\n"), std::string::npos);
 
   view.progress.clear();
-  EraseFolderTree(ctx, Path("Users\\joe\\Desktop"));
-  EraseSubfolders(ctx, Path("Users"));
+  EraseFolderTree(ctx, At("Users\\joe\\Desktop"));
+  EraseSubfolders(ctx, At("Users"));
   EXPECT_FALSE(EraseFile(ctx, programFolder));
-  EXPECT_FALSE(EraseFile(ctx, Path("Program Files\\")));
+  EXPECT_FALSE(EraseFile(ctx, At("Program Files\\")));
   EXPECT_EQ(view.progress,
             (std::vector<std::string>{refused("Users\\joe\\Desktop"), refused("Users"), program,
                                       refused("Program Files")}));
   for (const char* file : kFiles)
-    EXPECT_TRUE(os.files.Exists(Path(file))) << file;
+    EXPECT_TRUE(Exists(file)) << file;
 }
 
 TEST_F(ProtectedPlacesTest, RegistryActionsRefuseARootAndTheKeysRightBelowOne) {

@@ -60,13 +60,11 @@ TEST(RegistryPath, SplitsRootKeyAndParts) {
 }
 
 TEST(FilePath, FullPathsStartAtADriveOrAShare) {
-  for (const char* path : {"C:\\Program Files\\Netscape", "d:\\", "\\\\server\\share\\x"}) {
+  for (const char* path : {"C:\\Program Files\\Netscape", "d:\\", "\\\\server\\share\\x"})
     EXPECT_TRUE(IsFullPath(path)) << path;
-  }
   for (const char* path :
-       {"", "unknown value", "error440\\Mozilla", "\\users", "C:", "C:users", "1:\\x"}) {
+       {"", "unknown value", "error440\\Mozilla", "\\users", "C:", "C:users", "1:\\x"})
     EXPECT_FALSE(IsFullPath(path)) << path;
-  }
 }
 
 TEST(WildcardMatch, MatchesWholeNamesIgnoringCase) {
@@ -74,29 +72,26 @@ TEST(WildcardMatch, MatchesWholeNamesIgnoringCase) {
     const char* name;
     const char* pattern;
     bool expected;
-  } cases[] = {
-      {"a.tmp", "*.tmp", true},
-      {"A.TMP", "*.tmp", true},
-      {"a.tmp.bak", "*.tmp", false},
-      {"bar.txt", "bar.txt", true},
-      {"foobar.txt", "bar.txt", false},
-      {"bar.txt.old", "bar.txt", false},
-      {"README", "*.*", true},
-      {"README", "", true},
-      {"x.log", "?.log", true},
-      {"xy.log", "?.log", false},
-      {"\xC3\xA9.log", "?.log", true},
-      {"abcabd", "*abd", true},
-      {"abc", "a*b*c*", true},
-      {"abc", "a*d", false},
-      {"~WRL0001.tmp", "~*.tmp", true},
-      {"", "*", true},
-      {"a", "", true},
-      {"name", "*", true},
-  };
-  for (const auto& c : cases) {
+  } cases[] = {{"a.tmp", "*.tmp", true},
+               {"A.TMP", "*.tmp", true},
+               {"a.tmp.bak", "*.tmp", false},
+               {"bar.txt", "bar.txt", true},
+               {"foobar.txt", "bar.txt", false},
+               {"bar.txt.old", "bar.txt", false},
+               {"README", "*.*", true},
+               {"README", "", true},
+               {"x.log", "?.log", true},
+               {"xy.log", "?.log", false},
+               {"\xC3\xA9.log", "?.log", true},
+               {"abcabd", "*abd", true},
+               {"abc", "a*b*c*", true},
+               {"abc", "a*d", false},
+               {"~WRL0001.tmp", "~*.tmp", true},
+               {"", "*", true},
+               {"a", "", true},
+               {"name", "*", true}};
+  for (const auto& c : cases)
     EXPECT_EQ(WildcardMatch(c.name, c.pattern), c.expected) << c.name << " / " << c.pattern;
-  }
 }
 
 TEST(MatchPattern, FindsPiecesInOrderAnywhere) {

@@ -110,7 +110,7 @@ TEST_F(EraseRunnerTest, AFailedSaveOfTheSettingsIsReportedAndLosesNothing) {
   EXPECT_EQ(machine.ReadFile(ProgramFile("settings.dat")), "[IE]\r\nCookies=1\r\n");
 }
 
-TEST_F(EraseRunnerTest, CancelErasesAndLogsNothing) {
+TEST_F(EraseRunnerTest, CancelOrLoggingOffLeavesTheLog) {
   machine.WriteFile(ProgramFile("syslog.txt"), "before\r\n");
   view.progress = {"an earlier line"};
   view.confirmAnswer = EraseMode::kNone;
@@ -122,11 +122,10 @@ TEST_F(EraseRunnerTest, CancelErasesAndLogsNothing) {
   EXPECT_TRUE(view.trayExitEnabled);
   EXPECT_EQ(Setting("LastErased"), "unknown value");
   EXPECT_EQ(view.tasks[0].status, "");
-}
-
-TEST_F(EraseRunnerTest, LoggingOffLeavesTheLogByteForByte) {
+  // With logging off, runs leave the log byte for byte.
   machine.WriteFile(ProgramFile("syslog.txt"), "kept as it is\n");
   ctx.settings.clearlog = 3;
+  view.confirmAnswer = EraseMode::kErase;
   Select({Track::kNetscapeCookies, Track::kOperaCookies});
   EraseNow(ctx);
   TestNow(ctx);

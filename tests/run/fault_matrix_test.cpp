@@ -75,13 +75,11 @@ void PrintTo(const Variant& variant, std::ostream* out) {
 
 std::vector<Item> Items() {
   std::vector<Item> items;
-  for (const CatalogueItem& entry : Catalogue()) {
+  for (const CatalogueItem& entry : Catalogue())
     items.push_back({std::string(entry.displayName), entry.track, ""});
-  }
   for (const char* file : {"plugins/Acme Editor.qk", "plugins/Media Player History.qk",
-                           "plugins/Paint Recent Files.qk", "Custom/Download Leftovers.qk"}) {
+                           "plugins/Paint Recent Files.qk", "Custom/Download Leftovers.qk"})
     items.push_back({fs::path(file).stem().string(), std::nullopt, file});
-  }
   return items;
 }
 
@@ -111,15 +109,14 @@ Snapshot Shoot(const fs::path& root) {
        ++it) {
     const std::string name = it->path().lexically_relative(root).generic_string();
     const std::string mode = std::to_string(static_cast<int>(it->symlink_status().permissions()));
-    if (it->is_symlink()) {
+    if (it->is_symlink())
       shot[name] = "link " + fs::read_symlink(it->path()).string();
-    } else if (it->is_directory()) {
+    else if (it->is_directory())
       shot[name] = "folder " + mode;
-    } else if (name == "registry.reg") {
+    else if (name == "registry.reg")
       AddRegistry(ReadHost(it->path()), shot);
-    } else {
+    else
       shot[name] = mode + " " + ReadHost(it->path());
-    }
   }
   return shot;
 }
@@ -130,9 +127,8 @@ std::set<std::string> Changes(const Snapshot& before, const Snapshot& after) {
     const auto found = after.find(name);
     if (found == after.end() || found->second != content) names.insert(name);
   }
-  for (const auto& entry : after) {
+  for (const auto& entry : after)
     if (!before.contains(entry.first)) names.insert(entry.first);
-  }
   return names;
 }
 
@@ -189,9 +185,8 @@ Outcome RunItem(const fs::path& machineFolder, const Item& item, const CallFault
     outcome.calls = plan.calls;
     outcome.failedCalls = plan.failedCalls;
     outcome.tasks = ctx.run.taskCount;
-    for (const std::string& line : view.progress) {
+    for (const std::string& line : view.progress)
       if (StillThere(real, line)) outcome.stillThere.push_back(line);
-    }
   }
   outcome.after = Shoot(machineFolder);
   return outcome;
@@ -262,9 +257,8 @@ class FaultMatrixTest : public ::testing::TestWithParam<std::tuple<Item, Variant
   // What went wrong in a run with the fault, beyond what the run without faults changed.
   std::vector<std::string> Problems(const Outcome& run) const {
     std::vector<std::string> problems;
-    for (const std::string& name : Changes(before_, run.after)) {
+    for (const std::string& name : Changes(before_, run.after))
       if (!targets_.contains(name)) problems.push_back("changed outside the targets: " + name);
-    }
     for (const auto& [name, content] : before_) {
       if (!IsProgramFile(name)) continue;
       const auto now = run.after.find(name);
@@ -304,9 +298,8 @@ TEST_P(FaultMatrixTest, FailingCallsChangeNothingButTheItemsTargets) {
 
 std::string CaseName(const ::testing::TestParamInfo<std::tuple<Item, Variant>>& info) {
   std::string name;
-  for (char c : std::get<0>(info.param).name) {
+  for (char c : std::get<0>(info.param).name)
     if (std::isalnum(static_cast<unsigned char>(c))) name += c;
-  }
   return name + "_" + std::get<1>(info.param).name;
 }
 

@@ -17,16 +17,14 @@ TEST(StartArgument, AcceptsOnlyMinAlone) {
 
 class StartUpTest : public testing::ContextTest {};
 
-TEST_F(StartUpTest, ReadsSettingsAndVersion) {
+TEST_F(StartUpTest, ReadsSettingsVersionAndHomePage) {
   machine.WriteFile(ProgramFile("settings.dat"), "[General]\r\nStealth=1\r\n");
   system.version = platform::WindowsVersion{2, 5, 1};
   StartUp(ctx, " min ");
   EXPECT_EQ(ctx.startArgument, "min");
   EXPECT_EQ(ctx.settings.stealth, 1);
   EXPECT_EQ(ctx.windowsVersion, "xp");
-}
-
-TEST_F(StartUpTest, RemembersTheHomePageOrNothing) {
+  // The home page is remembered, or nothing.
   machine.LoadReg(
       "Windows Registry Editor Version 5.00\r\n\r\n"
       "[HKEY_CURRENT_USER\\Software\\Microsoft\\Internet Explorer\\Main]\r\n"

@@ -29,16 +29,13 @@ TEST_F(TaskListTest, MissingSettingsListEveryBuiltInItemInRunOrder) {
   EXPECT_EQ(Texts().back(), "Windows Recycle Bin|win");
 }
 
-TEST_F(TaskListTest, NothingSelectedGivesAnEmptyList) {
+// Nothing selected gives an empty list.
+TEST_F(TaskListTest, PluginAndCustomItemsFollowBySelection) {
   ctx.settings.trackFlags.fill(1);
   view.tasks = {{"stale", "", ""}};
   Addtask(ctx);
   EXPECT_TRUE(view.tasks.empty());
   EXPECT_EQ(ctx.run.taskCount, 0);
-}
-
-TEST_F(TaskListTest, PluginAndCustomItemsFollowBySelection) {
-  ctx.settings.trackFlags.fill(1);
   ctx.settings.flag(Track::kWindowsRun) = 0;
   machine.WriteFile(ProgramFile("plugins\\b player.qk"), "[Info]\r\nSelected = 0\r\n");
   machine.WriteFile(ProgramFile("plugins\\Archiver.qk"), "[Info]\r\nTitle = x\r\n");

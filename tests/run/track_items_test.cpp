@@ -70,35 +70,29 @@ class TrackItemsTest : public testing::ProfileTest {
   }
 
   void LoadKeys() {
-    Reg("[HKEY_CURRENT_USER\\" + kExplorer +
-        "RunMRU]\r\n\"a\"=\"regedit\\\\1\"\r\n\"MRUList\"=\"a\"\r\n"
-        "[HKEY_CURRENT_USER\\" +
-        kExplorer +
-        "ComDlg32\\LastVisitedMRU]\r\n\"a\"=\"notepad.exe\"\r\n"
-        "[HKEY_CURRENT_USER\\" +
-        kExplorer +
-        "ComDlg32\\OpenSaveMRU\\*]\r\n\"a\"=\"C:\\\\letter.doc\"\r\n"
-        "[HKEY_CURRENT_USER\\" +
-        kExplorer +
-        "ComDlg32\\OpenSaveMRU\\doc]\r\n\"a\"=\"C:\\\\letter.doc\"\r\n"
-        "[HKEY_CURRENT_USER\\" +
-        kBars +
-        "filesNamedMRU]\r\n\"a\"=\"secret*.doc\"\r\n"
-        "[HKEY_CURRENT_USER\\" +
-        kBars +
-        "ContainingTextMRU]\r\n\"a\"=\"salary\"\r\n"
-        "[HKEY_CURRENT_USER\\" +
-        kSearches +
-        "\\{A1}]\r\n\"Term\"=\"holiday\"\r\n"
-        "[HKEY_CURRENT_USER\\AppEvents\\Schemes\\Apps\\.Default\\SystemQuestion\\.Current]\r\n"
-        "@=\"ding.wav\"\r\n"
-        "[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Internet Explorer\\Version Vector]\r\n"
-        "\"IE\"=\"8.0000\"\r\n"
-        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\IE "
-        "Setup\\Setup]\r\n\"Path\"=\"$ROOT\\\\IE\"\r\n"
-        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Netscape\\Netscape 6]\r\n\"CurrentVersion\"=\"6.2\"\r\n"
-        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\America Online\\AOL\\CurrentVersion]\r\n"
-        "\"appPath\"=\"$ROOT\\\\AOL\"\r\n");
+    const std::pair<std::string, std::string> keys[] = {
+        {"HKEY_CURRENT_USER\\" + kExplorer + "RunMRU",
+         "\"a\"=\"regedit\\\\1\"\r\n\"MRUList\"=\"a\""},
+        {"HKEY_CURRENT_USER\\" + kExplorer + "ComDlg32\\LastVisitedMRU", "\"a\"=\"notepad.exe\""},
+        {"HKEY_CURRENT_USER\\" + kExplorer + "ComDlg32\\OpenSaveMRU\\*",
+         "\"a\"=\"C:\\\\letter.doc\""},
+        {"HKEY_CURRENT_USER\\" + kExplorer + "ComDlg32\\OpenSaveMRU\\doc",
+         "\"a\"=\"C:\\\\letter.doc\""},
+        {"HKEY_CURRENT_USER\\" + kBars + "filesNamedMRU", "\"a\"=\"secret*.doc\""},
+        {"HKEY_CURRENT_USER\\" + kBars + "ContainingTextMRU", "\"a\"=\"salary\""},
+        {"HKEY_CURRENT_USER\\" + kSearches + "\\{A1}", "\"Term\"=\"holiday\""},
+        {"HKEY_CURRENT_USER\\AppEvents\\Schemes\\Apps\\.Default\\SystemQuestion\\.Current",
+         "@=\"ding.wav\""},
+        {"HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Internet Explorer\\Version Vector",
+         "\"IE\"=\"8.0000\""},
+        {"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\IE Setup\\Setup", "\"Path\"=\"$ROOT\\\\IE\""},
+        {"HKEY_LOCAL_MACHINE\\SOFTWARE\\Netscape\\Netscape 6", "\"CurrentVersion\"=\"6.2\""},
+        {"HKEY_LOCAL_MACHINE\\SOFTWARE\\America Online\\AOL\\CurrentVersion",
+         "\"appPath\"=\"$ROOT\\\\AOL\""}};
+    std::string body;
+    for (const auto& [key, values] : keys)
+      body += "[" + key + "]\r\n" + values + "\r\n";
+    Reg(body);
   }
 
   void MakeFiles() {
@@ -169,9 +163,8 @@ class TrackItemsTest : public testing::ProfileTest {
     for (const std::string& key : kValueKeys) {
       const std::string names = EnumValues(ctx, kCurrentUser, key);
       keys[key] = names;
-      for (const std::string& name : {std::string("a"), std::string("url1"), std::string("")}) {
+      for (const std::string& name : {std::string("a"), std::string("url1"), std::string("")})
         keys[key + "|" + name] = QueryValue(ctx, kCurrentUser, key, name);
-      }
     }
     keys[kSearches] = EnumKeys(ctx, kCurrentUser, kSearches);
     return keys;
@@ -213,9 +206,8 @@ TEST_F(TrackItemsTest, TestRunOfEveryItemChangesNothingAnywhere) {
 TEST_F(TrackItemsTest, TestRunCountsWhatAnEraseRunErases) {
   SelectAll();
   for (Track track : {Track::kIeAutoComplete, Track::kWindowsOpenSave, Track::kAolCookies,
-                      Track::kWindowsRecycleBin}) {
+                      Track::kWindowsRecycleBin})
     ctx.settings.flag(track) = 1;
-  }
   Addtask(ctx);
   TestNow(ctx);
   const EraseTotals tested = ctx.run.totals;
@@ -233,9 +225,8 @@ TEST_F(TrackItemsTest, TestRunCountsWhatAnEraseRunErases) {
         "Netscape\\users\\joe\\cookies.txt", "Netscape\\users50\\ann\\cookies.txt",
         "Opera\\global.dat", "Opera\\opera.dir", "Opera\\cookies4.dat",
         "Opera\\cache4\\opr00001.htm", "AOL\\organize\\joe.ARL", "AOL\\organize\\joe.aut",
-        "AOL\\organize\\CACHE\\page1.art", "leftovers\\x.part"}) {
+        "AOL\\organize\\CACHE\\page1.art", "leftovers\\x.part"})
     EXPECT_FALSE(Exists(trace)) << trace;
-  }
   EXPECT_EQ(Read("Netscape\\users\\joe\\prefs.js"), "") << "the location bar's history is gone";
 }
 

@@ -19,11 +19,10 @@ class KeepListWindowTest : public testing::ProfileTest {
  protected:
   KeepListWindowTest() {
     machine.LoadReg(testing::XpUserKeys({testing::kXpShellFolders, testing::kXpTypedUrls}));
-    Make("joe\\Cookies\\joe@ads[1].txt");
-    Make("joe\\Cookies\\joe@bank[1].txt");
-    Make("joe\\Cookies\\index.dat");
-    Make("joe\\Cookies\\Low\\joe@low[1].txt");
-    Make("WINDOWS\\cookies\\joe@old[1].txt");
+    for (const char* name : {"joe\\Cookies\\joe@ads[1].txt", "joe\\Cookies\\joe@bank[1].txt",
+                             "joe\\Cookies\\index.dat", "joe\\Cookies\\Low\\joe@low[1].txt",
+                             "WINDOWS\\cookies\\joe@old[1].txt"})
+      Make(name);
   }
   static Lines Sorted(Lines lines) {
     std::sort(lines.begin(), lines.end());
@@ -131,7 +130,15 @@ TEST_F(KeepListWindowTest, OkWritesWhatTheErasersReadAndCancelWritesNothing) {
   EXPECT_EQ(ctx.run.totals.registryKeys, 1);
 }
 
-TEST_F(KeepListWindowTest, OkLeavesAListThatCouldNotBeReadAsItWas) {
+TEST_F(KeepListWindowTest, UnknownModeSavesNothingAndOkLeavesAnUnreadableListAsItWas) {
+  KeepListWindow unknown(ctx, "Cookies");
+  unknown.Load();
+  EXPECT_TRUE(unknown.currentItems().empty());
+  EXPECT_TRUE(unknown.keepItems().empty());
+  unknown.OnOk();
+  EXPECT_TRUE(unknown.closed());
+  for (const char* name : {"Cookies.txt", "Url.txt", "Plugins.txt"})
+    EXPECT_FALSE(os.files.Exists(ProgramFile(name))) << name;
   machine.WriteFile(ProgramFile("Cookies.txt"), "joe@bank[1].txt\r\n");
   faults.unopenable.insert(ProgramFile("Cookies.txt"));
   KeepListWindow window(ctx, "cookies");
@@ -140,18 +147,6 @@ TEST_F(KeepListWindowTest, OkLeavesAListThatCouldNotBeReadAsItWas) {
   window.OnOk();
   faults.unopenable.clear();
   EXPECT_EQ(machine.ReadFile(ProgramFile("Cookies.txt")), "joe@bank[1].txt\r\n");
-}
-
-TEST_F(KeepListWindowTest, UnknownModeSavesNothing) {
-  KeepListWindow window(ctx, "Cookies");
-  window.Load();
-  EXPECT_TRUE(window.currentItems().empty());
-  EXPECT_TRUE(window.keepItems().empty());
-  window.OnOk();
-  EXPECT_TRUE(window.closed());
-  for (const char* name : {"Cookies.txt", "Url.txt", "Plugins.txt"}) {
-    EXPECT_FALSE(os.files.Exists(ProgramFile(name))) << name;
-  }
 }
 
 }  // namespace

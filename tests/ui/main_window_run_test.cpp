@@ -106,29 +106,27 @@ TEST_F(MainWindowRunTest, ButtonsComeBackAfterARun) {
   EXPECT_EQ(host.closeAlls, 0);
 }
 
-// A triggered run's result closes by itself after a while; the user's run leaves it open.
-TEST_F(MainWindowRunTest, ResultOfATriggeredRunClosesByItself) {
-  ctx.settings.Resultwin = 1;
-  ctx.run.triggered = true;
-  ctx.run.mode = EraseMode::kErase;
-  window.OnTrayClick(TrayEntry::kEraseNow);  // leaves the flag as the trigger set it
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].heading, "Task Completed");
-  EXPECT_EQ(host.waits, std::vector<std::chrono::milliseconds>{std::chrono::seconds(3)});
-  EXPECT_FALSE(host.IsMessageOpen(0));
-
-  window.OnClick(MainButton::kErase);  // clears the flag
-  ASSERT_EQ(host.messages.size(), 2u);
-  EXPECT_TRUE(host.IsMessageOpen(1));
-  EXPECT_EQ(host.waits.size(), 1u);
-}
-
-TEST_F(MainWindowRunTest, TestNowFromTheTrayMenuShowsItsResult) {
+// Test Now from the tray menu shows its result. A triggered run's result closes by itself after a
+// while; the user's run leaves it open.
+TEST_F(MainWindowRunTest, TestNowShowsItsResultAndATriggeredRunsResultClosesByItself) {
   window.OnTrayClick(TrayEntry::kTestNow);
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].heading, "Test Completed");
   EXPECT_NE(Log().find("Test Mode: Test Start"), std::string::npos);
   EXPECT_EQ(machine.ReadFile(machine.root() + "\\junk\\a.tmp"), "leftover");
+  ctx.settings.Resultwin = 1;
+  ctx.run.triggered = true;
+  ctx.run.mode = EraseMode::kErase;
+  window.OnTrayClick(TrayEntry::kEraseNow);  // leaves the flag as the trigger set it
+  ASSERT_EQ(host.messages.size(), 2u);
+  EXPECT_EQ(host.messages[1].heading, "Task Completed");
+  EXPECT_EQ(host.waits, std::vector<std::chrono::milliseconds>{std::chrono::seconds(3)});
+  EXPECT_FALSE(host.IsMessageOpen(1));
+
+  window.OnClick(MainButton::kErase);  // clears the flag
+  ASSERT_EQ(host.messages.size(), 3u);
+  EXPECT_TRUE(host.IsMessageOpen(2));
+  EXPECT_EQ(host.waits.size(), 1u);
 }
 
 TEST_F(MainWindowRunTest, ClosingEmptiesTheLogOnlyWithLogOptionOne) {

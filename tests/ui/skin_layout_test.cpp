@@ -48,9 +48,8 @@ TEST(SkinLayoutTest, TheFrameFitsEveryWindow) {
         if (!rect) continue;
         EXPECT_LE(rect->top + rect->height, kFrameImageHeight);
         EXPECT_FALSE(Overlap(*rect, *layout[SkinPart::kTitle]));
-        for (const SkinPart other : kButtons) {
+        for (const SkinPart other : kButtons)
           EXPECT_FALSE(other != button && layout[other] && Overlap(*rect, *layout[other]));
-        }
         const int x = rect->left + rect->width / 2;
         const int y = rect->top + rect->height / 2;
         EXPECT_EQ(layout.ButtonAt(x, y), button);
