@@ -5,7 +5,6 @@
 #include <functional>
 
 #include "core/activity_log.h"
-#include "core/locale_text.h"
 #include "primitives/registry_eraser.h"
 #include "run/erase_runner.h"
 #include "run/question_box.h"
@@ -59,29 +58,23 @@ class TriggersTest : public testing::ContextTest {
 };
 
 TEST_F(TriggersTest, StartUpAndShutdownEraseAsAutoeraseSays) {
+  const std::string startUp = "Windows Startup Detected, Starting To Erase\r\n";
+  const std::string shutdown = "Windows Shutdown Detected, Starting To Erase......\r\n";
   const struct {
     std::int16_t autoerase;
-    int startUpRuns;
-    int shutdownRuns;
-  } cases[] = {{5, 1, 0}, {2, 0, 1}, {0, 0, 0}, {7, 1, 1}};
+    bool atStartUp, atShutdown;
+  } cases[] = {{5, true, false}, {2, false, true}, {0, false, false}, {7, true, true}};
   for (const auto& c : cases) {
-    ClearLog(ctx);
-    ctx.run.triggered = false;
     ctx.settings.Autoerase = c.autoerase;
-    triggers.WindowsStartUp();
-    EXPECT_EQ(Runs(), c.startUpRuns) << c.autoerase;
-    EXPECT_EQ(Log().starts_with("Windows Startup Detected, Starting To Erase\r\n"),
-              c.startUpRuns == 1);
-    ClearLog(ctx);
-    triggers.QueryEndSession();
-    EXPECT_EQ(Runs(), c.shutdownRuns) << c.autoerase;
-    EXPECT_EQ(Log().starts_with("Windows Shutdown Detected, Starting To Erase......\r\n"),
-              c.shutdownRuns == 1);
-    EXPECT_EQ(view.confirmations, 0);
+    for (const bool start : {true, false}) {
+      ClearLog(ctx);
+      start ? triggers.WindowsStartUp() : triggers.QueryEndSession();
+      const bool runs = start ? c.atStartUp : c.atShutdown;
+      EXPECT_EQ(Runs(), runs ? 1 : 0) << c.autoerase;
+      EXPECT_EQ(Log().starts_with((start ? startUp : shutdown) + std::string(kRunStart)), runs);
+    }
   }
-  ASSERT_FALSE(view.results.empty());
-  for (const auto& result : view.results)
-    EXPECT_TRUE(result.autoClose);
+  EXPECT_EQ(view.confirmations, 0);
 }
 
 TEST_F(TriggersTest, ShutdownEmptiesTheLogAfterItsEraseAndMarksWindows98Ending) {
@@ -121,56 +114,49 @@ TEST_F(TriggersTest, PeriodicEraseIsDueOnceItsIntervalHasPassed) {
   }
   triggers.ScheduleTimer();
   EXPECT_EQ(Runs(), 1) << "the run restarts the interval";
-  ctx.settings.ErasePerTime = 1;
+  ctx.settings.ErasePerTime = 1;  // off
   ctx.settingsFile.SaveSetting("General", "LastErased", "unknown value");
   triggers.ScheduleTimer();
-  EXPECT_EQ(Runs(), 1) << "periodic erase off";
+  EXPECT_EQ(Runs(), 1);
 }
 
-TEST_F(TriggersTest, LastBrowserWindowClosingErases) {
+TEST_F(TriggersTest, LastBrowserWindowClosingErasesAndBrowsersRefreshTheStatus) {
   if (!windows.CanOpen()) GTEST_SKIP() << "no display to show windows on";
+  SaveLastErased(ctx.settingsFile, "3/1/2024 9:00:00 AM");
   for (const std::int16_t autoerase : {4, 0}) {
+    Triggers watch{ctx, questions};  // its counters as the window starts them
     ClearLog(ctx);
+    view.status.clear();
     ctx.settings.Autoerase = autoerase;
     const auto first = windows.Open("IEFrame", "one", platform::ShowStyle::kNormal);
-    const auto second = windows.Open("MozillaWindowClass", "two", platform::ShowStyle::kNormal);
-    triggers.WatchTimer();
-    EXPECT_EQ(triggers.browserCount(), 2);
+    const auto second = windows.Open("Opera Main Window", "two", platform::ShowStyle::kNormal);
+    for (int tick = 1; tick <= 6; ++tick) {
+      EXPECT_EQ(view.status, "") << "refreshed at the sixth tick";
+      watch.WatchTimer();
+    }
+    EXPECT_EQ(view.status, "Last Erased at: " + LastErased(ctx.settingsFile));
+    EXPECT_EQ(watch.browserCount(), 2);
     Close(first);
-    triggers.WatchTimer();
-    EXPECT_EQ(triggers.browserCount(), 1);
+    watch.WatchTimer();
+    EXPECT_EQ(watch.browserCount(), 1);
     EXPECT_EQ(Runs(), 0);
     Close(second);
-    triggers.WatchTimer();
-    triggers.WatchTimer();
-    if (autoerase == 4) {
-      EXPECT_EQ(Runs(), 1);
-      EXPECT_TRUE(Log().starts_with("Browser Shutdown Detected, Starting To Erase\r\n" +
-                                    std::string(kRunStart)));
-      EXPECT_EQ(triggers.browserCount(), 0);
-      ASSERT_EQ(view.results.size(), 1u);
-      EXPECT_TRUE(view.results[0].autoClose);
-    } else {
-      EXPECT_EQ(Log(), "");
-      EXPECT_EQ(triggers.browserCount(), 1) << "kept while the erase is off";
-    }
+    watch.WatchTimer();
+    watch.WatchTimer();
+    EXPECT_EQ(Runs(), autoerase == 4 ? 1 : 0);
+    EXPECT_EQ(Log().starts_with("Browser Shutdown Detected, Starting To Erase\r\n" +
+                                std::string(kRunStart)),
+              autoerase == 4);
+    EXPECT_EQ(watch.browserCount(), autoerase == 4 ? 0 : 1) << "kept while the erase is off";
   }
-}
-
-TEST_F(TriggersTest, EverySixthTickWithABrowserRefreshesTheStatus) {
-  if (!windows.CanOpen()) GTEST_SKIP() << "no display to show windows on";
-  windows.Open("Opera Main Window", "opera", platform::ShowStyle::kNormal);
-  SaveLastErased(ctx.settingsFile, "3/1/2024 9:00:00 AM");
-  for (int tick = 1; tick <= 5; ++tick)
-    triggers.WatchTimer();
-  EXPECT_EQ(view.status, "");
-  triggers.WatchTimer();
-  EXPECT_EQ(view.status, "Last Erased at: 3/1/2024 9:00:00 AM");
+  ASSERT_EQ(view.results.size(), 1u);
+  EXPECT_TRUE(view.results[0].autoClose);
 }
 
 class HomePageTest : public TriggersTest {
  protected:
-  HomePageTest() {
+  HomePageTest() { ChangedElsewhere(); }
+  void ChangedElsewhere() {
     machine.LoadReg(
         "Windows Registry Editor Version 5.00\r\n\r\n"
         "[HKEY_CURRENT_USER\\Software\\Microsoft\\Internet Explorer\\Main]\r\n"
@@ -178,49 +164,45 @@ class HomePageTest : public TriggersTest {
         "[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Internet Explorer\\Main]\r\n"
         "\"Start Page\"=\"http://other.example/\"\r\n");
     ctx.homePage = "http://home.example/";
-    ctx.settings.homepageprotect = 0;
   }
   std::string StartPage(platform::RegHandle root) {
     return QueryValue(ctx, root, kMainKey, "Start Page");
   }
 };
 
-TEST_F(HomePageTest, AnswerNoWritesTheAcceptedPageBackOnceAndKeepsTheMode) {
-  ctx.run.mode = EraseMode::kTest;
-  triggers.WatchTimer();
-  triggers.WatchTimer();
-  ASSERT_EQ(questions.asked.size(), 1u);
-  EXPECT_EQ(questions.asked[0],
-            "Quellorn: Your Home Page From http://home.example/ changed to http://other.example/, "
-            "Do You Agree ?");
-  EXPECT_EQ(StartPage(platform::kCurrentUser), "http://home.example/");
-  EXPECT_EQ(StartPage(platform::kLocalMachine), "http://home.example/");
-  EXPECT_EQ(ctx.run.mode, EraseMode::kTest);
-}
-
-TEST_F(HomePageTest, AnswerYesAcceptsTheNewPageAndProtectionOffAsksNothing) {
-  questions.yes = true;
-  triggers.WatchTimer();
-  triggers.WatchTimer();
-  EXPECT_EQ(questions.asked.size(), 1u);
-  EXPECT_EQ(ctx.homePage, "http://other.example/");
-  EXPECT_EQ(StartPage(platform::kLocalMachine), "http://other.example/");
-
-  ctx.homePage = "http://home.example/";
-  ctx.settings.homepageprotect = 1;
-  triggers.WatchTimer();
-  EXPECT_EQ(questions.asked.size(), 1u);
-}
-
-TEST_F(HomePageTest, TimersServedWhileTheQuestionIsOpenAskNothingMore) {
-  questions.whileOpen = [&] { triggers.WatchTimer(); };
-  triggers.WatchTimer();
-  EXPECT_EQ(questions.asked.size(), 1u);
+TEST_F(HomePageTest, AnswerKeepsOrWritesBackThePageAndAsksOnce) {
+  const std::string asked =
+      "Quellorn: Your Home Page From http://home.example/ changed to http://other.example/, Do "
+      "You Agree ?";
+  const struct {
+    std::int16_t protect;
+    bool yes;
+    std::size_t questions;
+    const char* accepted;  // the remembered page and the stored values afterwards
+  } cases[] = {{0, false, 1, "http://home.example/"},
+               {0, true, 1, "http://other.example/"},
+               {1, false, 0, "http://other.example/"}};
+  questions.whileOpen = [&] { triggers.WatchTimer(); };  // timers served while it asks
+  for (const auto& c : cases) {
+    ChangedElsewhere();
+    ctx.settings.homepageprotect = c.protect;
+    questions.yes = c.yes;
+    questions.asked.clear();
+    ctx.run.mode = EraseMode::kTest;
+    triggers.WatchTimer();
+    triggers.WatchTimer();
+    EXPECT_EQ(questions.asked, std::vector<std::string>(c.questions, asked));
+    EXPECT_EQ(ctx.homePage, c.protect ? "http://home.example/" : c.accepted);
+    EXPECT_EQ(StartPage(platform::kCurrentUser), c.accepted);
+    EXPECT_EQ(StartPage(platform::kLocalMachine), c.accepted);
+    EXPECT_EQ(ctx.run.mode, EraseMode::kTest) << "the mode as it was";
+  }
 }
 
 TEST_F(HomePageTest, TriggersFiringUnderARunAreIgnored) {
   if (!windows.CanOpen()) GTEST_SKIP() << "no display to show windows on";
   ctx.settings.Autoerase = 7;
+  ctx.settings.homepageprotect = 0;
   ctx.settings.ErasePerTime = 0;
   const auto browser = windows.Open("IEFrame", "ie", platform::ShowStyle::kNormal);
   triggers.WatchTimer();  // asks about the home page once
