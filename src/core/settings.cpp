@@ -126,6 +126,21 @@ bool SaveLastErased(clsIniFile& file, const std::string& when) {
   return file.SaveSetting("General", "LastErased", when) != 0;
 }
 
+int Settings::PeriodicEraseMinutes() const {
+  // Monthly is thirty days.
+  constexpr int kMinutes[] = {15, 30, 60, 480, 1440, 10080, 43200};
+  if (EraseTime < 1 || EraseTime > 7) return 1440;
+  return kMinutes[EraseTime - 1];
+}
+
+void RereadEraseTime(const clsIniFile& file, Settings& settings) {
+  if (auto value = ParseWholeNumber(file.GetSetting("General", "EraseTime"),
+                                    std::numeric_limits<std::int16_t>::min(),
+                                    std::numeric_limits<std::int16_t>::max())) {
+    settings.EraseTime = static_cast<std::int16_t>(*value);
+  }
+}
+
 bool ConfirmationSkipped(const clsIniFile& file) {
   const auto warning = ParseWholeNumber(file.GetSetting("General", "Warning"),
                                         std::numeric_limits<std::int32_t>::min(),

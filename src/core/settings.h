@@ -45,6 +45,16 @@ struct Settings {
   int OverwritePasses() const;
   bool ShowsResultWindow() const { return Resultwin != 0; }
   bool ClearsLogAtExit() const { return clearlog == 1; }
+  bool ClearsLogAtWindowsShutdown() const { return clearlog == 2; }
+  // The automatic erase runs.
+  bool ErasesAtWindowsStartUp() const { return (Autoerase & 1) != 0; }
+  bool ErasesAtWindowsShutdown() const { return (Autoerase & 2) != 0; }
+  bool ErasesAtBrowserShutdown() const { return (Autoerase & 4) != 0; }
+  bool PeriodicEraseOn() const { return ErasePerTime == 0; }
+  // Minutes between periodic erase runs; a code outside the choices means daily.
+  int PeriodicEraseMinutes() const;
+  // The Internet Explorer home page is guarded against changes by other programs.
+  bool HomePageProtected() const { return homepageprotect == 0; }
   bool LoggingOff() const { return clearlog == 3; }
 };
 
@@ -52,6 +62,8 @@ struct Settings {
 // savers answer false when the file could not be written.
 std::string LastErased(const clsIniFile& file);
 bool SaveLastErased(clsIniFile& file, const std::string& when);
+// Reads "EraseTime" anew into `settings`; a value that does not convert leaves it as it was.
+void RereadEraseTime(const clsIniFile& file, Settings& settings);
 // "Don't Show This Screen Next Time" of the erase confirmation.
 bool ConfirmationSkipped(const clsIniFile& file);
 bool SaveConfirmationSkipped(clsIniFile& file, bool skipped);

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 
+#include "core/erase_mode.h"
 #include "platform/desktop.h"
 
 namespace quellorn::ui {

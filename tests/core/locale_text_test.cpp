@@ -24,6 +24,28 @@ TEST(FormatGeneralDate, UsesTheUsersShortDateAndLongTime) {
   EXPECT_EQ(FormatGeneralDate(At(9, 5, 0), german), "07.03.2024 09:05:00");
 }
 
+TEST(ParseGeneralDate, ReadsBackWhatTheLocaleWrites) {
+  const platform::LocaleFormats locales[] = {
+      {}, {"dd.MM.yyyy", "HH:mm:ss", ","}, {"dddd, MMMM d, yy", "h'h'mm ss t", "."}};
+  for (const auto& locale : locales) {
+    for (const auto& time : {At(13, 5, 9), At(0, 0, 0), At(0, 0, 1), At(12, 30, 0)}) {
+      const std::string text = FormatGeneralDate(time, locale);
+      const auto read = ParseGeneralDate(text, locale);
+      ASSERT_TRUE(read) << text;
+      EXPECT_EQ(FormatGeneralDate(*read, locale), text);
+      EXPECT_EQ(ElapsedSeconds(time, *read), 0) << text;
+      EXPECT_EQ(read->dayOfWeek, 4) << text;
+    }
+  }
+  const platform::LocaleFormats us;
+  for (const char* bad : {"", "unknown value", "2/30/2024", "3/7/2024 13:05:09 PM",
+                          "3/7/2024 1:05:09 PM later", "3/7/2024 1:61:00 PM", "3-7-2024"})
+    EXPECT_FALSE(ParseGeneralDate(bad, us)) << bad;
+  EXPECT_EQ(ElapsedSeconds({2024, 2, 28, 3, 23, 59, 59}, {2024, 3, 1, 5, 0, 0, 0}), 86401)
+      << "29 February 2024";
+  EXPECT_EQ(ElapsedSeconds({2023, 12, 31, 0, 0, 0, 0}, {2023, 3, 1, 3, 0, 0, 0}), -305 * 86400);
+}
+
 TEST(FormatPicture, RendersNamesQuotesAndShortForms) {
   EXPECT_EQ(FormatPicture("dddd, MMMM d, yyyy", At(8, 0, 0)), "Thursday, March 7, 2024");
   EXPECT_EQ(FormatPicture("ddd MMM yy", At(8, 0, 0)), "Thu Mar 24");

@@ -67,6 +67,13 @@ class GuiTest : public ::testing::Test {
     fs::create_directories(kShots);
   }
 
+  // The settings with one more [General] key.
+  static void WriteSettingsWith(std::string_view general) {
+    std::string settings(kSettings);
+    settings.insert(std::string_view("[General]\r\n").size(), std::string(general) + "\r\n");
+    Write(kFolder / "settings.dat", settings);
+  }
+  static bool LogHolds(std::string_view text) { return Log().find(text) != std::string::npos; }
   static std::wstring Shot(std::wstring_view name) { return (kShots / name).wstring() + L".bmp"; }
   static std::string Log() { return Read(kFolder / "syslog.txt"); }
   static bool TracesLeft() {
@@ -206,6 +213,51 @@ TEST_F(GuiTest, StartedByWindowsInStealthModeItStaysUnseenUntilAltA) {
   EXPECT_FALSE(IsWindowVisible(main));
   PostMessageW(main, WM_HOTKEY, kShowHideKey, MAKELPARAM(MOD_ALT, 'A'));
   EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
+}
+
+// The watch timer's tick is sent rather than waited for.
+constexpr WPARAM kWatchTimer = 1;
+constexpr std::string_view kRunEnd = "-----------Task Completed Successfully-----------at ";
+
+TEST_F(GuiTest, ClosingTheLastBrowserWindowErasesByItself) {
+  WriteSettingsWith("Autoerase=4");
+  WNDCLASSW browserClass{};
+  browserClass.lpfnWndProc = DefWindowProcW;
+  browserClass.hInstance = GetModuleHandleW(nullptr);
+  browserClass.lpszClassName = L"IEFrame";
+  RegisterClassW(&browserClass);
+  RunningProgram program(kFolder);
+  ASSERT_NE(program.main(), nullptr);
+  const HWND browser = CreateWindowExW(0, L"IEFrame", L"Browser", WS_OVERLAPPEDWINDOW, 60, 60, 300,
+                                       200, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_NE(browser, nullptr);
+  SendMessageW(program.main(), WM_TIMER, kWatchTimer, 0);
+  EXPECT_EQ(Log(), "") << "a browser is open";
+  DestroyWindow(browser);
+  PostMessageW(program.main(), WM_TIMER, kWatchTimer, 0);
+  ASSERT_TRUE(WaitUntil([] { return LogHolds(kRunEnd); })) << Log();
+  EXPECT_TRUE(
+      Log().starts_with("Browser Shutdown Detected, Starting To Erase\r\n"
+                        "-----------Start to Erase---"))
+      << Log();
+  EXPECT_FALSE(TracesLeft());
+  const HWND result = WaitForWindow(program.id(), L"Quellorn.Message", L"Task Completed");
+  ASSERT_NE(result, nullptr);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(result); })) << "it closes by itself";
+}
+
+TEST_F(GuiTest, WindowsEndingTheSessionErasesFirst) {
+  WriteSettingsWith("Autoerase=2");
+  RunningProgram program(kFolder);
+  ASSERT_NE(program.main(), nullptr);
+  PostMessageW(program.main(), WM_QUERYENDSESSION, 0, 0);
+  ASSERT_TRUE(WaitUntil([] { return LogHolds(kRunEnd); })) << Log();
+  EXPECT_TRUE(
+      Log().starts_with("Windows Shutdown Detected, Starting To Erase......\r\n"
+                        "-----------Start to Erase---"))
+      << Log();
+  EXPECT_TRUE(LogHolds("Files Erased: 2 ")) << Log();
+  EXPECT_TRUE(Responds(program.main())) << "the session did not end: the program goes on";
 }
 
 // A folder window that shares the program's title is no old copy.

@@ -60,7 +60,12 @@ void ScrollDown(HWND list) {
 }  // namespace
 
 MainWindowView::MainWindowView(const SkinArt& art, MessageLoop& loop, Context& ctx)
-    : SkinnedWindow(art, SkinStyle::kMain, kWidth, kHeight), loop_(loop), model_(ctx, *this) {}
+    : SkinnedWindow(art, SkinStyle::kMain, kWidth, kHeight),
+      loop_(loop),
+      model_(ctx, *this),
+      triggers_(ctx, questions_) {
+  model_.SetTriggers(&triggers_);
+}
 
 bool MainWindowView::Open() {
   static const std::wstring className = Wide(kMainWindowClass);

@@ -4,10 +4,12 @@
 #include <memory>
 #include <string>
 
+#include "ui/automatic_triggers.h"
 #include "ui/main_window.h"
 #include "ui/win32/about_view.h"
 #include "ui/win32/message_loop.h"
 #include "ui/win32/message_view.h"
+#include "ui/win32/question_box_view.h"
 #include "ui/win32/skinned_window.h"
 
 namespace quellorn::ui::win32 {
@@ -61,6 +63,8 @@ class MainWindowView : public SkinnedWindow, public MainWindowHost {
 
   MessageLoop& loop_;
   MainWindow model_;
+  QuestionBoxView questions_;
+  AutomaticTriggers triggers_;
   UniqueWindow taskBarOwner_;
   UniqueBitmap logo_;
   UniqueImageList taskImages_;
