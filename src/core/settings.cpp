@@ -181,4 +181,14 @@ int SaveSetting(clsIniFile& file, const Settings& settings, const SettingKey& ke
   return file.SaveSetting(key.writeSection, key.writeName, text);
 }
 
+void SaveSettings(clsIniFile& file, const Settings& settings,
+                  std::initializer_list<std::string_view> writeNames) {
+  for (const std::string_view name : writeNames) {
+    const auto* key = std::find_if(std::begin(kKeys), std::end(kKeys), [name](const SettingKey& k) {
+      return !k.isTrack && k.writeName == name;
+    });
+    if (key != std::end(kKeys)) SaveSetting(file, settings, *key);
+  }
+}
+
 }  // namespace quellorn

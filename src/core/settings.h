@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
@@ -56,7 +57,30 @@ struct Settings {
   // The Internet Explorer home page is guarded against changes by other programs.
   bool HomePageProtected() const { return homepageprotect == 0; }
   bool LoggingOff() const { return clearlog == 3; }
+  bool StartsWithWindows() const { return autoRun == 0; }
+  bool HomePageGuarded() const { return homepageprotect == 0; }
+  bool ErasesPeriodically() const { return ErasePerTime == 0; }
+  // An automatic erase event of Autoerase; a value outside 1 to 7 names none.
+  bool ErasesAt(std::int16_t event) const {
+    return Autoerase >= 1 && Autoerase <= 7 && (Autoerase & event) != 0;
+  }
+
+  // The flags set as the options window sets them: 0 for on, 1 for off.
+  void SetStartsWithWindows(bool on) { autoRun = Flag(on); }
+  void SetHomePageGuarded(bool on) { homepageprotect = Flag(on); }
+  void SetErasesPeriodically(bool on) { ErasePerTime = Flag(on); }
+  void SetStealth(bool on) { stealth = Flag(on); }
+  void SetBossKey(bool on) { bosskey = Flag(on); }
+  void SetSecureErasing(bool on) { antirecover = Flag(on); }
+
+ private:
+  static std::int16_t Flag(bool on) { return on ? 0 : 1; }
 };
+
+// The bits of Autoerase.
+inline constexpr std::int16_t kEraseAtWindowsStartUp = 1;
+inline constexpr std::int16_t kEraseAtWindowsShutdown = 2;
+inline constexpr std::int16_t kEraseAtBrowserShutdown = 4;
 
 // The values of settings.dat that are read where they are used rather than at start-up. The
 // savers answer false when the file could not be written.
@@ -100,5 +124,9 @@ const SettingKey& TrackSettingKey(Track track);
 void ReadSettings(const clsIniFile& file, const std::string& programFolder, Settings& settings);
 // Writes one value back under its write name; nonzero on success, as clsIniFile::SaveSetting.
 int SaveSetting(clsIniFile& file, const Settings& settings, const SettingKey& key);
+// Writes the values of the keys of these write names, in this order; names of no key are passed
+// over.
+void SaveSettings(clsIniFile& file, const Settings& settings,
+                  std::initializer_list<std::string_view> writeNames);
 
 }  // namespace quellorn

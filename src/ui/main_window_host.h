@@ -21,7 +21,7 @@ enum class MainWindowChange {
 // How one of the two lists changed.
 enum class ListChange { kCleared, kAdded, kRowChanged, kScrolled };
 
-// The windows the main window opens, each without blocking it.
+// The windows the main window opens (the options window modal, the others beside it).
 enum class OtherWindow { kSettings, kOptions, kAbout };
 
 // A message window the host has shown.

@@ -260,6 +260,45 @@ TEST_F(GuiTest, WindowsEndingTheSessionErasesFirst) {
   EXPECT_TRUE(Responds(program.main())) << "the session did not end: the program goes on";
 }
 
+// Each tab shows its own page; OK with the start-up box checked writes the program's quoted
+// path under the user's Run key.
+TEST_F(GuiTest, OptionsShowsItsTabsAndOkWritesTheStartUpEntry) {
+  constexpr wchar_t kRun[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, kRun, L"Quellorn");
+  std::string settings(kSettings);
+  settings.insert(settings.find("stealth"), "Autorun=1\r\n");
+  Write(kFolder / "settings.dat", settings);
+  RunningProgram program(kFolder);
+  ASSERT_NE(program.main(), nullptr);
+  ASSERT_TRUE(Click(program.main(), L"Options"));
+  const HWND options = WaitForWindow(program.id(), L"Quellorn.Options", L"Options");
+  ASSERT_NE(options, nullptr);
+  EXPECT_FALSE(IsWindowEnabled(program.main())) << "modal";
+  for (const auto& [tab, shot] :
+       {std::pair{L"Schedule", L"options_schedule"}, std::pair{L"Security", L"options_security"},
+        std::pair{L"Homepage", L"options_homepage"}, std::pair{L"General", L"options_general"}}) {
+    ASSERT_TRUE(Click(options, tab));
+    const HWND button = FindButton(options, tab);
+    EXPECT_TRUE(WaitUntil([&] { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
+    EXPECT_TRUE(Screenshot(options, Shot(shot)));
+  }
+  const HWND autorun = FindButton(options, L"Load Quellorn At Windows Startup");
+  ASSERT_TRUE(IsWindowVisible(autorun));
+  EXPECT_EQ(SendMessageW(autorun, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  SendMessageW(autorun, BM_CLICK, 0, 0);
+  ASSERT_TRUE(Click(options, L"OK"));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(options); }));
+  EXPECT_TRUE(IsWindowEnabled(program.main()));
+  wchar_t entry[300] = {};
+  DWORD size = sizeof entry;
+  EXPECT_EQ(
+      RegGetValueW(HKEY_CURRENT_USER, kRun, L"Quellorn", RRF_RT_REG_SZ, nullptr, entry, &size),
+      ERROR_SUCCESS);
+  EXPECT_EQ(std::wstring(entry), L"\"C:\\quellorn-gui\\quellorn.exe\" min");
+  EXPECT_NE(Read(kFolder / "settings.dat").find("Autorun=0"), std::string::npos);
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, kRun, L"Quellorn");
+}
+
 // A folder window that shares the program's title is no old copy.
 TEST_F(GuiTest, ASecondCopyClosesTheFirstAndNothingElse) {
   WNDCLASSW folderClass{};

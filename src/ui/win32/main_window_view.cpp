@@ -6,6 +6,7 @@
 #include "ui/program_documents.h"
 #include "ui/win32/controls.h"
 #include "ui/win32/erase_now_view.h"
+#include "ui/win32/options_view.h"
 #include "ui/win32/picture.h"
 #include "ui/win32/tray_menu.h"
 #include "ui/win32/view_metrics.h"
@@ -277,10 +278,14 @@ void MainWindowView::CloseMessage(MessageId message) {
 }
 
 bool MainWindowView::HasWindow(OtherWindow window) {
-  return window == OtherWindow::kAbout;
+  return window == OtherWindow::kAbout || window == OtherWindow::kOptions;
 }
 
 void MainWindowView::OpenWindow(OtherWindow window) {
+  if (window == OtherWindow::kOptions) {
+    OptionsView options(art(), loop_, model_.context());
+    return options.Run(hwnd());
+  }
   if (window != OtherWindow::kAbout) return;
   if (about_ && about_->open()) {
     SetForegroundWindow(about_->hwnd());
