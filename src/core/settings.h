@@ -58,17 +58,16 @@ struct Settings {
   bool HomePageProtected() const { return homepageprotect == 0; }
   bool LoggingOff() const { return clearlog == 3; }
   bool StartsWithWindows() const { return autoRun == 0; }
-  bool HomePageGuarded() const { return homepageprotect == 0; }
-  bool ErasesPeriodically() const { return ErasePerTime == 0; }
-  // An automatic erase event of Autoerase; a value outside 1 to 7 names none.
+  // An automatic erase event as the options window shows it: a value outside 1 to 7 checks no
+  // box there (the triggers test the bits alone).
   bool ErasesAt(std::int16_t event) const {
     return Autoerase >= 1 && Autoerase <= 7 && (Autoerase & event) != 0;
   }
 
   // The flags set as the options window sets them: 0 for on, 1 for off.
   void SetStartsWithWindows(bool on) { autoRun = Flag(on); }
-  void SetHomePageGuarded(bool on) { homepageprotect = Flag(on); }
-  void SetErasesPeriodically(bool on) { ErasePerTime = Flag(on); }
+  void SetHomePageProtected(bool on) { homepageprotect = Flag(on); }
+  void SetPeriodicEraseOn(bool on) { ErasePerTime = Flag(on); }
   void SetStealth(bool on) { stealth = Flag(on); }
   void SetBossKey(bool on) { bosskey = Flag(on); }
   void SetSecureErasing(bool on) { antirecover = Flag(on); }

@@ -136,14 +136,14 @@ void OptionsWindow::Load() {
   OnBoxClick(OptionsBox::kBossKey, settings.BossKeyOn());
   for (const auto& [box, event] : kEventBoxes)
     OnBoxClick(box, settings.ErasesAt(event));
-  const bool periodic = settings.ErasesPeriodically();
+  const bool periodic = settings.PeriodicEraseOn();
   timeEnabled_ = periodic;
   if (periodic) {
     OnBoxClick(OptionsBox::kRunPerTime, true);
     OnTimeClick(IndexIn(kTimeItems, settings.EraseTime - 1));
   }
   OnBoxClick(OptionsBox::kAutorun, settings.StartsWithWindows());
-  OnBoxClick(OptionsBox::kHomepageProtect, settings.HomePageGuarded());
+  OnBoxClick(OptionsBox::kHomepageProtect, settings.HomePageProtected());
   OnBoxClick(OptionsBox::kAskBeforeErasing, !ConfirmationSkipped(ctx_.settingsFile));
   OnLogClick(IndexIn(kLogItems, settings.clearlog));
 }
@@ -161,10 +161,10 @@ void OptionsWindow::OnBoxClick(OptionsBox box, bool checked) {
     case OptionsBox::kSecureErasing:
       return settings.SetSecureErasing(checked);
     case OptionsBox::kHomepageProtect:
-      return settings.SetHomePageGuarded(checked);
+      return settings.SetHomePageProtected(checked);
     case OptionsBox::kRunPerTime:
       timeEnabled_ = checked;
-      return settings.SetErasesPeriodically(checked);
+      return settings.SetPeriodicEraseOn(checked);
     default:  // read when OK is pressed
       return;
   }

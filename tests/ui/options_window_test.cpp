@@ -84,7 +84,7 @@ TEST_F(OptionsWindowTest, OkWritesTheSettingsInOrder) {
             "stealth=0\r\nbosskey=0\r\nresultwin=0\r\nclearlog=3\r\nautoerase=0\r\n"
             "erasepertime=0\r\nerasetime=5\r\n");
   EXPECT_EQ(ctx.settings.OverWriteTimes, 1);
-  EXPECT_TRUE(ctx.settings.HomePageGuarded()) << "on for the running program";
+  EXPECT_TRUE(ctx.settings.HomePageProtected()) << "on for the running program";
 }
 
 // The start-up entry goes under the machine's root on Windows 95 and the user's elsewhere, with
