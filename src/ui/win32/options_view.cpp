@@ -120,7 +120,8 @@ void OptionsView::ShowTab() {
     for (const HWND control : pages_[tab].controls)
       ShowWindow(control, tab == shown ? SW_SHOW : SW_HIDE);
   }
-  InvalidateRect(hwnd(), nullptr, TRUE);
+  // The buttons below the pages repaint too: erasing the frame's background covers them.
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void OptionsView::ShowState() {
