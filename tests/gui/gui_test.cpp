@@ -260,6 +260,40 @@ TEST_F(GuiTest, WindowsEndingTheSessionErasesFirst) {
   EXPECT_TRUE(Responds(program.main())) << "the session did not end: the program goes on";
 }
 
+constexpr wchar_t kIeMain[] = L"Software\\Microsoft\\Internet Explorer\\Main";
+
+void SetStartPage(HKEY root, const std::wstring& page) {
+  RegSetKeyValueW(root, kIeMain, L"Start Page", REG_SZ, page.c_str(),
+                  static_cast<DWORD>((page.size() + 1) * sizeof(wchar_t)));
+}
+
+std::wstring StartPage(HKEY root) {
+  wchar_t page[300] = {};
+  DWORD size = sizeof page;
+  RegGetValueW(root, kIeMain, L"Start Page", RRF_RT_REG_SZ, nullptr, page, &size);
+  return page;
+}
+
+// A page another program set is caught at the next tick; No puts the user's page back for the
+// user and for the machine.
+TEST_F(GuiTest, AHomePageChangedBehindItsBackGoesBackWhenTheUserSaysNo) {
+  const std::wstring page = L"https://start.example.org/";
+  for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
+    SetStartPage(root, page);
+  RunningProgram program(kFolder);
+  ASSERT_NE(program.main(), nullptr);
+  SetStartPage(HKEY_CURRENT_USER, L"http://hijack.example/");
+  SetStartPage(HKEY_LOCAL_MACHINE, L"http://hijack.example/");
+  PostMessageW(program.main(), WM_TIMER, kWatchTimer, 0);
+  const HWND question = WaitForWindow(program.id(), L"#32770", L"Quellorn");
+  ASSERT_NE(question, nullptr);
+  EXPECT_TRUE(Screenshot(question, Shot(L"home_page_question")));
+  PostMessageW(question, WM_COMMAND, IDNO, 0);
+  EXPECT_TRUE(WaitUntil([&] { return StartPage(HKEY_CURRENT_USER) == page; }));
+  EXPECT_EQ(StartPage(HKEY_LOCAL_MACHINE), page);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(question); }));
+}
+
 // Each tab shows its own page; OK with the start-up box checked writes the program's quoted
 // path under the user's Run key.
 TEST_F(GuiTest, OptionsShowsItsTabsAndOkWritesTheStartUpEntry) {
