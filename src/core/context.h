@@ -76,4 +76,20 @@ struct Context {
   RunView* view_ = nullptr;
 };
 
+// Lets the registry primitives write and delete while it lives (they change nothing unless the
+// run erases), then puts the erase mode back as it was.
+class ScopedEraseMode {
+ public:
+  explicit ScopedEraseMode(Context& ctx) : ctx_(ctx), before_(ctx.run.mode) {
+    ctx.run.mode = EraseMode::kErase;
+  }
+  ~ScopedEraseMode() { ctx_.run.mode = before_; }
+  ScopedEraseMode(const ScopedEraseMode&) = delete;
+  ScopedEraseMode& operator=(const ScopedEraseMode&) = delete;
+
+ private:
+  Context& ctx_;
+  EraseMode before_;
+};
+
 }  // namespace quellorn

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <span>
 
 #include "core/ini_file.h"
 #include "core/number_text.h"
@@ -181,9 +182,15 @@ int SaveSetting(clsIniFile& file, const Settings& settings, const SettingKey& ke
   return file.SaveSetting(key.writeSection, key.writeName, text);
 }
 
-void SaveSettings(clsIniFile& file, const Settings& settings,
-                  std::initializer_list<std::string_view> writeNames) {
-  for (const std::string_view name : writeNames) {
+void SaveOptions(clsIniFile& file, const Settings& settings, OptionGroup group) {
+  static constexpr std::string_view kGeneral[] = {
+      "Autorun", "AntiRecover", "OverWriteTimes", "stealth", "bosskey", "resultwin", "clearlog"};
+  static constexpr std::string_view kSchedule[] = {"autoerase", "erasepertime", "erasetime"};
+  static constexpr std::string_view kHomePage[] = {"homepageprotect"};
+  std::span<const std::string_view> names = kHomePage;
+  if (group == OptionGroup::kGeneral) names = kGeneral;
+  if (group == OptionGroup::kSchedule) names = kSchedule;
+  for (const std::string_view name : names) {
     const auto* key = std::find_if(std::begin(kKeys), std::end(kKeys), [name](const SettingKey& k) {
       return !k.isTrack && k.writeName == name;
     });

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
@@ -123,9 +122,8 @@ const SettingKey& TrackSettingKey(Track track);
 void ReadSettings(const clsIniFile& file, const std::string& programFolder, Settings& settings);
 // Writes one value back under its write name; nonzero on success, as clsIniFile::SaveSetting.
 int SaveSetting(clsIniFile& file, const Settings& settings, const SettingKey& key);
-// Writes the values of the keys of these write names, in this order; names of no key are passed
-// over.
-void SaveSettings(clsIniFile& file, const Settings& settings,
-                  std::initializer_list<std::string_view> writeNames);
+// The options the options window saves together, each group in the order it writes them.
+enum class OptionGroup { kGeneral, kSchedule, kHomePage };
+void SaveOptions(clsIniFile& file, const Settings& settings, OptionGroup group);
 
 }  // namespace quellorn

@@ -13,12 +13,10 @@ constexpr std::string_view kStartPage = "Start Page";
 
 // The registry writer writes only in an erase run. The run under way, if any, keeps its mode.
 void WriteBack(Context& ctx) {
-  const EraseMode saved = ctx.run.mode;
-  ctx.run.mode = EraseMode::kErase;
+  const ScopedEraseMode erasing(ctx);
   for (const platform::RegHandle root : {platform::kCurrentUser, platform::kLocalMachine}) {
     SetValue(ctx, root, kMainKey, kStartPage, ctx.homePage, platform::reg_type::kSz);
   }
-  ctx.run.mode = saved;
 }
 
 }  // namespace

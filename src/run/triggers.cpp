@@ -54,8 +54,7 @@ void Triggers::ScheduleTimer() {
 }
 
 bool Triggers::PeriodicEraseDue() {
-  const auto last = ParseGeneralDate(ctx_.settingsFile.GetSetting("General", "lasterased"),
-                                     ctx_.os.system.Locale());
+  const auto last = ParseGeneralDate(LastErased(ctx_.settingsFile), ctx_.os.system.Locale());
   if (!last) return true;
   const std::int64_t minutes = ctx_.settings.PeriodicEraseMinutes();
   return ElapsedSeconds(*last, ctx_.os.system.Now()) > minutes * 60;

@@ -77,7 +77,7 @@ bool SweepStartUpEntries(Context& ctx, RegHandle root) {
 }  // namespace
 
 void RepairHomePage(Context& ctx, std::string_view homepage, std::string_view windowTitle) {
-  SaveSettings(ctx.settingsFile, ctx.settings, {"homepageprotect"});
+  SaveOptions(ctx.settingsFile, ctx.settings, OptionGroup::kHomePage);
   {
     const ScopedEraseMode erasing(ctx);
     BothRoots(ctx, "Start Page", homepage);

@@ -6,22 +6,6 @@
 
 namespace quellorn::ui {
 
-// Lets the registry primitives write and delete while it lives (they change nothing unless the
-// run erases), then puts the erase mode back as it was.
-class ScopedEraseMode {
- public:
-  explicit ScopedEraseMode(Context& ctx) : ctx_(ctx), before_(ctx.run.mode) {
-    ctx.run.mode = EraseMode::kErase;
-  }
-  ~ScopedEraseMode() { ctx_.run.mode = before_; }
-  ScopedEraseMode(const ScopedEraseMode&) = delete;
-  ScopedEraseMode& operator=(const ScopedEraseMode&) = delete;
-
- private:
-  Context& ctx_;
-  EraseMode before_;
-};
-
 // The search addresses the repair puts back.
 inline constexpr std::string_view kDefaultSearchPage =
     "http://www.microsoft.com/isapi/redir.dll?prd=ie&ar=iesearch";

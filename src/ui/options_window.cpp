@@ -198,16 +198,14 @@ void OptionsWindow::OnOk() {
   Settings& settings = ctx_.settings;
   clsIniFile& file = ctx_.settingsFile;
   if (settings.OverWriteTimes == 0) settings.OverWriteTimes = 1;
-  SaveSettings(
-      file, settings,
-      {"Autorun", "AntiRecover", "OverWriteTimes", "stealth", "bosskey", "resultwin", "clearlog"});
+  SaveOptions(file, settings, OptionGroup::kGeneral);
   SaveConfirmationSkipped(file, !checked(OptionsBox::kAskBeforeErasing));
   std::int16_t events = 0;
   for (const auto& [box, event] : kEventBoxes) {
     if (checked(box)) events = static_cast<std::int16_t>(events | event);
   }
   settings.Autoerase = events;
-  SaveSettings(file, settings, {"autoerase", "erasepertime", "erasetime"});
+  SaveOptions(file, settings, OptionGroup::kSchedule);
   WriteStartUpEntry();
   closed_ = true;
 }
