@@ -61,15 +61,7 @@ EraseMode EraseNowView::Ask(HWND owner) {
   if (!CreateSkinned(L"Quellorn.EraseNow", EraseNowWindow::kCaption, owner))
     return EraseMode::kNone;
   Build();
-  loop_.AddWindow(hwnd());
-  EnableWindow(owner, FALSE);
-  ShowWindow(hwnd(), SW_SHOW);
-  SetForegroundWindow(hwnd());
-  SetFocus(GetDlgItem(hwnd(), kStart));
-  loop_.RunUntil([&] { return model_.closed() || !open(); });
-  EnableWindow(owner, TRUE);
-  loop_.RemoveWindow(hwnd());
-  Destroy();
+  RunModal(loop_, owner, GetDlgItem(hwnd(), kStart), [&] { return model_.closed(); });
   return model_.answer();
 }
 

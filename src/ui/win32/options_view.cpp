@@ -101,15 +101,7 @@ void OptionsView::Run(HWND owner) {
   ShowState();
   ShowTexts();
   ShowTab();
-  loop_.AddWindow(hwnd());
-  EnableWindow(owner, FALSE);
-  ShowWindow(hwnd(), SW_SHOW);
-  SetForegroundWindow(hwnd());
-  SetFocus(Control(IDOK));
-  loop_.RunUntil([&] { return model_.closed() || !open(); });
-  EnableWindow(owner, TRUE);
-  loop_.RemoveWindow(hwnd());
-  Destroy();
+  RunModal(loop_, owner, Control(IDOK), [&] { return model_.closed(); });
 }
 
 void OptionsView::ShowTab() {

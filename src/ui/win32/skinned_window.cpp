@@ -60,6 +60,19 @@ bool SkinnedWindow::CreateSkinned(const wchar_t* className, std::string_view cap
   return true;
 }
 
+void SkinnedWindow::RunModal(MessageLoop& loop, HWND owner, HWND focus,
+                             const std::function<bool()>& done) {
+  loop.AddWindow(hwnd());
+  EnableWindow(owner, FALSE);
+  ShowWindow(hwnd(), SW_SHOW);
+  SetForegroundWindow(hwnd());
+  SetFocus(focus);
+  loop.RunUntil([&] { return done() || !open(); });
+  EnableWindow(owner, TRUE);
+  loop.RemoveWindow(hwnd());
+  Destroy();
+}
+
 void SkinnedWindow::SetTitle(std::string_view title) {
   title_ = Wide(title);
   if (!open() || !layout_[SkinPart::kTitle]) return;

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "ui/skin_layout.h"
+#include "ui/win32/message_loop.h"
 #include "ui/win32/skin_art.h"
 #include "ui/win32/window.h"
 
@@ -22,6 +24,9 @@ class SkinnedWindow : public Window {
   bool CreateSkinned(const wchar_t* className, std::string_view caption, HWND owner,
                      DWORD exStyle = 0);
   void SetTitle(std::string_view title);
+  // Shows the created window modally over `owner`, the focus on `focus`, and serves events
+  // until `done` or until the window is gone; then destroys it.
+  void RunModal(MessageLoop& loop, HWND owner, HWND focus, const std::function<bool()>& done);
   void SetDefaultButton(int id) { defaultButton_ = id; }
   // Only the left two title images and the text move this window (not the right end).
   void DragByLeftTitleOnly() { wholeTitleBarDrags_ = false; }
