@@ -34,6 +34,8 @@ class TrackSelectionWindow {
  public:
   static constexpr std::string_view kTitle = "Eraser Settings";
   static constexpr std::string_view kNetscapeCaption = "Netscape Settings";
+  static constexpr std::string_view kSelectAll = "Select all of the above";
+  static constexpr std::string_view kSelectNone = "Select none of the above";
 
   explicit TrackSelectionWindow(Context& ctx) : ctx_(ctx) {}
 
