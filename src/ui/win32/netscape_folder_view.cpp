@@ -173,6 +173,12 @@ LRESULT NetscapeFolderChooserView::Handle(UINT message, WPARAM wParam, LPARAM lP
     case WM_CLOSE:
       model_.OnExit();
       return 0;
+    case WM_ERASEBKGND: {
+      RECT client;
+      GetClientRect(hwnd(), &client);
+      FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
+      return 1;
+    }
     default:
       return Window::Handle(message, wParam, lParam);
   }
