@@ -333,6 +333,68 @@ TEST_F(GuiTest, OptionsShowsItsTabsAndOkWritesTheStartUpEntry) {
   RegDeleteKeyValueW(HKEY_CURRENT_USER, kRun, L"Quellorn");
 }
 
+TEST_F(GuiTest, EraserSettingsShowsItsTabsAndOkDropsTheDeselectedItems) {
+  RunningProgram program(kFolder);
+  ASSERT_NE(program.main(), nullptr);
+  ASSERT_TRUE(Click(program.main(), L"Eraser Settings"));
+  const HWND window = WaitForWindow(program.id(), L"Quellorn.TrackSelection", L"Eraser Settings");
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(IsWindowEnabled(program.main())) << "beside the main window";
+  const auto show = [&](const wchar_t* tab, const std::wstring& shot) {
+    ASSERT_TRUE(Click(window, tab));
+    const HWND button = FindButton(window, tab);
+    EXPECT_TRUE(WaitUntil([&] { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
+    EXPECT_TRUE(Screenshot(window, Shot(shot)));
+  };
+  show(L"Windows", L"settings_windows");
+  show(L"Applications", L"settings_applications");
+  show(L"Custom items", L"settings_custom");
+  show(L"Browsers", L"settings_browsers");
+  for (const wchar_t* tab : {L"Netscape", L"Opera", L"AOL", L"IE"})
+    show(tab, std::wstring(L"settings_") + tab);
+
+  // Each modal window opened from the IE and Netscape tabs, then closed.
+  const auto openAndClose = [&](const wchar_t* button, const wchar_t* className,
+                                const wchar_t* shot, const wchar_t* close) {
+    ASSERT_TRUE(Click(window, button));
+    const HWND opened = WaitForWindow(program.id(), className);
+    ASSERT_NE(opened, nullptr) << className;
+    EXPECT_FALSE(IsWindowEnabled(window)) << "modal";
+    EXPECT_TRUE(Screenshot(opened, Shot(shot)));
+    ASSERT_TRUE(Click(opened, close));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(opened); }));
+  };
+  openAndClose(L"Options", L"Quellorn.KeepList", L"keep_list_url", L"Cancel");
+  show(L"Netscape", L"settings_netscape_again");
+  ASSERT_TRUE(Click(window, L"Netscape Directory"));
+  const HWND folder = WaitForWindow(program.id(), L"Quellorn.NetscapeFolder");
+  ASSERT_NE(folder, nullptr);
+  EXPECT_TRUE(Screenshot(folder, Shot(L"netscape_folder")));
+  ASSERT_TRUE(Click(folder, L"..."));
+  const HWND chooser = WaitForWindow(program.id(), L"Quellorn.FolderChooser");
+  ASSERT_NE(chooser, nullptr);
+  EXPECT_TRUE(Screenshot(chooser, Shot(L"netscape_folder_chooser")));
+  ASSERT_TRUE(Click(chooser, L"Exit"));
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(chooser); }));
+  ASSERT_TRUE(Click(folder, L"Exit"));
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(folder); }));
+
+  show(L"IE", L"settings_ie_again");
+  SendMessageW(FindButton(window, L"Select none of the above"), BM_CLICK, 0, 0);
+  EXPECT_EQ(SendMessageW(FindButton(window, L"Location Bar History"), BM_GETCHECK, 0, 0),
+            BST_UNCHECKED);
+  ASSERT_TRUE(Click(window, L"OK"));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
+  const std::string settings = Read(kFolder / "settings.dat");
+  const std::size_t ie = settings.find("[IE]");
+  ASSERT_NE(ie, std::string::npos);
+  const std::string section = settings.substr(ie, settings.find('[', ie + 1) - ie);
+  for (const char* key :
+       {"URLList", "Cookies", "History", "AutoComplete", "plugins", "Cache", "Index"})
+    EXPECT_NE(section.find(std::string("\r\n") + key + "=1\r\n"), std::string::npos) << key;
+  EXPECT_TRUE(WaitUntil([&] { return RowCount(List(program.main(), 0)) == kTaskRows - 1; }));
+}
+
 // A folder window that shares the program's title is no old copy.
 TEST_F(GuiTest, ASecondCopyClosesTheFirstAndNothingElse) {
   WNDCLASSW folderClass{};

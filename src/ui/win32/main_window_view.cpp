@@ -277,8 +277,8 @@ void MainWindowView::CloseMessage(MessageId message) {
   if (found != messages_.end() && found->second->open()) found->second->Close();
 }
 
-bool MainWindowView::HasWindow(OtherWindow window) {
-  return window == OtherWindow::kAbout || window == OtherWindow::kOptions;
+bool MainWindowView::HasWindow(OtherWindow) {
+  return true;
 }
 
 void MainWindowView::OpenWindow(OtherWindow window) {
@@ -286,7 +286,15 @@ void MainWindowView::OpenWindow(OtherWindow window) {
     OptionsView options(art(), loop_, model_.context());
     return options.Run(hwnd());
   }
-  if (window != OtherWindow::kAbout) return;
+  if (window == OtherWindow::kSettings) {
+    if (trackSelection_ && trackSelection_->open()) {
+      SetForegroundWindow(trackSelection_->hwnd());
+      return;
+    }
+    trackSelection_ = std::make_unique<TrackSelectionView>(art(), loop_, model_.context());
+    trackSelection_->Show(hwnd());
+    return;
+  }
   if (about_ && about_->open()) {
     SetForegroundWindow(about_->hwnd());
     return;
@@ -304,6 +312,7 @@ void MainWindowView::CloseAll() {
     if (view->open()) view->Close();
   }
   if (about_ && about_->open()) about_->Close();
+  if (trackSelection_) trackSelection_->Close();
   loop_.RemoveWindow(hwnd());
   Destroy();
 }

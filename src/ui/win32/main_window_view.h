@@ -11,6 +11,7 @@
 #include "ui/win32/message_view.h"
 #include "ui/win32/question_box_view.h"
 #include "ui/win32/skinned_window.h"
+#include "ui/win32/track_selection_view.h"
 
 namespace quellorn::ui::win32 {
 
@@ -82,6 +83,7 @@ class MainWindowView : public SkinnedWindow, public MainWindowHost {
   std::map<MessageId, std::unique_ptr<MessageView>> messages_;
   MessageId nextMessage_ = 0;
   std::unique_ptr<AboutView> about_;
+  std::unique_ptr<TrackSelectionView> trackSelection_;
 };
 
 }  // namespace quellorn::ui::win32

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "ui/track_selection_window.h"
+#include "ui/win32/message_loop.h"
+#include "ui/win32/skinned_window.h"
+
+namespace quellorn::ui::win32 {
+
+// Ids of the track selection window's controls. Controls that page components place on a page
+// take ids from kFirstPageControl on.
+namespace track_id {
+inline constexpr int kFirstTab = 200;         // + TrackTab
+inline constexpr int kFirstBrowserTab = 210;  // + BrowserTab
+inline constexpr int kFirstBox = 300;         // + Track
+inline constexpr int kFirstSelectAll = 330;   // + TrackGroup
+inline constexpr int kFirstSelectNone = 340;  // + TrackGroup
+inline constexpr int kHelp = 501;
+inline constexpr int kNetscapeFolder = 502;
+inline constexpr int kFirstKeepList = 510;  // + KeepListKind: url, cookies, plugins
+inline constexpr int kFirstPageControl = 1000;
+}  // namespace track_id
+
+inline constexpr int kTrackTabCount = 4;
+
+// A component that fills a tab's page with its own controls (ids from
+// track_id::kFirstPageControl on) and hears their notices.
+class TrackPageComponent {
+ public:
+  virtual ~TrackPageComponent() = default;
+  virtual void OnCommand(int id, int code) = 0;
+  virtual LRESULT OnNotify(const NMHDR& notice) = 0;
+};
+inline constexpr int kBrowserTabCount = 4;
+
+// The track selection window on screen, beside the main window. Its two rows of tabs are push
+// buttons above etched frames, as in the options window.
+class TrackSelectionView : public SkinnedWindow {
+ public:
+  TrackSelectionView(const SkinArt& art, MessageLoop& loop, Context& ctx);
+
+  bool Show(HWND owner);
+  void Close();
+  bool open() const { return hwnd() != nullptr; }
+
+  // The room inside a tab's frame, for the lists of the Applications and Custom items tabs.
+  RECT PageRect(TrackTab tab) const;
+  // A control placed on a tab's page: shown with that tab only.
+  void AddToPage(TrackTab tab, HWND control);
+  // A component whose controls' notices it hears; it must outlive the window.
+  void AddPageComponent(TrackPageComponent& component) { components_.push_back(&component); }
+
+ private:
+  void Build();
+  void BuildGroup(TrackGroup group, std::vector<HWND>& page, int top);
+  void BuildKeepListButtons(std::vector<HWND>& page, int top);
+  void ShowTab();
+  void ShowState();
+  void OnCommand(int id, int code) override;
+  void OnBrowserPageCommand(int id);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnTitleClose() override { Close(); }
+  void OnTitleHelp() override { model_.OnHelp(); }
+  void PaintContent(HDC dc) override;
+  HWND Control(int id) const { return GetDlgItem(hwnd(), id); }
+
+  MessageLoop& loop_;
+  Context& ctx_;
+  TrackSelectionWindow model_;
+  std::array<std::vector<HWND>, kTrackTabCount> pages_;
+  std::array<std::vector<HWND>, kBrowserTabCount> browserPages_;
+  std::vector<TrackPageComponent*> components_;
+  bool showing_ = false;  // while the view sets controls, their notices are not the user's
+};
+
+}  // namespace quellorn::ui::win32
