@@ -182,9 +182,14 @@ TEST_F(ItemListTest, CustomListInfoShowsTheDescriptionAlone) {
   custom.Load();
   custom.OnSelect(0);
   custom.OnInfo();
-  host.answers = {true};
+  faults.undeletable.insert(ProgramFile("Custom\\temp.qk"));
   custom.OnDelete();
-  EXPECT_EQ(host.shown, std::vector<std::string>{"Temp|Old files"});
+  EXPECT_EQ(custom.items().size(), 1u) << "kept when its file stays";
+  faults.undeletable.clear();
+  host.asked.clear();
+  custom.OnDelete();
+  EXPECT_EQ(host.shown,
+            (std::vector<std::string>{"Temp|Old files", "Quellorn|Could not delete temp.qk"}));
   EXPECT_EQ(host.asked,
             std::vector<std::string>{"Delete Plugin|Will Delete the Custom Item temp  ?"});
   EXPECT_FALSE(os.files.Exists(ProgramFile("Custom\\temp.qk")));
