@@ -1,5 +1,7 @@
 #include "plugins/plugin_file.h"
 
+#include <algorithm>
+
 #include "core/context.h"
 #include "core/ini_file.h"
 #include "core/text_util.h"
@@ -65,8 +67,10 @@ std::string ExpandFolderMacros(Context& ctx, std::string_view path) {
     return QueryValue(ctx, platform::kCurrentUser, kShellFolders, "AppData") +
            std::string(path.substr(9));
   }
+  // "%win%" and its backslash; the macro alone names the Windows folder.
   if (path.starts_with("%win%"))
-    return GetWindowsFolder(ctx.os.system) + std::string(path.substr(6));
+    return GetWindowsFolder(ctx.os.system) +
+           std::string(path.substr(std::min<std::size_t>(6, path.size())));
   return std::string(path);
 }
 

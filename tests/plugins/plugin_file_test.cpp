@@ -59,6 +59,7 @@ TEST_F(PluginFileTest, MacrosNameTheUsersFolders) {
   const std::string temp = ExpandFolderMacros(ctx, "%win%\\Temp\\*.tmp");
   EXPECT_EQ(GetFolderPart(temp), "C:\\WINDOWS\\Temp\\");
   EXPECT_EQ(GetLastPart(temp), "*.tmp");
+  EXPECT_EQ(ExpandFolderMacros(ctx, "%win%"), "C:\\WINDOWS\\");
   EXPECT_EQ(ExpandFolderMacros(ctx, "%appdata%\\Player\\cache\\*.*"),
             "C:\\Documents and Settings\\joe\\Application Data\\Player\\cache\\*.*");
   // Only at the start: further in, a macro is a plain name and the path stays where it is.
