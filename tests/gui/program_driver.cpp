@@ -58,9 +58,12 @@ HWND WaitForWindow(DWORD process, std::wstring_view className, std::wstring_view
   return found;
 }
 
+// The one a user sees when several share the caption (the pages of a tabbed window).
 HWND FindButton(HWND window, std::wstring_view caption) {
-  return FindChild(window, WC_BUTTONW,
-                   [&](HWND button) { return SameCaption(TextOf(button), caption); });
+  const auto named = [&](HWND button) { return SameCaption(TextOf(button), caption); };
+  const HWND shown = FindChild(
+      window, WC_BUTTONW, [&](HWND button) { return named(button) && IsWindowVisible(button); });
+  return shown != nullptr ? shown : FindChild(window, WC_BUTTONW, named);
 }
 
 bool Click(HWND window, std::wstring_view caption) {

@@ -67,7 +67,10 @@ TrackSelectionView::TrackSelectionView(const SkinArt& art, MessageLoop& loop, Co
     : SkinnedWindow(art, SkinStyle::kDialog, kWidth, kHeight),
       loop_(loop),
       ctx_(ctx),
-      model_(ctx) {}
+      model_(ctx),
+      plugins_(ctx, ItemListKind::kPlugins, *this, track_id::kFirstPageControl),
+      custom_(ctx, ItemListKind::kCustom, *this,
+              track_id::kFirstPageControl + ItemListPage::kIdRange) {}
 
 bool TrackSelectionView::Show(HWND owner) {
   if (!CreateSkinned(L"Quellorn.TrackSelection", TrackSelectionWindow::kTitle, owner)) return false;
@@ -93,9 +96,14 @@ RECT TrackSelectionView::PageRect(TrackTab tab) const {
   return {kContentLeft + kPad, top + kPad, kPageRight - kPad, kPageBottom - kPad};
 }
 
-void TrackSelectionView::AddToPage(TrackTab tab, HWND control) {
-  pages_[static_cast<int>(tab)].push_back(control);
-  ShowWindow(control, model_.tab() == tab ? SW_SHOW : SW_HIDE);
+void TrackSelectionView::ShowMessage(const std::string& heading, const std::string& text) {
+  message_ = std::make_unique<MessageView>(art(), loop_, heading, text);
+  message_->Show(hwnd());
+}
+
+bool TrackSelectionView::Ask(const std::string& title, const std::string& text) {
+  return MessageBoxW(hwnd(), Wide(text).c_str(), Wide(title).c_str(),
+                     MB_OKCANCEL | MB_ICONQUESTION) == IDOK;
 }
 
 void TrackSelectionView::Build() {
@@ -135,6 +143,8 @@ void TrackSelectionView::Build() {
              {kContentLeft + kButtonWidth + kGap, buttonTop, kButtonWidth, kButtonHeight}, font);
   MakeButton(hwnd(), track_id::kHelp, TextOf("cmdhelp"),
              {width() - kContentLeft - kButtonWidth, buttonTop, kButtonWidth, kButtonHeight}, font);
+  plugins_.Create(hwnd(), PageRect(TrackTab::kApplications), font);
+  custom_.Create(hwnd(), PageRect(TrackTab::kCustomItems), font);
   SetDefaultButton(IDOK);
 }
 
@@ -187,6 +197,8 @@ void TrackSelectionView::ShowTab() {
     for (const HWND control : pages_[tab])
       ShowWindow(control, tab == shown ? SW_SHOW : SW_HIDE);
   }
+  plugins_.Show(model_.tab() == TrackTab::kApplications);
+  custom_.Show(model_.tab() == TrackTab::kCustomItems);
   const bool browsers = model_.tab() == TrackTab::kBrowsers;
   for (int tab = 0; tab < kBrowserTabCount; ++tab) {
     for (const HWND control : browserPages_[tab])
@@ -212,11 +224,7 @@ void TrackSelectionView::ShowState() {
 
 void TrackSelectionView::OnCommand(int id, int code) {
   if (showing_) return;
-  if (id >= track_id::kFirstPageControl) {
-    for (TrackPageComponent* component : components_)
-      component->OnCommand(id, code);
-    return;
-  }
+  if (plugins_.OnCommand(id, code) || custom_.OnCommand(id, code)) return;
   if (id >= track_id::kFirstTab && id < track_id::kFirstTab + kTrackTabCount) {
     model_.OnTab(static_cast<TrackTab>(id - track_id::kFirstTab));
     return ShowTab();
@@ -268,12 +276,7 @@ void TrackSelectionView::OnBrowserPageCommand(int id) {
 LRESULT TrackSelectionView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NOTIFY) {
     const auto& notice = *reinterpret_cast<const NMHDR*>(lParam);
-    if (notice.idFrom >= track_id::kFirstPageControl) {
-      LRESULT result = 0;
-      for (TrackPageComponent* component : components_)
-        result |= component->OnNotify(notice);
-      return result;
-    }
+    if (plugins_.OnNotify(notice) || custom_.OnNotify(notice)) return 0;
   }
   return SkinnedWindow::OnMessage(message, wParam, lParam);
 }

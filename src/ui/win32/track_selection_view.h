@@ -1,16 +1,20 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <vector>
 
+#include "ui/item_list.h"
 #include "ui/track_selection_window.h"
+#include "ui/win32/item_list_page.h"
 #include "ui/win32/message_loop.h"
+#include "ui/win32/message_view.h"
 #include "ui/win32/skinned_window.h"
 
 namespace quellorn::ui::win32 {
 
-// Ids of the track selection window's controls. Controls that page components place on a page
-// take ids from kFirstPageControl on.
+// Ids of the track selection window's controls; the plugin and custom item lists take theirs
+// from kFirstPageControl on.
 namespace track_id {
 inline constexpr int kFirstTab = 200;         // + TrackTab
 inline constexpr int kFirstBrowserTab = 210;  // + BrowserTab
@@ -25,32 +29,18 @@ inline constexpr int kFirstPageControl = 1000;
 
 inline constexpr int kTrackTabCount = 4;
 
-// A component that fills a tab's page with its own controls (ids from
-// track_id::kFirstPageControl on) and hears their notices.
-class TrackPageComponent {
- public:
-  virtual ~TrackPageComponent() = default;
-  virtual void OnCommand(int id, int code) = 0;
-  virtual LRESULT OnNotify(const NMHDR& notice) = 0;
-};
 inline constexpr int kBrowserTabCount = 4;
 
 // The track selection window on screen, beside the main window. Its two rows of tabs are push
-// buttons above etched frames, as in the options window.
-class TrackSelectionView : public SkinnedWindow {
+// buttons above etched frames, as in the options window; the Applications and Custom items tabs
+// hold the plugin and custom item lists, whose messages it shows.
+class TrackSelectionView : public SkinnedWindow, private ItemListHost {
  public:
   TrackSelectionView(const SkinArt& art, MessageLoop& loop, Context& ctx);
 
   bool Show(HWND owner);
   void Close();
   bool open() const { return hwnd() != nullptr; }
-
-  // The room inside a tab's frame, for the lists of the Applications and Custom items tabs.
-  RECT PageRect(TrackTab tab) const;
-  // A control placed on a tab's page: shown with that tab only.
-  void AddToPage(TrackTab tab, HWND control);
-  // A component whose controls' notices it hears; it must outlive the window.
-  void AddPageComponent(TrackPageComponent& component) { components_.push_back(&component); }
 
  private:
   void Build();
@@ -65,13 +55,19 @@ class TrackSelectionView : public SkinnedWindow {
   void OnTitleHelp() override { model_.OnHelp(); }
   void PaintContent(HDC dc) override;
   HWND Control(int id) const { return GetDlgItem(hwnd(), id); }
+  // The room inside a tab's frame.
+  RECT PageRect(TrackTab tab) const;
+  void ShowMessage(const std::string& heading, const std::string& text) override;
+  bool Ask(const std::string& title, const std::string& text) override;
 
   MessageLoop& loop_;
   Context& ctx_;
   TrackSelectionWindow model_;
   std::array<std::vector<HWND>, kTrackTabCount> pages_;
   std::array<std::vector<HWND>, kBrowserTabCount> browserPages_;
-  std::vector<TrackPageComponent*> components_;
+  ItemListPage plugins_;
+  ItemListPage custom_;
+  std::unique_ptr<MessageView> message_;
   bool showing_ = false;  // while the view sets controls, their notices are not the user's
 };
 
