@@ -333,6 +333,34 @@ TEST_F(GuiTest, OptionsShowsItsTabsAndOkWritesTheStartUpEntry) {
   RegDeleteKeyValueW(HKEY_CURRENT_USER, kRun, L"Quellorn");
 }
 
+// A plugin chosen in the open dialog is copied into the plugins folder and listed.
+TEST_F(GuiTest, ImportPluginCopiesTheChosenFileIntoThePluginsFolder) {
+  const fs::path chosen = kTraces / "Cleaner.qk";
+  const fs::path imported = kFolder / "plugins" / "Cleaner.qk";
+  Write(chosen, "[Info]\r\nTitle = Cleaner\r\nSelected = 1\r\n");
+  fs::create_directories(imported.parent_path());
+  fs::remove(imported);
+  RunningProgram program(kFolder);
+  ASSERT_TRUE(Click(program.main(), L"Eraser Settings"));
+  const HWND window = WaitForWindow(program.id(), L"Quellorn.TrackSelection", L"Eraser Settings");
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(Click(window, L"Applications"));
+  ASSERT_TRUE(Click(window, L"Import Plug-in"));
+  const HWND dialog = WaitForWindow(program.id(), L"#32770", L"Open Plugin File");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(Screenshot(dialog, Shot(L"import_plugin")));
+  // The file name box: a combo box in the Explorer-style dialog, an edit box in the old one.
+  constexpr int kFileNameCombo = 0x47c;
+  constexpr int kFileNameEdit = 0x480;
+  const int box = GetDlgItem(dialog, kFileNameCombo) != nullptr ? kFileNameCombo : kFileNameEdit;
+  ASSERT_TRUE(SetDlgItemTextW(dialog, box, chosen.c_str()));
+  PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(WaitUntil([&] { return fs::exists(imported); }));
+  EXPECT_EQ(Read(imported), Read(chosen));
+  EXPECT_NE(WaitForWindow(program.id(), L"Quellorn.Message"), nullptr) << "the import is reported";
+  fs::remove(imported);
+}
+
 TEST_F(GuiTest, EraserSettingsShowsItsTabsAndOkDropsTheDeselectedItems) {
   RunningProgram program(kFolder);
   ASSERT_NE(program.main(), nullptr);
