@@ -333,11 +333,12 @@ TEST_F(GuiTest, OptionsShowsItsTabsAndOkWritesTheStartUpEntry) {
   RegDeleteKeyValueW(HKEY_CURRENT_USER, kRun, L"Quellorn");
 }
 
-// A plugin chosen in the open dialog is copied into the plugins folder and listed.
+// A plugin chosen in the open dialog is copied into the plugins folder and listed; unticked, its
+// file says so.
 TEST_F(GuiTest, ImportPluginCopiesTheChosenFileIntoThePluginsFolder) {
   const fs::path chosen = kTraces / "Cleaner.qk";
   const fs::path imported = kFolder / "plugins" / "Cleaner.qk";
-  Write(chosen, "[Info]\r\nTitle = Cleaner\r\nSelected = 1\r\n");
+  Write(chosen, "[Info]\r\nTitle = Cleaner\r\nSelected = 0\r\n");
   fs::create_directories(imported.parent_path());
   fs::remove(imported);
   RunningProgram program(kFolder);
@@ -358,7 +359,59 @@ TEST_F(GuiTest, ImportPluginCopiesTheChosenFileIntoThePluginsFolder) {
   EXPECT_TRUE(WaitUntil([&] { return fs::exists(imported); }));
   EXPECT_EQ(Read(imported), Read(chosen));
   EXPECT_NE(WaitForWindow(program.id(), L"Quellorn.Message"), nullptr) << "the import is reported";
+  // Unticking it writes its file at once.
+  SendMessageW(FindButton(window, L"Select none of the above"), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return Read(imported).find("Selected=1") != std::string::npos; }))
+      << Read(imported);
   fs::remove(imported);
+}
+
+// A cookie put on the keep list in its window survives the next erase run; the others go.
+TEST_F(GuiTest, ACookieOnTheKeepListSurvivesTheNextErase) {
+  constexpr wchar_t kShellFolders[] =
+      L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+  const fs::path cookies = kTraces / "Cookies";
+  const std::wstring folder = cookies.wstring();
+  ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kShellFolders, L"Cookies", REG_SZ, folder.c_str(),
+                            static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t))),
+            ERROR_SUCCESS);
+  fs::remove(kFolder / "Cookies.txt");
+  Write(cookies / "joe@bank[1].txt", "kept");
+  std::string settings(kSettings);
+  settings.replace(settings.find("\r\nCookies=1"), 11, "\r\nCookies=0");
+  Write(kFolder / "settings.dat", settings);
+  RunningProgram program(kFolder);
+  ASSERT_TRUE(Click(program.main(), L"Eraser Settings"));
+  const HWND window = WaitForWindow(program.id(), L"Quellorn.TrackSelection", L"Eraser Settings");
+  ASSERT_NE(window, nullptr);
+  // The IE tab's second "Options" button: the cookies' keep list.
+  constexpr int kCookiesOptions = 511;
+  PostMessageW(window, WM_COMMAND, MAKEWPARAM(kCookiesOptions, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(window, kCookiesOptions)));
+  const HWND keepList = WaitForWindow(program.id(), L"Quellorn.KeepList");
+  ASSERT_NE(keepList, nullptr);
+  const HWND current = FindWindowExW(keepList, nullptr, L"ListBox", nullptr);
+  ASSERT_NE(current, nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return SendMessageW(current, LB_GETCOUNT, 0, 0) == 1; }));
+  SendMessageW(current, LB_SETCURSEL, 0, 0);
+  PostMessageW(keepList, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(current), LBN_DBLCLK),
+               reinterpret_cast<LPARAM>(current));
+  EXPECT_TRUE(Screenshot(keepList, Shot(L"keep_list_cookies")));
+  ASSERT_TRUE(Click(keepList, L"OK"));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(keepList); }));
+  EXPECT_EQ(Read(kFolder / "Cookies.txt"), "joe@bank[1].txt\r\n");
+  ASSERT_TRUE(Click(window, L"Cancel"));
+
+  Write(cookies / "joe@ads[1].txt", "tracking");
+  ASSERT_TRUE(Click(program.main(), L"Erase Now"));
+  const HWND confirmation = WaitForWindow(program.id(), L"Quellorn.EraseNow", L"Erase Now");
+  ASSERT_NE(confirmation, nullptr);
+  ASSERT_TRUE(Click(confirmation, L"Erase Now"));
+  ASSERT_NE(WaitForWindow(program.id(), L"Quellorn.Message", L"Task Completed"), nullptr);
+  EXPECT_FALSE(fs::exists(cookies / "joe@ads[1].txt"));
+  EXPECT_EQ(Read(cookies / "joe@bank[1].txt"), "kept");
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, kShellFolders, L"Cookies");
+  fs::remove(kFolder / "Cookies.txt");
 }
 
 TEST_F(GuiTest, EraserSettingsShowsItsTabsAndOkDropsTheDeselectedItems) {
