@@ -333,6 +333,12 @@ TEST_F(GuiTest, OptionsShowsItsTabsAndOkWritesTheStartUpEntry) {
   RegDeleteKeyValueW(HKEY_CURRENT_USER, kRun, L"Quellorn");
 }
 
+// The "Eraser Settings" window, opened from the main window's button.
+HWND OpenEraserSettings(RunningProgram& program) {
+  if (!Click(program.main(), L"Eraser Settings")) return nullptr;
+  return WaitForWindow(program.id(), L"Quellorn.TrackSelection", L"Eraser Settings");
+}
+
 // A plugin chosen in the open dialog is copied into the plugins folder and listed; unticked, its
 // file says so.
 TEST_F(GuiTest, ImportPluginCopiesTheChosenFileIntoThePluginsFolder) {
@@ -342,8 +348,7 @@ TEST_F(GuiTest, ImportPluginCopiesTheChosenFileIntoThePluginsFolder) {
   fs::create_directories(imported.parent_path());
   fs::remove(imported);
   RunningProgram program(kFolder);
-  ASSERT_TRUE(Click(program.main(), L"Eraser Settings"));
-  const HWND window = WaitForWindow(program.id(), L"Quellorn.TrackSelection", L"Eraser Settings");
+  const HWND window = OpenEraserSettings(program);
   ASSERT_NE(window, nullptr);
   ASSERT_TRUE(Click(window, L"Applications"));
   ASSERT_TRUE(Click(window, L"Import Plug-in"));
@@ -381,8 +386,7 @@ TEST_F(GuiTest, ACookieOnTheKeepListSurvivesTheNextErase) {
   settings.replace(settings.find("\r\nCookies=1"), 11, "\r\nCookies=0");
   Write(kFolder / "settings.dat", settings);
   RunningProgram program(kFolder);
-  ASSERT_TRUE(Click(program.main(), L"Eraser Settings"));
-  const HWND window = WaitForWindow(program.id(), L"Quellorn.TrackSelection", L"Eraser Settings");
+  const HWND window = OpenEraserSettings(program);
   ASSERT_NE(window, nullptr);
   // The IE tab's second "Options" button: the cookies' keep list.
   constexpr int kCookiesOptions = 511;
@@ -417,8 +421,7 @@ TEST_F(GuiTest, ACookieOnTheKeepListSurvivesTheNextErase) {
 TEST_F(GuiTest, EraserSettingsShowsItsTabsAndOkDropsTheDeselectedItems) {
   RunningProgram program(kFolder);
   ASSERT_NE(program.main(), nullptr);
-  ASSERT_TRUE(Click(program.main(), L"Eraser Settings"));
-  const HWND window = WaitForWindow(program.id(), L"Quellorn.TrackSelection", L"Eraser Settings");
+  const HWND window = OpenEraserSettings(program);
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(IsWindowEnabled(program.main())) << "beside the main window";
   const auto show = [&](const wchar_t* tab, const std::wstring& shot) {
