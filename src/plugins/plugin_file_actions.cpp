@@ -39,13 +39,6 @@ bool RemoveLines(Context& ctx, const std::string& path, std::string_view text) {
   return ReplaceContent(ctx.os.files, path, path + ".old", content);
 }
 
-// Plugin files come from the web: the program an item starts must be a file lying in the
-// plugins folder itself, named without any path, drive or quoting that could lead elsewhere.
-bool IsPlainFileName(std::string_view name) {
-  return !name.empty() && name.find_first_of("\\/:\"*?<>|") == std::string_view::npos &&
-         name.find("..") == std::string_view::npos;
-}
-
 }  // namespace
 
 bool DelFileEntry(Context& ctx, const clsIniFile& item, std::string_view value) {
@@ -76,6 +69,7 @@ bool UpdateFileEntry(Context& ctx, const clsIniFile&, std::string_view value) {
 void StartItemProgram(Context& ctx, const clsIniFile& item) {
   if (!ctx.erasing() || ctx.editorTest.active) return;
   const std::string name = item.GetSetting("info", "Run");
+  // Plugin files come from the web: the program must lie in the plugins folder itself.
   if (name == kUnknownValue || !IsPlainFileName(name)) return;
   const std::string program = ItemFolderPath(ctx, kPluginsFolder) + name;
   const std::uint32_t attributes = ctx.os.files.GetAttributes(program);

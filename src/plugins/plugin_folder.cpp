@@ -43,6 +43,29 @@ std::int16_t SelectedValue(const clsIniFile& item) {
   return LeadingNumber16(item.GetSetting("info", "selected"));
 }
 
+namespace {
+
+bool IsDeviceName(std::string_view name) {
+  std::string base = ToLower(Trim(name.substr(0, name.find('.'))));
+  if (base == "con" || base == "prn" || base == "aux" || base == "nul" || base == "conin$" ||
+      base == "conout$")
+    return true;
+  return base.size() == 4 && (base.starts_with("com") || base.starts_with("lpt")) &&
+         base[3] >= '0' && base[3] <= '9';
+}
+
+}  // namespace
+
+bool IsPlainFileName(std::string_view name) {
+  if (name.empty() || name == "." || name == ".." || name.ends_with('.') || name.ends_with(' '))
+    return false;
+  const bool oddCharacter = std::any_of(name.begin(), name.end(), [](char c) {
+    return static_cast<unsigned char>(c) < 32 ||
+           std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos;
+  });
+  return !oddCharacter && !IsDeviceName(name);
+}
+
 std::string ItemDisplayName(std::string_view fileName) {
   return std::string(fileName.substr(0, fileName.size() >= 3 ? fileName.size() - 3 : 0));
 }

@@ -32,6 +32,11 @@ std::optional<clsIniFile> ReadItemFile(Context& ctx, std::string_view folder,
 // a missing key selects the item). 0 means the item runs.
 std::int16_t SelectedValue(const clsIniFile& item);
 
+// True when `name` can only be one file inside a folder: not empty, "." or "..", without a path
+// separator, drive, stream, wildcard, quote or control character, not ending in a dot or blank,
+// and not a device name such as CON or NUL (with or without an extension).
+bool IsPlainFileName(std::string_view name);
+
 // The name the task list shows: the file name without its extension's three characters.
 std::string ItemDisplayName(std::string_view fileName);
 

@@ -53,4 +53,75 @@ HWND MakeProgressBar(HWND parent, int id, Box box) {
   return bar;
 }
 
+HWND MakeEdit(HWND parent, int id, Box box, HFONT font, DWORD style) {
+  const HWND edit = Make(WC_EDITW, parent, id, "", box, WS_TABSTOP | style, WS_EX_CLIENTEDGE);
+  UseFont(edit, font);
+  return edit;
+}
+
+HWND MakeListBox(HWND parent, int id, Box box, HFONT font, DWORD style) {
+  const HWND list =
+      Make(WC_LISTBOXW, parent, id, "", box,
+           WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | style, WS_EX_CLIENTEDGE);
+  UseFont(list, font);
+  return list;
+}
+
+HWND MakeDropDownList(HWND parent, int id, Box box, HFONT font) {
+  const HWND combo =
+      Make(WC_COMBOBOXW, parent, id, "", box, WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST);
+  UseFont(combo, font);
+  return combo;
+}
+
+std::string ControlText(HWND control) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(
+      GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+  return platform::win32::ToUtf8(text);
+}
+
+void FillListBox(HWND list, const std::vector<std::string>& rows) {
+  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(list, LB_RESETCONTENT, 0, 0);
+  for (const std::string& row : rows)
+    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(row).c_str()));
+  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
+}
+
+std::string ListBoxText(HWND list, int row) {
+  const auto length = SendMessageW(list, LB_GETTEXTLEN, row, 0);
+  if (length < 0) return {};
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(length));
+  return platform::win32::ToUtf8(text);
+}
+
+int ListBoxSelection(HWND list) {
+  return static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0));
+}
+
+void FillDropDownList(HWND combo, const std::vector<std::string>& rows, std::string_view chosen) {
+  SendMessageW(combo, CB_RESETCONTENT, 0, 0);
+  for (const std::string& row : rows)
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(row).c_str()));
+  SendMessageW(combo, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+               reinterpret_cast<LPARAM>(Wide(chosen).c_str()));
+}
+
+std::string ComboBoxText(HWND combo, int row) {
+  const auto length = SendMessageW(combo, CB_GETLBTEXTLEN, row, 0);
+  if (length < 0) return {};
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  SendMessageW(combo, CB_GETLBTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(length));
+  return platform::win32::ToUtf8(text);
+}
+
+std::string ComboBoxChoice(HWND combo) {
+  return ComboBoxText(combo, static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0)));
+}
+
 }  // namespace quellorn::ui::win32

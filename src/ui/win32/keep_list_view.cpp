@@ -22,25 +22,9 @@ constexpr int kListTop = kHeadingTop + 18;
 constexpr int kListHeight = 200;
 constexpr int kMiddleWidth = 80;
 
-HWND MakeList(HWND parent, int id, Box box, HFONT font) {
-  const HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTBOXW, L"",
-                                    WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL |
-                                        LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                                    box.left, box.top, box.width, box.height, parent,
-                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                    GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  return list;
-}
-
-void Fill(HWND list, const std::vector<std::string>& items) {
-  SendMessageW(list, LB_RESETCONTENT, 0, 0);
-  for (const std::string& item : items)
-    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
-}
-
+// LB_ERR (-1) becomes a row past every list's end.
 std::size_t Selected(HWND list) {
-  return static_cast<std::size_t>(SendMessageW(list, LB_GETCURSEL, 0, 0));
+  return static_cast<std::size_t>(ListBoxSelection(list));
 }
 
 }  // namespace
@@ -69,8 +53,8 @@ void KeepListView::Build() {
             font);
   MakeLabel(hwnd(), 0, model_.currentHeading(), {left, kHeadingTop, listWidth, 16}, font);
   MakeLabel(hwnd(), 0, model_.keepHeading(), {keepLeft, kHeadingTop, listWidth, 16}, font);
-  MakeList(hwnd(), kCurrent, {left, kListTop, listWidth, kListHeight}, font);
-  MakeList(hwnd(), kKeep, {keepLeft, kListTop, listWidth, kListHeight}, font);
+  MakeListBox(hwnd(), kCurrent, {left, kListTop, listWidth, kListHeight}, font, WS_HSCROLL);
+  MakeListBox(hwnd(), kKeep, {keepLeft, kListTop, listWidth, kListHeight}, font, WS_HSCROLL);
   const int middle = left + listWidth + kGap;
   MakeButton(hwnd(), kAdd, "Add", {middle, kListTop + 40, kMiddleWidth, kButtonHeight}, font);
   MakeButton(hwnd(), kDelete, "Delete", {middle, kListTop + 80, kMiddleWidth, kButtonHeight}, font);
@@ -85,8 +69,8 @@ void KeepListView::Build() {
 }
 
 void KeepListView::ShowLists() {
-  Fill(Control(kCurrent), model_.currentItems());
-  Fill(Control(kKeep), model_.keepItems());
+  FillListBox(Control(kCurrent), model_.currentItems());
+  FillListBox(Control(kKeep), model_.keepItems());
   ShowButtons();
 }
 

@@ -21,33 +21,6 @@ constexpr int kChooserHeight = 340;
 constexpr int kDrive = 301;
 constexpr int kPath = 302;
 constexpr int kFolders = 303;
-constexpr std::string_view kParent = "..";
-
-std::string WindowText(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return platform::win32::ToUtf8(text);
-}
-
-HWND MakeChild(const wchar_t* kind, HWND parent, int id, DWORD style, DWORD exStyle, Box box,
-               HFONT font) {
-  const HWND control = CreateWindowExW(
-      exStyle, kind, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, box.left, box.top, box.width,
-      box.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-      GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  return control;
-}
-
-std::string ListText(HWND list, int index) {
-  const auto length = SendMessageW(list, LB_GETTEXTLEN, index, 0);
-  if (length < 0) return {};
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<std::size_t>(length));
-  return platform::win32::ToUtf8(text);
-}
 
 }  // namespace
 
@@ -71,8 +44,8 @@ void NetscapeFolderView::Build() {
             font);
   constexpr int kBrowseWidth = 30;
   const int editWidth = kWidth - 2 * kContentLeft - 2 * kPad - kBrowseWidth - kGap;
-  const HWND edit = MakeChild(WC_EDITW, hwnd(), kFolder, ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
-                              {kContentLeft + kPad, top + kPad + 6, editWidth, kEditHeight}, font);
+  const HWND edit = MakeEdit(hwnd(), kFolder,
+                             {kContentLeft + kPad, top + kPad + 6, editWidth, kEditHeight}, font);
   SetText(edit, model_.folderText);
   MakeButton(hwnd(), kBrowse, "...",
              {kContentLeft + kPad + editWidth + kGap, top + kPad + 6, kBrowseWidth, kEditHeight},
@@ -88,7 +61,7 @@ void NetscapeFolderView::Build() {
 void NetscapeFolderView::OnCommand(int id, int code) {
   switch (id) {
     case kFolder:
-      if (code == EN_CHANGE) model_.folderText = WindowText(Control(kFolder));
+      if (code == EN_CHANGE) model_.folderText = ControlText(Control(kFolder));
       return;
     case kBrowse: {
       NetscapeFolderChooserView chooser(fonts(), loop_, model_.OnBrowse());
@@ -139,17 +112,12 @@ void NetscapeFolderChooserView::Build() {
   RECT client;
   GetClientRect(hwnd(), &client);
   const int width = client.right - 2 * kPad;
-  const HWND drives = MakeChild(WC_COMBOBOXW, hwnd(), kDrive, CBS_DROPDOWNLIST | WS_VSCROLL, 0,
-                                {kPad, kPad, width, 200}, font);
-  for (const std::string& drive : model_.Drives())
-    SendMessageW(drives, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(drive).c_str()));
-  SendMessageW(drives, CB_SELECTSTRING, static_cast<WPARAM>(-1),
-               reinterpret_cast<LPARAM>(Wide(model_.drive()).c_str()));
+  FillDropDownList(MakeDropDownList(hwnd(), kDrive, {kPad, kPad, width, 200}, font),
+                   model_.Drives(), model_.drive());
   MakeLabel(hwnd(), kPath, "", {kPad, kPad + 30, width, 16}, font, SS_LEFT | SS_PATHELLIPSIS);
   const int listTop = kPad + 50;
   const int buttonTop = client.bottom - kPad - kButtonHeight;
-  MakeChild(WC_LISTBOXW, hwnd(), kFolders, WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-            WS_EX_CLIENTEDGE, {kPad, listTop, width, buttonTop - kGap - listTop}, font);
+  MakeListBox(hwnd(), kFolders, {kPad, listTop, width, buttonTop - kGap - listTop}, font);
   MakeButton(hwnd(), IDOK, "OK", {kPad, buttonTop, kButtonWidth, kButtonHeight}, font, true);
   MakeButton(hwnd(), IDCANCEL, "Exit",
              {client.right - kPad - kButtonWidth, buttonTop, kButtonWidth, kButtonHeight}, font);
@@ -158,11 +126,7 @@ void NetscapeFolderChooserView::Build() {
 void NetscapeFolderChooserView::ShowFolder() {
   SetText(Control(kPath), model_.folder());
   const HWND list = Control(kFolders);
-  SendMessageW(list, LB_RESETCONTENT, 0, 0);
-  if (!model_.folder().ends_with('\\'))
-    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(kParent).c_str()));
-  for (const std::string& name : model_.Subfolders())
-    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(name).c_str()));
+  FillListBox(list, model_.FolderRows());
 }
 
 LRESULT NetscapeFolderChooserView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -186,23 +150,12 @@ LRESULT NetscapeFolderChooserView::Handle(UINT message, WPARAM wParam, LPARAM lP
 
 void NetscapeFolderChooserView::OnCommand(int id, int code) {
   if (id == kDrive && code == CBN_SELCHANGE) {
-    const HWND combo = Control(kDrive);
-    const auto index = SendMessageW(combo, CB_GETCURSEL, 0, 0);
-    wchar_t drive[8] = {};
-    if (SendMessageW(combo, CB_GETLBTEXTLEN, index, 0) < 8)
-      SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(drive));
-    model_.OnDriveChange(platform::win32::ToUtf8(drive));
+    model_.OnDriveChange(ComboBoxChoice(Control(kDrive)));
     return ShowFolder();
   }
   if (id == kFolders && code == LBN_DBLCLK) {
     const HWND list = Control(kFolders);
-    const std::string name =
-        ListText(list, static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0)));
-    if (name == kParent) {
-      model_.OnOpenParent();
-    } else if (!name.empty()) {
-      model_.OnOpenFolder(name);
-    }
+    model_.OnFolderRow(ListBoxText(list, ListBoxSelection(list)));
     return ShowFolder();
   }
   if (id == IDOK) return model_.OnOk();

@@ -36,22 +36,6 @@ void Fill(HWND combo, std::span<const std::string_view> items) {
     SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
 }
 
-std::string WindowText(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return platform::win32::ToUtf8(text);
-}
-
-std::string ItemText(HWND combo, int index) {
-  const auto length = SendMessageW(combo, CB_GETLBTEXTLEN, index, 0);
-  if (length < 0) return {};
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<std::size_t>(length));
-  return platform::win32::ToUtf8(text);
-}
-
 }  // namespace
 
 OptionsView::OptionsView(const SkinArt& art, MessageLoop& loop, Context& ctx)
@@ -174,14 +158,14 @@ void OptionsView::OnListCommand(int id, int code) {
     if (id == options_id::kTime) return model_.OnTimeClick(selected());
     if (id == options_id::kLog) return model_.OnLogClick(selected());
     if (id == options_id::kOverwrite)
-      return model_.OnOverwriteChange(ItemText(control, selected()));
+      return model_.OnOverwriteChange(ComboBoxText(control, selected()));
   }
   if (id == options_id::kOverwrite && code == CBN_EDITCHANGE)
-    return model_.OnOverwriteChange(WindowText(control));
+    return model_.OnOverwriteChange(ControlText(control));
   if (id == options_id::kHomepage && code == EN_CHANGE)
-    return model_.OnHomepageChange(WindowText(control));
+    return model_.OnHomepageChange(ControlText(control));
   if (id == options_id::kWindowTitle && code == EN_CHANGE)
-    return model_.OnWindowTitleChange(WindowText(control));
+    return model_.OnWindowTitleChange(ControlText(control));
 }
 
 void OptionsView::PaintContent(HDC dc) {
