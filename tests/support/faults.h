@@ -39,6 +39,7 @@ struct FaultPlan {
   std::set<std::string> unopenable;      // FileSystem::Open fails
   std::set<std::string> unopenableKeys;  // Registry::OpenKey fails (subkey path)
   std::set<std::string> unreplaceable;   // FileSystem::Replace fails onto these targets
+  std::set<std::string> unstartable;     // Shell::Start of these command lines fails
   std::string fullDisk;                  // files opened for writing below this folder take no data
   std::string brokenListing;             // this folder's listing breaks off ...
   int listingBreaksAfter = 0;            // ... after so many entries
@@ -125,7 +126,8 @@ class FaultyShell : public platform::Shell {
   platform::Status EmptyRecycleBin() override { return real_.EmptyRecycleBin(); }
   platform::Status Start(std::string_view commandLine, platform::ShowStyle style) override {
     starts.push_back({std::string(commandLine), style});
-    return platform::kSuccess;
+    return plan_.unstartable.contains(std::string(commandLine)) ? platform::kFileNotFound
+                                                                : platform::kSuccess;
   }
   platform::Status Open(std::string_view target, platform::ShowStyle style) override {
     opens.push_back({std::string(target), style});
