@@ -14,12 +14,6 @@ namespace {
 
 constexpr std::string_view kImportTitle = "Import Plugin file";
 
-// Only a plain name keeps the copy inside the plugins folder.
-bool IsPlainFileName(std::string_view name) {
-  if (name.empty() || name == "." || name == "..") return false;
-  return name.find_first_of("\\/:*?\"<>|") == std::string_view::npos;
-}
-
 // Why a copy failed, in the user's words.
 std::string CopyFailure(platform::Status status) {
   switch (status) {
@@ -153,6 +147,17 @@ void ItemList::OnDelete() {
   }
   items_.erase(items_.begin() + selected_);
   selected_ = -1;
+}
+
+void ItemList::OnEdit() {
+  if (kind_ != ItemListKind::kCustom || selected_ < 0) return;
+  const std::string& text = items_[static_cast<std::size_t>(selected_)].text;
+  const std::string type = clsIniFile(ctx_.os.files, FilePath(text)).GetSetting("info", "Type");
+  host_.EditItem(type == "Reg" ? CustomItemType::kRegistry : CustomItemType::kFile, text + ".qk");
+}
+
+void ItemList::OnAdd() {
+  if (kind_ == ItemListKind::kCustom) host_.AddItem();
 }
 
 void ItemList::CopyImport(const std::string& from, const std::string& to,

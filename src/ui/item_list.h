@@ -4,6 +4,9 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/custom_item_editor.h"
+#include "ui/dialog_host.h"
+
 namespace quellorn {
 
 struct Context;
@@ -13,13 +16,14 @@ namespace ui {
 // The plugins folder ("Applications" tab) or the custom item folder ("Custom items" tab).
 enum class ItemListKind { kPlugins, kCustom };
 
-// What the list needs of the window around it: the message window, and the OK/Cancel or
-// Yes/No questions (true for OK or Yes).
-class ItemListHost {
+// What the list needs of the window around it: its messages and questions, and the custom
+// item editors, shown modally.
+class ItemListHost : public DialogHost {
  public:
-  virtual ~ItemListHost() = default;
-  virtual void ShowMessage(const std::string& heading, const std::string& text) = 0;
-  virtual bool Ask(const std::string& title, const std::string& text) = 0;
+  // The editor of `type` for the item file `fileName`.
+  virtual void EditItem(CustomItemType type, const std::string& fileName) = 0;
+  // The chooser of the editor for a new item, then that editor.
+  virtual void AddItem() = 0;
 };
 
 struct ListedItem {
@@ -50,9 +54,9 @@ class ItemList {
   int selected() const { return selected_; }  // -1: none
   bool allBox() const { return allBox_; }
   bool noneBox() const { return noneBox_; }
-  // The editors of custom items are not part of the program yet.
-  bool editEnabled() const { return false; }
-  bool addEnabled() const { return false; }
+  // Only custom items have editors.
+  bool editEnabled() const { return kind_ == ItemListKind::kCustom; }
+  bool addEnabled() const { return kind_ == ItemListKind::kCustom; }
 
   void OnSelect(int index);
   // The user set an item's box.
@@ -63,6 +67,9 @@ class ItemList {
   void OnHeaderClick();
   void OnInfo();  // also a double click on an item
   void OnDelete();
+  // Custom items only: the chosen item's editor, by its file's type.
+  void OnEdit();
+  void OnAdd();
   void OnRefresh() { Load(); }
   // Plugins only: copies the file at `path` into the plugins folder.
   void OnImport(std::string_view path);

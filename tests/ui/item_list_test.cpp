@@ -17,6 +17,11 @@ struct RecordingListHost : ui::ItemListHost {
   std::vector<std::string> shown;  // heading | text
   std::vector<std::string> asked;  // title | text
   std::deque<bool> answers;
+  std::vector<std::string> editors;  // "file|name", "registry|name" or "chooser"
+  void EditItem(ui::CustomItemType type, const std::string& fileName) override {
+    editors.push_back((type == ui::CustomItemType::kRegistry ? "registry|" : "file|") + fileName);
+  }
+  void AddItem() override { editors.push_back("chooser"); }
   void ShowMessage(const std::string& heading, const std::string& text) override {
     shown.push_back(heading + "|" + text);
   }
@@ -172,6 +177,32 @@ TEST_F(ItemListTest, MakerAndDownloadStartTheirTargets) {
   plugins.OnDownload();
   ASSERT_EQ(shell.opens.size(), 1u);
   EXPECT_EQ(shell.opens[0].target, "https://www.orvalen.example/plugins.htm");
+}
+
+// "Edit" opens the editor that the file's Type names exactly; plugins have no editors.
+TEST_F(ItemListTest, EditOpensTheEditorOfTheItemsTypeAndAddTheChooser) {
+  machine.MakeFolder(ProgramFile("Custom"));
+  const std::pair<const char*, const char*> items[] = {{"a", "Reg"}, {"b", "reg"}, {"c", "File"}};
+  for (const auto& [name, type] : items)
+    machine.WriteFile(ProgramFile("Custom\\") + name + ".qk",
+                      std::string("[info]\r\nType=") + type);
+  ItemList custom(ctx, ItemListKind::kCustom, host);
+  custom.Load();
+  custom.OnEdit();
+  for (int row = 0; row < 3; ++row) {
+    custom.OnSelect(row);
+    custom.OnEdit();
+  }
+  custom.OnAdd();
+  MakePlugin("p.qk", "Type=Reg\r\n");
+  plugins.Load();
+  plugins.OnSelect(0);
+  plugins.OnEdit();
+  plugins.OnAdd();
+  EXPECT_EQ(host.editors,
+            (std::vector<std::string>{"registry|a.qk", "file|b.qk", "file|c.qk", "chooser"}));
+  EXPECT_TRUE(custom.editEnabled() && custom.addEnabled());
+  EXPECT_FALSE(plugins.editEnabled() || plugins.addEnabled());
 }
 
 TEST_F(ItemListTest, CustomListInfoShowsTheDescriptionAlone) {

@@ -167,6 +167,12 @@ void ItemListPage::Act(Control button) {
     case kRefresh:
       list_.OnRefresh();
       break;
+    case kEdit:
+      list_.OnEdit();
+      return;
+    case kAdd:
+      list_.OnAdd();
+      return;
     default:
       return;
   }

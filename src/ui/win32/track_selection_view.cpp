@@ -1,8 +1,11 @@
 #include "ui/win32/track_selection_view.h"
 
 #include "ui/win32/controls.h"
+#include "ui/win32/file_item_editor_view.h"
 #include "ui/win32/keep_list_view.h"
 #include "ui/win32/netscape_folder_view.h"
+#include "ui/win32/new_custom_item_view.h"
+#include "ui/win32/registry_item_editor_view.h"
 #include "ui/win32/text_size.h"
 #include "ui/win32/view_metrics.h"
 
@@ -104,6 +107,29 @@ void TrackSelectionView::ShowMessage(const std::string& heading, const std::stri
 bool TrackSelectionView::Ask(const std::string& title, const std::string& text) {
   return MessageBoxW(hwnd(), Wide(text).c_str(), Wide(title).c_str(),
                      MB_OKCANCEL | MB_ICONQUESTION) == IDOK;
+}
+
+void TrackSelectionView::EditItem(CustomItemType type, const std::string& fileName) {
+  EditCustomItem(type, fileName, FileItemEditor::kCaption);
+}
+
+void TrackSelectionView::AddItem() {
+  NewCustomItemView chooser(art(), loop_);
+  if (const auto type = chooser.Run(hwnd()))
+    EditCustomItem(*type, std::string(kNewCustomItem), FileItemEditor::kNewCaption);
+}
+
+void TrackSelectionView::EditCustomItem(CustomItemType type, const std::string& fileName,
+                                        std::string_view caption) {
+  bool saved = false;
+  if (type == CustomItemType::kRegistry) {
+    RegistryItemEditorView editor(art(), loop_, ctx_, fileName);
+    saved = editor.Run(hwnd());
+  } else {
+    FileItemEditorView editor(art(), loop_, ctx_, fileName, caption);
+    saved = editor.Run(hwnd());
+  }
+  if (saved) custom_.Reload();
 }
 
 void TrackSelectionView::Build() {

@@ -59,6 +59,9 @@ class TrackSelectionView : public SkinnedWindow, private ItemListHost {
   RECT PageRect(TrackTab tab) const;
   void ShowMessage(const std::string& heading, const std::string& text) override;
   bool Ask(const std::string& title, const std::string& text) override;
+  void EditItem(CustomItemType type, const std::string& fileName) override;
+  void AddItem() override;
+  void EditCustomItem(CustomItemType type, const std::string& fileName, std::string_view caption);
 
   MessageLoop& loop_;
   Context& ctx_;
