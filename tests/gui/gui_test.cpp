@@ -339,6 +339,40 @@ HWND OpenEraserSettings(RunningProgram& program) {
   return WaitForWindow(program.id(), L"Quellorn.TrackSelection", L"Eraser Settings");
 }
 
+// The "Custom items" tab's "Add": the chooser, then the editor of the kind chosen by its button.
+HWND OpenNewCustomItemEditor(RunningProgram& program, HWND settings, const wchar_t* choice,
+                             const wchar_t* className) {
+  if (!Click(settings, L"Custom items") || !Click(settings, L"Add")) return nullptr;
+  const HWND chooser = WaitForWindow(program.id(), L"Quellorn.NewCustomItem");
+  if (chooser == nullptr || !Click(chooser, choice)) return nullptr;
+  return WaitForWindow(program.id(), className);
+}
+
+TEST_F(GuiTest, AddChoosesTheEditorOfANewCustomItem) {
+  RunningProgram program(kFolder);
+  const HWND settings = OpenEraserSettings(program);
+  ASSERT_NE(settings, nullptr);
+  ASSERT_TRUE(Click(settings, L"Custom items"));
+  ASSERT_TRUE(Click(settings, L"Add"));
+  const HWND chooser =
+      WaitForWindow(program.id(), L"Quellorn.NewCustomItem", L"Add New Custom Item");
+  ASSERT_NE(chooser, nullptr);
+  EXPECT_FALSE(IsWindowEnabled(settings)) << "modal";
+  EXPECT_TRUE(Screenshot(chooser, Shot(L"new_custom_item")));
+  ASSERT_TRUE(Click(chooser, L"Add File And Folder Item"));
+  const HWND editor = WaitForWindow(program.id(), L"Quellorn.FileItemEditor", L"New Custom Item");
+  ASSERT_NE(editor, nullptr);
+  EXPECT_FALSE(IsWindow(chooser));
+  PostMessageW(editor, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(editor); }));
+  const HWND registry = OpenNewCustomItemEditor(program, settings, L"Add Registry Item",
+                                                L"Quellorn.RegistryItemEditor");
+  ASSERT_NE(registry, nullptr);
+  PostMessageW(registry, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(registry); }));
+  EXPECT_TRUE(IsWindowEnabled(settings));
+}
+
 // A plugin chosen in the open dialog is copied into the plugins folder and listed; unticked, its
 // file says so.
 TEST_F(GuiTest, ImportPluginCopiesTheChosenFileIntoThePluginsFolder) {
