@@ -49,19 +49,20 @@ void EraseNowView::Build() {
   for (const auto& [id, name] : {std::pair{kStart, "cmdStart"}, std::pair{kTest, "cmdTest"},
                                  std::pair{int{IDCANCEL}, "cmdCancel"}}) {
     MakeButton(hwnd(), id, TextOf(name), {left, buttonTop, kButtonWidth, kButtonHeight}, font,
-               id == kStart);
+               id == IDCANCEL);
     left += kButtonWidth + kGap;
   }
   MakeButton(hwnd(), kHelp, TextOf("CmdHelp"),
              {width() - kContentLeft - kButtonWidth, buttonTop, kButtonWidth, kButtonHeight}, font);
-  SetDefaultButton(kStart);
+  // Enter, or a stray Space, must never erase: the safe answer is the default.
+  SetDefaultButton(IDCANCEL);
 }
 
 EraseMode EraseNowView::Ask(HWND owner) {
   if (!CreateSkinned(L"Quellorn.EraseNow", EraseNowWindow::kCaption, owner))
     return EraseMode::kNone;
   Build();
-  RunModal(loop_, owner, GetDlgItem(hwnd(), kStart), [&] { return model_.closed(); });
+  RunModal(loop_, owner, GetDlgItem(hwnd(), IDCANCEL), [&] { return model_.closed(); });
   return model_.answer();
 }
 
