@@ -101,6 +101,8 @@ class Desktop {
   // the combination. The keys go when their window goes.
   virtual Status RegisterHotKey(WindowHandle owner, int id, std::uint32_t modifiers,
                                 std::uint32_t key) = 0;
+  // UnregisterHotKey: the key `id` of `owner` is free again.
+  virtual Status UnregisterHotKey(WindowHandle owner, int id) = 0;
 
   // The notification-area icon of a window (one per window), showing the icon of the window's
   // class. Mouse messages on it reach the window as `callbackMessage`, the mouse message in

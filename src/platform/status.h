@@ -32,6 +32,7 @@ inline constexpr Status kKeyDeleted = 1018;               // ERROR_KEY_DELETED
 inline constexpr Status kNotFound = 1168;                 // ERROR_NOT_FOUND
 inline constexpr Status kInvalidWindowHandle = 1400;      // ERROR_INVALID_WINDOW_HANDLE
 inline constexpr Status kHotKeyAlreadyRegistered = 1409;  // ERROR_HOTKEY_ALREADY_REGISTERED
+inline constexpr Status kHotKeyNotRegistered = 1419;      // ERROR_HOTKEY_NOT_REGISTERED
 inline constexpr Status kTimeout = 1460;                  // ERROR_TIMEOUT
 
 }  // namespace quellorn::platform

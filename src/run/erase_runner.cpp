@@ -58,7 +58,7 @@ void RunErase(Context& ctx) {
     WriteLog(ctx, line);
     DispList(ctx, line);
   }
-  ctx.view().SetEraseCaption("Erase Now");
+  ctx.view().SetEraseCaption("&Erase Now");
   ctx.view().ScrollProgressDown();
   ctx.view().ShowProgressBar(false);
   DispStatus(ctx);

@@ -10,9 +10,6 @@ namespace quellorn::ui {
 
 namespace {
 
-constexpr std::uint32_t kSpaceKey = 0x20;
-constexpr std::uint32_t kAKey = 0x41;
-
 constexpr TrayMenuLine kTrayMenu[] = {
     {TrayEntry::kLink, "Quellorn On the Web"},
     {TrayEntry::kHelp, "Help"},
@@ -67,11 +64,12 @@ std::string_view MainWindow::Caption(MainButton button) const {
   return "";
 }
 
-// Erase Now and Exit wait while a run is under way, whichever started it.
+// Erase Now, Test Now and Exit wait while a run is under way, whichever started it.
 bool MainWindow::Enabled(MainButton button) {
   switch (button) {
     case MainButton::kErase:
       return eraseEnabled_ && !ctx_.run.active;
+    case MainButton::kTest:
     case MainButton::kExit:
       return !ctx_.run.active;
     case MainButton::kSettings:
@@ -89,6 +87,9 @@ bool MainWindow::Enabled(TrayEntry entry) {
       return trayRestoreEnabled_;
     case TrayEntry::kExit:
       return trayExitEnabled_ && !ctx_.run.active;
+    case TrayEntry::kEraseNow:
+    case TrayEntry::kTestNow:
+      return !ctx_.run.active;
     case TrayEntry::kSettings:
       return host_.HasWindow(OtherWindow::kSettings);
     case TrayEntry::kOptions:
@@ -119,14 +120,34 @@ void MainWindow::Load() {
   host_.Changed(MainWindowChange::kButtons);
 }
 
-// The hot keys stay with the window whatever the settings; the tray icon only without stealth.
-// A key another program holds, or a missing notification area, leaves that part out.
+// The tray icon only without stealth; a missing notification area leaves it out.
 void MainWindow::InstallTrayAndHotKeys() {
+  SyncHotKeys();
+  if (!ctx_.settings.StealthOn()) ctx_.os.desktop.AddTrayIcon(host_.handle(), kTrayCallback);
+}
+
+// ALT+SPACE opens every program's window menu: it is taken only while the boss key needs it.
+void MainWindow::SyncHotKeys() {
   platform::Desktop& desktop = ctx_.os.desktop;
   const platform::WindowHandle window = host_.handle();
-  desktop.RegisterHotKey(window, kBossKeyId, platform::hot_key_modifier::kAlt, kSpaceKey);
-  desktop.RegisterHotKey(window, kShowHideKeyId, platform::hot_key_modifier::kAlt, kAKey);
-  if (!ctx_.settings.StealthOn()) desktop.AddTrayIcon(window, kTrayCallback);
+  bool missing = false;
+  for (HotKey& key : hotKeys_) {
+    const bool wanted = key.id != kBossKeyId || ctx_.settings.BossKeyOn();
+    if (wanted == key.held) continue;
+    if (!wanted) {
+      desktop.UnregisterHotKey(window, key.id);
+      key.held = false;
+      continue;
+    }
+    key.held = desktop.RegisterHotKey(window, key.id, platform::hot_key_modifier::kAlt, key.key) ==
+               platform::kSuccess;
+    key.tries = key.held ? 0 : key.tries + 1;
+    if (key.tries == kHotKeyTriesBeforeLog) {
+      WriteLog(ctx_, "Hot key " + std::string(key.name) + " is held by another program <Failed>");
+    }
+    missing = missing || !key.held;
+  }
+  if (missing) host_.RetryHotKeysLater();
 }
 
 template <typename Handler>
@@ -195,7 +216,10 @@ void MainWindow::OnTrayClick(TrayEntry entry) {
 }
 
 void MainWindow::OpenIfPresent(OtherWindow window) {
-  if (host_.HasWindow(window)) host_.OpenWindow(window);
+  if (!host_.HasWindow(window)) return;
+  host_.OpenWindow(window);
+  // The options window is modal: its OK may have turned the boss key on or off.
+  if (window == OtherWindow::kOptions && !unloaded_) SyncHotKeys();
 }
 
 void MainWindow::ClearLogAndConfirm() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <optional>
@@ -72,6 +73,10 @@ class MainWindow : public RunView {
   static constexpr std::chrono::milliseconds kScheduleTimerInterval{60000};
   // How long the result of a triggered run stays before it closes by itself.
   static constexpr std::chrono::milliseconds kResultStays{3000};
+  // A hot key another window holds (an older copy closing, another program) is asked for again
+  // this often; after so many tries the log says which key is missing.
+  static constexpr std::chrono::milliseconds kHotKeyRetryInterval{500};
+  static constexpr int kHotKeyTriesBeforeLog = 10;
 
   // Shows the runs of `ctx`, which must outlive the window.
   MainWindow(Context& ctx, MainWindowHost& host);
@@ -102,6 +107,7 @@ class MainWindow : public RunView {
                                    std::int64_t lParam);
   void OnWatchTimer();
   void OnScheduleTimer();
+  void OnHotKeyTimer() { SyncHotKeys(); }
 
   // The window's state, as the toolkit shows it.
   bool visible() const { return visible_; }
@@ -147,6 +153,8 @@ class MainWindow : public RunView {
   void Resize();
   void ShowFromHiding();
   void InstallTrayAndHotKeys();
+  // Holds ALT+A, and ALT+SPACE while the boss key is on; releases ALT+SPACE when it is off.
+  void SyncHotKeys();
   void ClickTrayIcon(std::int64_t mouseMessage);
   void PressHotKey(std::uint64_t id);
   bool RefuseSessionEnd();
@@ -172,6 +180,15 @@ class MainWindow : public RunView {
   std::vector<std::string> progressLines_;
   std::vector<TaskRow> tasks_;
   BrowserHider hider_;
+  struct HotKey {
+    int id;
+    std::uint32_t key;
+    std::string_view name;
+    bool held = false;
+    int tries = 0;
+  };
+  std::array<HotKey, 2> hotKeys_{
+      {{kBossKeyId, 0x20, "ALT+SPACE"}, {kShowHideKeyId, 0x41, "ALT+A"}}};
   std::int32_t bossKeyState_ = 0;
   bool closePending_ = false;
   bool unloaded_ = false;

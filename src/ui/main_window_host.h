@@ -59,6 +59,8 @@ class MainWindowHost {
   virtual void OpenWindow(OtherWindow window) = 0;
   // The tray menu, at the mouse.
   virtual void ShowTrayMenu() = 0;
+  // Calls the window's OnHotKeyTimer once, after its retry interval.
+  virtual void RetryHotKeysLater() = 0;
 
   // Closes the main window and every other window of the program; the program ends.
   virtual void CloseAll() = 0;

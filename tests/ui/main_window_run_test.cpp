@@ -87,7 +87,10 @@ TEST_F(MainWindowRunTest, ButtonsComeBackAfterARun) {
   bool checked = false;
   host.onPump = [&] {
     checked = true;
-    EXPECT_FALSE(window.Enabled(MainButton::kErase));
+    for (const auto button : {MainButton::kErase, MainButton::kTest, MainButton::kExit})
+      EXPECT_FALSE(window.Enabled(button));
+    for (const auto entry : {TrayEntry::kEraseNow, TrayEntry::kTestNow, TrayEntry::kExit})
+      EXPECT_FALSE(window.Enabled(entry));
     EXPECT_TRUE(window.progressBarVisible());
     window.OnClick(MainButton::kTest);  // ignored: one run at a time
   };
@@ -97,7 +100,8 @@ TEST_F(MainWindowRunTest, ButtonsComeBackAfterARun) {
   EXPECT_TRUE(window.Enabled(MainButton::kExit));
   EXPECT_TRUE(window.Enabled(TrayEntry::kExit));
   EXPECT_FALSE(window.progressBarVisible());
-  EXPECT_EQ(window.Caption(MainButton::kErase), "Erase Now");
+  EXPECT_EQ(window.Caption(MainButton::kErase), "&Erase Now") << "keeps its access key";
+  EXPECT_TRUE(window.Enabled(MainButton::kTest) && window.Enabled(TrayEntry::kTestNow));
   ASSERT_EQ(window.tasks().size(), 1u);
   EXPECT_EQ(window.tasks()[0].status, "Done");
   EXPECT_EQ(window.tasks()[0].icon, "done");

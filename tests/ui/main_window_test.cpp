@@ -37,6 +37,38 @@ TEST_F(MainWindowLoadTest, ShowsTheTaskListTitleAndLastErase) {
   EXPECT_TRUE(HotKeyHeld(ui::MainWindow::kShowHideKeyId, 0x41));
 }
 
+// A hot key an older copy still holds is asked for again until it is free, and the log says so
+// once; ALT+SPACE is held only while the boss key is on.
+TEST_F(MainWindowLoadTest, HotKeysWaitForTheirHolderAndFollowTheBossKey) {
+  constexpr auto kAlt = platform::hot_key_modifier::kAlt;
+  auto older = Fresh();
+  ASSERT_EQ(desktop.RegisterHotKey(older.host.window, 7, kAlt, 0x41), platform::kSuccess);
+  ctx.settings.bosskey = 1;
+  window.Load();
+  for (int tick = 1; tick <= ui::MainWindow::kHotKeyTriesBeforeLog; ++tick)
+    window.OnHotKeyTimer();
+  EXPECT_EQ(host.hotKeyRetries, ui::MainWindow::kHotKeyTriesBeforeLog + 1);
+  const std::string line = "Hot key ALT+A is held by another program <Failed>";
+  const std::string log = machine.ReadFile(LogPath(ctx));
+  EXPECT_NE(log.find(line), std::string::npos);
+  EXPECT_EQ(log.find(line), log.rfind(line)) << "logged once";
+  desktop.UnregisterHotKey(older.host.window, 7);
+  window.OnHotKeyTimer();
+  EXPECT_EQ(host.hotKeyRetries, ui::MainWindow::kHotKeyTriesBeforeLog + 1) << "no more retries";
+  EXPECT_TRUE(HotKeyHeld(ui::MainWindow::kShowHideKeyId, 0x41));
+
+  EXPECT_EQ(desktop.RegisterHotKey(older.host.window, 8, kAlt, 0x20), platform::kSuccess)
+      << "ALT+SPACE left to other programs";
+  desktop.UnregisterHotKey(older.host.window, 8);
+  host.available.insert(ui::OtherWindow::kOptions);
+  ctx.settings.bosskey = 0;
+  window.OnClick(ui::MainButton::kOptions);
+  EXPECT_TRUE(HotKeyHeld(ui::MainWindow::kBossKeyId, 0x20));
+  ctx.settings.bosskey = 1;
+  window.OnClick(ui::MainButton::kOptions);
+  EXPECT_EQ(desktop.RegisterHotKey(older.host.window, 8, kAlt, 0x20), platform::kSuccess);
+}
+
 // How the program comes up, by the way it was started and the stealth setting (0 is on).
 TEST_F(MainWindowLoadTest, StartArgumentAndStealthDecideWhatIsSeen) {
   const struct {

@@ -26,6 +26,7 @@ class RecordingHost : public ui::MainWindowHost {
   std::vector<ui::OtherWindow> opened;
   std::set<ui::OtherWindow> available{ui::OtherWindow::kAbout};
   int trayMenus = 0;
+  int hotKeyRetries = 0;
   int focuses = 0;
   int closeAlls = 0;
   std::function<void()> onPump;
@@ -53,6 +54,7 @@ class RecordingHost : public ui::MainWindowHost {
   bool HasWindow(ui::OtherWindow which) override { return available.contains(which); }
   void OpenWindow(ui::OtherWindow which) override { opened.push_back(which); }
   void ShowTrayMenu() override { ++trayMenus; }
+  void RetryHotKeysLater() override { ++hotKeyRetries; }
   void CloseAll() override { ++closeAlls; }
 };
 

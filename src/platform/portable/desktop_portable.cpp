@@ -160,6 +160,12 @@ Status PortableDesktop::RegisterHotKey(WindowHandle owner, int id, std::uint32_t
   return kSuccess;
 }
 
+Status PortableDesktop::UnregisterHotKey(WindowHandle owner, int id) {
+  const auto removed = std::erase_if(
+      hotKeys_, [&](const HotKey& key) { return key.owner == owner && key.id == id; });
+  return removed != 0 ? kSuccess : kHotKeyNotRegistered;
+}
+
 Status PortableDesktop::AddTrayIcon(WindowHandle owner, std::uint32_t callbackMessage) {
   if (!Exists(owner) || trayIcons_.contains(owner)) return kInvalidParameter;
   trayIcons_[owner] = {callbackMessage, ""};

@@ -65,6 +65,7 @@ class PortableDesktop : public Desktop {
   Status PostKeys(WindowHandle window, std::string_view keys) override;
   Status RegisterHotKey(WindowHandle owner, int id, std::uint32_t modifiers,
                         std::uint32_t key) override;
+  Status UnregisterHotKey(WindowHandle owner, int id) override;
   Status AddTrayIcon(WindowHandle owner, std::uint32_t callbackMessage) override;
   Status SetTrayTip(WindowHandle owner, std::string_view tip) override;
   Status RemoveTrayIcon(WindowHandle owner) override;

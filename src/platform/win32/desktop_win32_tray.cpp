@@ -38,6 +38,10 @@ Status Win32Desktop::RegisterHotKey(WindowHandle owner, int id, std::uint32_t mo
   return win32::StatusOf(::RegisterHotKey(ToHwnd(owner), id, modifiers, key));
 }
 
+Status Win32Desktop::UnregisterHotKey(WindowHandle owner, int id) {
+  return win32::StatusOf(::UnregisterHotKey(ToHwnd(owner), id));
+}
+
 Status Win32Desktop::AddTrayIcon(WindowHandle owner, std::uint32_t callbackMessage) {
   if (!Exists(owner)) return kInvalidWindowHandle;
   NOTIFYICONDATAW data = IconData(owner);

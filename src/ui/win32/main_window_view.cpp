@@ -34,6 +34,7 @@ constexpr int kProgressListId = 1102;
 constexpr ULONGLONG kPumpInterval = 40;  // milliseconds
 constexpr UINT_PTR kWatchTimer = 1;
 constexpr UINT_PTR kScheduleTimer = 2;
+constexpr UINT_PTR kHotKeyTimer = 3;
 
 // The buttons from top to bottom.
 constexpr MainButton kButtons[] = {
@@ -150,12 +151,15 @@ void MainWindowView::Changed(MainWindowChange change) {
 
 void MainWindowView::ApplyWindowState() {
   applying_ = true;
+  const bool wasHidden = !IsWindowVisible(hwnd()) || IsIconic(hwnd());
   if (!model_.visible()) {
     ShowWindow(hwnd(), SW_HIDE);
   } else if (model_.state() == WindowState::kMaximized) {
     ShowWindow(hwnd(), SW_SHOWMAXIMIZED);
   } else {
     ShowWindow(hwnd(), IsIconic(hwnd()) || IsZoomed(hwnd()) ? SW_RESTORE : SW_SHOW);
+    // Back from the tray or from hiding, it comes back where it can be seen.
+    if (wasHidden) KeepInWorkArea(hwnd());
   }
   applying_ = false;
 }
@@ -258,23 +262,26 @@ EraseMode MainWindowView::ConfirmErase() {
   return confirmation.Ask(hwnd());
 }
 
+// One message window: a new message takes the place of the one shown, and comes to the front.
 MessageId MainWindowView::ShowMessage(const std::string& heading, const std::string& text) {
-  std::erase_if(messages_, [](const auto& entry) { return !entry.second->open(); });
-  auto view = std::make_unique<MessageView>(art(), loop_, heading, text);
-  view->Show(hwnd());
-  const MessageId id = nextMessage_++;
-  messages_[id] = std::move(view);
-  return id;
+  std::optional<POINT> at;
+  if (message_ && message_->open()) {
+    RECT shown;
+    GetWindowRect(message_->hwnd(), &shown);
+    at = POINT{shown.left, shown.top};
+    message_->Close();
+  }
+  message_ = std::make_unique<MessageView>(art(), loop_, heading, text);
+  message_->Show(hwnd(), at);
+  return ++shownMessage_;
 }
 
 bool MainWindowView::IsMessageOpen(MessageId message) {
-  const auto found = messages_.find(message);
-  return found != messages_.end() && found->second->open();
+  return message == shownMessage_ && message_ && message_->open();
 }
 
 void MainWindowView::CloseMessage(MessageId message) {
-  const auto found = messages_.find(message);
-  if (found != messages_.end() && found->second->open()) found->second->Close();
+  if (IsMessageOpen(message)) message_->Close();
 }
 
 bool MainWindowView::HasWindow(OtherWindow) {
@@ -307,10 +314,13 @@ void MainWindowView::ShowTrayMenu() {
   if (const auto entry = ChooseFromTrayMenu(hwnd(), model_)) model_.OnTrayClick(*entry);
 }
 
+void MainWindowView::RetryHotKeysLater() {
+  SetTimer(hwnd(), kHotKeyTimer, static_cast<UINT>(MainWindow::kHotKeyRetryInterval.count()),
+           nullptr);
+}
+
 void MainWindowView::CloseAll() {
-  for (auto& [id, view] : messages_) {
-    if (view->open()) view->Close();
-  }
+  if (message_ && message_->open()) message_->Close();
   if (about_ && about_->open()) about_->Close();
   if (trackSelection_) trackSelection_->Close();
   loop_.RemoveWindow(hwnd());
@@ -345,10 +355,15 @@ LRESULT MainWindowView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       if (wParam == kWatchTimer) model_.OnWatchTimer();
       if (wParam == kScheduleTimer) model_.OnScheduleTimer();
+      if (wParam == kHotKeyTimer) {
+        KillTimer(hwnd(), kHotKeyTimer);
+        model_.OnHotKeyTimer();
+      }
       return 0;
     case WM_DESTROY:
       KillTimer(hwnd(), kWatchTimer);
       KillTimer(hwnd(), kScheduleTimer);
+      KillTimer(hwnd(), kHotKeyTimer);
       PostQuitMessage(0);
       return 0;
     default:

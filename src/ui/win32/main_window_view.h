@@ -1,6 +1,5 @@
 #pragma once
 
-#include <map>
 #include <memory>
 #include <string>
 
@@ -43,6 +42,7 @@ class MainWindowView : public SkinnedWindow, public MainWindowHost {
   bool HasWindow(OtherWindow window) override;
   void OpenWindow(OtherWindow window) override;
   void ShowTrayMenu() override;
+  void RetryHotKeysLater() override;
   void CloseAll() override;
 
  private:
@@ -80,8 +80,9 @@ class MainWindowView : public SkinnedWindow, public MainWindowHost {
   bool progressDue_ = false;
   bool scrollDue_ = false;
   bool progressCleared_ = false;
-  std::map<MessageId, std::unique_ptr<MessageView>> messages_;
-  MessageId nextMessage_ = 0;
+  // The one message window, and the number of the message it shows.
+  std::unique_ptr<MessageView> message_;
+  MessageId shownMessage_ = 0;
   std::unique_ptr<AboutView> about_;
   std::unique_ptr<TrackSelectionView> trackSelection_;
 };
