@@ -25,8 +25,12 @@ MessageView::MessageView(const SkinArt& art, MessageLoop& loop, std::string head
       loop_(loop),
       model_(std::move(heading), std::move(text)) {}
 
-bool MessageView::Show(HWND owner) {
+bool MessageView::Show(HWND owner, std::optional<POINT> at) {
   if (!CreateSkinned(L"Quellorn.Message", model_.heading(), owner)) return false;
+  if (at) {
+    SetWindowPos(hwnd(), nullptr, at->x, at->y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    KeepInWorkArea(hwnd());
+  }
   SetTitle(model_.heading());
   const int textHeight = TextHeight(fonts().text.get(), model_.text(), kTextWidth);
   MakeLabel(hwnd(), 0, model_.text(), {kContentLeft, kContentTop, kTextWidth, textHeight},

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "ui/message_window.h"
@@ -13,7 +14,8 @@ class MessageView : public SkinnedWindow {
  public:
   MessageView(const SkinArt& art, MessageLoop& loop, std::string heading, std::string text);
 
-  bool Show(HWND owner);
+  // Shows the window, centred on its owner or with its top left at `at`.
+  bool Show(HWND owner, std::optional<POINT> at = std::nullopt);
   void Close();
 
  private:

@@ -99,6 +99,18 @@ LRESULT SkinnedWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONUP:
       Release({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       return 0;
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+      if (!drag_) return OnMessage(message, wParam, lParam);
+      EndDrag(message);
+      return 0;
+    case WM_MOUSEMOVE:
+      if (!drag_) return OnMessage(message, wParam, lParam);
+      DragTo({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      return 0;
+    case WM_CAPTURECHANGED:
+      drag_.reset();
+      return OnMessage(message, wParam, lParam);
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
       return ControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
@@ -151,11 +163,31 @@ void SkinnedWindow::Press(UINT message, POINT at) {
       return;
     }
   }
-  if (layout_.StartsDrag(at.x, at.y, wholeTitleBarDrags_)) {
+  if (!layout_.StartsDrag(at.x, at.y, wholeTitleBarDrags_)) return;
+  if (message == WM_LBUTTONDOWN) {
     // The system moves the window as if its caption had been pressed.
     ReleaseCapture();
     SendMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+    return;
   }
+  // The system's move ends only with the left button: the window moves itself, until the button
+  // that started the drag comes up.
+  drag_ = Drag{message == WM_RBUTTONDOWN ? UINT{WM_RBUTTONUP} : UINT{WM_MBUTTONUP}, at};
+  SetCapture(hwnd());
+}
+
+void SkinnedWindow::DragTo(POINT at) {
+  if (!drag_) return;
+  RECT rect;
+  GetWindowRect(hwnd(), &rect);
+  SetWindowPos(hwnd(), nullptr, rect.left + at.x - drag_->grip.x, rect.top + at.y - drag_->grip.y,
+               0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void SkinnedWindow::EndDrag(UINT message) {
+  if (!drag_ || drag_->endMessage != message) return;
+  drag_.reset();
+  ReleaseCapture();
 }
 
 void SkinnedWindow::Release(POINT at) {

@@ -53,6 +53,8 @@ class SkinnedWindow : public Window {
   void PaintFrame(HDC dc);
   void Press(UINT message, POINT at);
   void Release(POINT at);
+  void DragTo(POINT at);
+  void EndDrag(UINT message);
   LRESULT ControlColour(HDC dc, HWND control);
 
   const SkinArt& art_;
@@ -61,6 +63,13 @@ class SkinnedWindow : public Window {
   int defaultButton_ = 0;
   bool wholeTitleBarDrags_ = true;
   std::optional<SkinPart> pressed_;
+  // A drag of the title bar with the right or middle button: the button-up message that ends it
+  // and where the pointer holds the window.
+  struct Drag {
+    UINT endMessage;
+    POINT grip;
+  };
+  std::optional<Drag> drag_;
 };
 
 }  // namespace quellorn::ui::win32

@@ -19,18 +19,43 @@ void Register(const WindowSpec& spec, WNDPROC procedure) {
   RegisterClassExW(&windowClass);
 }
 
-// Centred on the owner, or on the screen's work area; never off the work area's top left.
+// The work area (the screen without the task bar) of the monitor that shows most of `rect`.
+RECT WorkAreaOf(const RECT& rect) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  GetMonitorInfoW(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &info);
+  return info.rcWork;
+}
+
+// Where a window of that size and place goes to lie inside its monitor's work area; its top
+// left stays in view when it is larger than the area.
+POINT Inside(const RECT& rect) {
+  const RECT area = WorkAreaOf(rect);
+  const LONG x = std::max(area.left, std::min(rect.left, area.right - (rect.right - rect.left)));
+  const LONG y = std::max(area.top, std::min(rect.top, area.bottom - (rect.bottom - rect.top)));
+  return {x, y};
+}
+
+// Centred on the owner, or on the primary screen's work area, and kept inside a work area.
 POINT Place(const WindowSpec& spec) {
-  RECT area{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-  RECT around = area;
-  if (spec.owner != nullptr && IsWindowVisible(spec.owner)) GetWindowRect(spec.owner, &around);
+  RECT around{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &around, 0);
+  if (spec.owner != nullptr && IsWindowVisible(spec.owner) && !IsIconic(spec.owner))
+    GetWindowRect(spec.owner, &around);
   const LONG x = (around.left + around.right - spec.width) / 2;
   const LONG y = (around.top + around.bottom - spec.height) / 2;
-  return {std::max(area.left, x), std::max(area.top, y)};
+  return Inside({x, y, x + spec.width, y + spec.height});
 }
 
 }  // namespace
+
+void KeepInWorkArea(HWND window) {
+  RECT rect;
+  if (!GetWindowRect(window, &rect)) return;
+  const POINT at = Inside(rect);
+  if (at.x != rect.left || at.y != rect.top)
+    SetWindowPos(window, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 Window::~Window() {
   Destroy();

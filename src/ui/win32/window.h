@@ -5,7 +5,8 @@
 namespace quellorn::ui::win32 {
 
 // What a window is made with: its class (registered on first use), styles, title, outer size
-// and owner. The window opens centred on its owner, or on the screen.
+// and owner. The window opens centred on its owner, or on the screen, and inside the work area
+// of its monitor.
 struct WindowSpec {
   const wchar_t* className = nullptr;
   DWORD style = WS_POPUP;
@@ -17,6 +18,10 @@ struct WindowSpec {
   HICON icon = nullptr;
   HICON smallIcon = nullptr;
 };
+
+// Moves a window that lies partly or wholly outside its monitor's work area (say, after a
+// monitor was removed) back inside it.
+void KeepInWorkArea(HWND window);
 
 // A window whose messages reach a C++ object: the window procedure finds the object through the
 // window's user data. The object outlives its window; the window goes with the object at the
