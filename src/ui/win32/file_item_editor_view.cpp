@@ -25,9 +25,11 @@ constexpr int kFrameTop = kRowTop + 2 * (kEditHeight + 6) + 8;
 constexpr int kFrameWidth = 300;
 constexpr int kListsLeft = kContentLeft + kFrameWidth + kPad;
 constexpr int kListsWidth = kWidth - kContentLeft - kListsLeft;
-constexpr int kListHeight = 98;
-constexpr int kBlockHeight = kLabelHeight + 2 + kListHeight + 6 + kButtonHeight;
-constexpr int kFrameBottom = kFrameTop + 2 * kBlockHeight + 10;
+constexpr int kFrameBottom = kFrameTop + 304;
+// The two lists with their labels and buttons beside the frame, level with its caption.
+constexpr int kBlocksTop = kFrameTop - 7;
+constexpr int kBlockHeight = (kFrameBottom - kBlocksTop - 10) / 2;
+constexpr int kListHeight = kBlockHeight - kLabelHeight - 2 - 6 - kButtonHeight;
 
 constexpr EntryList kLists[] = {EntryList::kErase, EntryList::kSpare};
 
@@ -76,8 +78,8 @@ void FileItemEditorView::Build() {
     SetText(MakeEdit(hwnd(), id, {editLeft, top, editWidth, kEditHeight}, font), shown);
   }
   BuildBrowser(kFrameTop, kFrameBottom);
-  BuildList(EntryList::kErase, kListsLeft, kFrameTop, kListsWidth);
-  BuildList(EntryList::kSpare, kListsLeft, kFrameTop + kBlockHeight + 10, kListsWidth);
+  BuildList(EntryList::kErase, kListsLeft, kBlocksTop, kListsWidth);
+  BuildList(EntryList::kSpare, kListsLeft, kFrameBottom - kBlockHeight, kListsWidth);
   BuildTest(kFrameBottom + 10);
 }
 
@@ -122,14 +124,14 @@ void FileItemEditorView::BuildList(EntryList list, int left, int top, int width)
   const int listTop = top + kLabelHeight + 2;
   MakeListBox(hwnd(), kFirstList + i, {left, listTop, width, kListHeight}, font);
   const int buttonTop = listTop + kListHeight + 6;
-  const int buttonWidth = (width - 2 * kGap) / 3;
-  int x = left;
-  for (const auto& [id, caption] :
-       {std::pair{kFirstAddFile, "Add  File(s)"}, std::pair{kFirstAddFolder, "Add  Folder"},
-        std::pair{kFirstRemove, "Remove From List"}}) {
-    MakeButton(hwnd(), id + i, caption, {x, buttonTop, buttonWidth, kButtonHeight}, font);
-    x += buttonWidth + kGap;
-  }
+  constexpr int kAddWidth = 90;
+  const int removeWidth = width - 2 * (kAddWidth + kGap);
+  MakeButton(hwnd(), kFirstAddFile + i, "Add  File(s)", {left, buttonTop, kAddWidth, kButtonHeight},
+             font);
+  MakeButton(hwnd(), kFirstAddFolder + i, "Add  Folder",
+             {left + kAddWidth + kGap, buttonTop, kAddWidth, kButtonHeight}, font);
+  MakeButton(hwnd(), kFirstRemove + i, "Remove From List",
+             {left + width - removeWidth, buttonTop, removeWidth, kButtonHeight}, font);
 }
 
 void FileItemEditorView::BuildTest(int top) {
