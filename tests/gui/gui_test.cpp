@@ -6,9 +6,11 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "program_driver.h"
 #include "support/display_check.h"
+#include "ui/win32/file_item_editor_view.h"
 
 // Needs <windows.h> before it.
 #include <commctrl.h>
@@ -371,6 +373,95 @@ TEST_F(GuiTest, AddChoosesTheEditorOfANewCustomItem) {
   PostMessageW(registry, WM_CLOSE, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(registry); }));
   EXPECT_TRUE(IsWindowEnabled(settings));
+}
+
+// A list box's rows.
+std::vector<std::wstring> Rows(HWND list) {
+  std::vector<std::wstring> rows;
+  const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  for (WPARAM row = 0; static_cast<LRESULT>(row) < count; ++row) {
+    std::wstring text(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, row, 0)), L'\0');
+    SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+    rows.push_back(text);
+  }
+  return rows;
+}
+
+// A file item built in its editor's browser erases the folder's logs but the spared one.
+TEST_F(GuiTest, AFileItemBuiltInItsEditorErasesWhatItsTestListed) {
+  namespace id = ui::win32::file_item_id;
+  const fs::path traces = kTraces / "Editor";
+  for (const char* name : {"a.log", "b.log", "keep.log", "sub/c.log"})
+    Write(traces / name, name);
+  const fs::path item = kFolder / "Custom" / "Editor Traces.qk";
+  fs::remove(item);
+  RunningProgram program(kFolder);
+  const HWND settings = OpenEraserSettings(program);
+  ASSERT_NE(settings, nullptr);
+  const HWND editor = OpenNewCustomItemEditor(program, settings, L"Add File And Folder Item",
+                                              L"Quellorn.FileItemEditor");
+  ASSERT_NE(editor, nullptr);
+  const auto post = [&](int control, WORD code) {
+    PostMessageW(editor, WM_COMMAND, MAKEWPARAM(control, code),
+                 reinterpret_cast<LPARAM>(GetDlgItem(editor, control)));
+  };
+  // Chooses the row once the list shows it, and double-clicks it or presses `button`.
+  const auto choose = [&](int list, const wchar_t* row, int button) {
+    const HWND box = GetDlgItem(editor, list);
+    LRESULT found = LB_ERR;
+    ASSERT_TRUE(WaitUntil([&] {
+      found = SendMessageW(box, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                           reinterpret_cast<LPARAM>(row));
+      return found != LB_ERR;
+    })) << row;
+    SendMessageW(box, LB_SETCURSEL, static_cast<WPARAM>(found), 0);
+    post(button, button == list ? LBN_DBLCLK : BN_CLICKED);
+  };
+  SetDlgItemTextW(editor, id::kTitle, L"Editor Traces");
+  choose(id::kFolders, kTraces.filename().c_str(), id::kFolders);
+  choose(id::kFolders, L"Editor", id::kFolders);
+  SetDlgItemTextW(editor, id::kWildcard, L"*.log");
+  SendMessageW(GetDlgItem(editor, id::kSubfolders), BM_CLICK, 0, 0);
+  post(id::kFirstAddFolder, BN_CLICKED);
+  choose(id::kFiles, L"keep.log", id::kFirstAddFile + 1);
+  post(id::kTest, BN_CLICKED);
+  const HWND result = GetDlgItem(editor, id::kResult);
+  ASSERT_TRUE(WaitUntil([&] { return TextOf(result) == L"Test OK, 3 file(s) scanned"; }))
+      << TextOf(result);
+  const std::wstring folder = traces.wstring();
+  EXPECT_EQ(Rows(GetDlgItem(editor, id::kFirstList)),
+            std::vector<std::wstring>{folder + L"\\*.log,Subfolder"});
+  EXPECT_EQ(Rows(GetDlgItem(editor, id::kFirstList + 1)),
+            std::vector<std::wstring>{folder + L"\\keep.log"});
+  EXPECT_EQ(Rows(GetDlgItem(editor, id::kTestLines)),
+            (std::vector<std::wstring>{L"Test: Start test...",
+                                       L"Test: Erasing " + folder + L"\\a.log <OK>",
+                                       L"Test: Erasing " + folder + L"\\b.log <OK>",
+                                       L"Test: Erasing " + folder + L"\\sub\\c.log <OK>"}));
+  EXPECT_TRUE(Screenshot(editor, Shot(L"file_item_editor")));
+  post(id::kSave, BN_CLICKED);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(editor); }));
+  EXPECT_TRUE(fs::exists(item));
+
+  // Ticked with every other custom item, it erases what the test listed at the next run.
+  HWND list = FindWindowExW(settings, nullptr, WC_LISTVIEWW, nullptr);
+  while (list != nullptr && !IsWindowVisible(list))
+    list = FindWindowExW(settings, list, WC_LISTVIEWW, nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return RowCount(list) == 2; }));
+  SendMessageW(FindButton(settings, L"Select all of the above"), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntil(
+      [&] { return ListView_GetCheckState(list, 0) && ListView_GetCheckState(list, 1); }));
+  ASSERT_TRUE(Click(settings, L"OK"));
+  ASSERT_TRUE(Click(program.main(), L"Erase Now"));
+  const HWND confirmation = WaitForWindow(program.id(), L"Quellorn.EraseNow", L"Erase Now");
+  ASSERT_NE(confirmation, nullptr);
+  ASSERT_TRUE(Click(confirmation, L"Erase Now"));
+  ASSERT_NE(WaitForWindow(program.id(), L"Quellorn.Message", L"Task Completed"), nullptr);
+  for (const char* name : {"a.log", "b.log", "sub/c.log"})
+    EXPECT_FALSE(fs::exists(traces / name));
+  EXPECT_EQ(Read(traces / "keep.log"), "keep.log");
+  fs::remove(item);
+  fs::remove_all(traces);
 }
 
 // A plugin chosen in the open dialog is copied into the plugins folder and listed; unticked, its
