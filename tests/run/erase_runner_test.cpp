@@ -59,7 +59,7 @@ TEST_F(EraseRunnerTest, EraseRunWithNothingSelectedLogsAWholeBlock) {
   EXPECT_TRUE(view.eraseEnabled);
   EXPECT_TRUE(view.trayExitEnabled);
   EXPECT_FALSE(view.progressBarVisible);
-  EXPECT_EQ(view.eraseCaption, "Erase Now");
+  EXPECT_EQ(view.eraseCaption, "&Erase Now");
 }
 
 TEST_F(EraseRunnerTest, ResultWindowFollowsStealthAndSettingAndClosesItselfAfterATrigger) {

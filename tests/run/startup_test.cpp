@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/shipped_settings.h"
 #include "support/context_fixture.h"
 
 namespace quellorn {
@@ -37,6 +38,17 @@ TEST_F(StartUpTest, ReadsSettingsVersionAndHomePage) {
       "\"Start Page\"=\"http://example.org/\"\r\n");
   StartUp(ctx, "");
   EXPECT_EQ(ctx.homePage, "http://example.org/");
+}
+
+// A lost settings file starts again from the shipped one, which leaves the Recycle Bin and the
+// saved form data and passwords alone and shows the tray icon.
+TEST_F(StartUpTest, AMissingSettingsFileStartsFromTheShippedOne) {
+  StartUp(ctx, "");
+  EXPECT_EQ(machine.ReadFile(ProgramFile("settings.dat")), ShippedSettings());
+  EXPECT_FALSE(ctx.settings.StealthOn());
+  EXPECT_NE(ctx.settings.flag(Track::kWindowsRecycleBin), 0);
+  EXPECT_NE(ctx.settings.flag(Track::kIeAutoComplete), 0);
+  EXPECT_EQ(ctx.settings.flag(Track::kIeLocationBar), 0);
 }
 
 }  // namespace
