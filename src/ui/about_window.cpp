@@ -61,7 +61,7 @@ void AboutWindow::OnLink(AboutLink link) {
 }
 
 void AboutWindow::OnHelp() {
-  OpenHelp(ctx_);
+  OpenHelp(ctx_, help_page::kAbout);
 }
 
 void AboutWindow::OnOk() {

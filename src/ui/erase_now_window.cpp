@@ -37,7 +37,7 @@ void EraseNowWindow::OnCancel() {
   Close(EraseMode::kNone);
 }
 void EraseNowWindow::OnHelp() {
-  OpenHelp(ctx_);
+  OpenHelp(ctx_, help_page::kEraseNow);
 }
 
 void EraseNowWindow::OnWarningClick(bool checked) {

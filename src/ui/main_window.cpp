@@ -179,7 +179,7 @@ void MainWindow::OnClick(MainButton button) {
     case MainButton::kViewLog:
       return ViewLog(ctx_);
     case MainButton::kHelp:
-      return OpenHelp(ctx_);
+      return OpenHelp(ctx_, help_page::kMainWindow);
     case MainButton::kClear:
       return ClearLogAndConfirm();
   }
@@ -192,7 +192,7 @@ void MainWindow::OnTrayClick(TrayEntry entry) {
       ctx_.os.shell.Open(kMakerHomePage, platform::ShowStyle::kHidden);
       return;
     case TrayEntry::kHelp:
-      return OpenHelp(ctx_);
+      return OpenHelp(ctx_, help_page::kTray);
     case TrayEntry::kRestore:
       return ShowFromHiding();
     case TrayEntry::kEraseNow:
@@ -232,7 +232,7 @@ void MainWindow::OnMinimize() {
 }
 
 void MainWindow::OnTitleHelp() {
-  OpenHelp(ctx_);
+  OpenHelp(ctx_, help_page::kMainWindow);
 }
 
 void MainWindow::SetWindowState(WindowState state) {

@@ -231,7 +231,7 @@ void OptionsWindow::OnCancel() {
 }
 
 void OptionsWindow::OnHelp() {
-  OpenHelp(ctx_);
+  OpenHelp(ctx_, help_page::kOptions);
 }
 
 }  // namespace quellorn::ui

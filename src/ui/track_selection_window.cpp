@@ -163,7 +163,7 @@ void TrackSelectionWindow::OnCancel() {
 }
 
 void TrackSelectionWindow::OnHelp() {
-  OpenHelp(ctx_);
+  OpenHelp(ctx_, help_page::kEraserSettings);
 }
 
 }  // namespace quellorn::ui

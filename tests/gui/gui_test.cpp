@@ -115,9 +115,11 @@ TEST_F(GuiTest, MainWindowListsTheTasksATestRunChangesNothingAndAboutAndHelpOpen
   ASSERT_TRUE(Click(about, L"OK"));
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }));
 
-  // Help without its file does no harm.
+  // Help without its file says so.
   ASSERT_TRUE(Click(program.main(), L"Help"));
-  ASSERT_TRUE(Responds(program.main()));
+  const HWND missing = WaitForWindow(program.id(), L"Quellorn.Message", L"Quellorn");
+  ASSERT_NE(missing, nullptr);
+  EXPECT_TRUE(Screenshot(missing, Shot(L"help_missing")));
   EXPECT_EQ(FindProgramWindow(program.id(), L"#32770"), nullptr) << "no error box";
   EXPECT_TRUE(IsWindowVisible(program.main()));
 }
@@ -631,6 +633,126 @@ TEST_F(GuiTest, ASecondCopyClosesTheFirstAndNothingElse) {
   EXPECT_FALSE(PeekMessageW(&closing, folder, WM_CLOSE, WM_CLOSE, PM_NOREMOVE));
   EXPECT_TRUE(IsWindow(folder));
   DestroyWindow(folder);
+}
+
+// Whether a window of the program could take the key from this process: the program holds it.
+bool HotKeyTaken(UINT key) {
+  if (RegisterHotKey(nullptr, 0x7000, MOD_ALT, key)) {
+    UnregisterHotKey(nullptr, 0x7000);
+    return false;
+  }
+  return GetLastError() == ERROR_HOTKEY_ALREADY_REGISTERED;
+}
+
+int WindowCount(DWORD process, const wchar_t* className) {
+  struct Search {
+    DWORD process;
+    const wchar_t* className;
+    int count = 0;
+  } search{process, className};
+  EnumWindows(
+      [](HWND window, LPARAM data) {
+        auto& found = *reinterpret_cast<Search*>(data);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        wchar_t name[64] = {};
+        GetClassNameW(window, name, 64);
+        if (owner == found.process && IsWindowVisible(window) &&
+            name == std::wstring(found.className))
+          ++found.count;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.count;
+}
+
+// Enter in the confirmation cancels; two runs leave one result window; ALT+E still works after
+// a run.
+TEST_F(GuiTest, EnterCancelsTheConfirmationAndResultsShareOneWindow) {
+  RunningProgram program(kFolder);
+  const HWND main = program.main();
+  ASSERT_NE(main, nullptr);
+  for (int run = 1; run <= 2; ++run) {
+    ASSERT_TRUE(Click(main, L"Test Now"));
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(FindButton(main, L"Test Now")) != FALSE; }));
+  }
+  ASSERT_NE(WaitForWindow(program.id(), L"Quellorn.Message", L"Test Completed"), nullptr);
+  EXPECT_EQ(WindowCount(program.id(), L"Quellorn.Message"), 1);
+  EXPECT_EQ(TextOf(FindButton(main, L"Erase Now")), L"&Erase Now");
+
+  PostMessageW(FindButton(main, L"Test Now"), WM_SYSCHAR, 'e', 1 << 29);
+  const HWND confirmation = WaitForWindow(program.id(), L"Quellorn.EraseNow", L"Erase Now");
+  ASSERT_NE(confirmation, nullptr) << "ALT+E";
+  PostMessageW(FindButton(confirmation, L"Cancel"), WM_KEYDOWN, VK_RETURN, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(confirmation); }));
+  EXPECT_TRUE(TracesLeft());
+  EXPECT_EQ(Log().find("Start to Erase"), std::string::npos);
+}
+
+// A copy started while the first runs gets ALT+A once the first has gone; ALT+SPACE stays free
+// for other programs while the boss key is off.
+TEST_F(GuiTest, HotKeysGoToTheNewCopyAndAltSpaceOnlyWithTheBossKey) {
+  for (int i = 0; i < 1500; ++i)
+    Write(kTraces / ("many" + std::to_string(i) + ".trc"), "a trace");
+  WriteSettingsWith("bosskey=1");
+  RunningProgram first(kFolder);
+  ASSERT_NE(first.main(), nullptr);
+  ASSERT_TRUE(Click(first.main(), L"Test Now"));
+  const HWND bar = FindWindowExW(first.main(), nullptr, PROGRESS_CLASSW, nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(bar) != FALSE; }));
+  RunningProgram second(kFolder);
+  EXPECT_TRUE(first.WaitForExit());
+  ASSERT_NE(second.main(), nullptr);
+  EXPECT_TRUE(WaitUntil([] { return HotKeyTaken('A'); }));
+  EXPECT_FALSE(HotKeyTaken(VK_SPACE));
+  PostMessageW(second.main(), WM_HOTKEY, kShowHideKey, MAKELPARAM(MOD_ALT, 'A'));
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(second.main()); }));
+}
+
+// A dialog of a window in the screen's corner opens fully on screen; the main window comes back
+// from hiding inside the screen; a drag with the right button ends when it comes up.
+TEST_F(GuiTest, WindowsStayOnScreenAndARightButtonDragEnds) {
+  RunningProgram program(kFolder);
+  const HWND main = program.main();
+  ASSERT_NE(main, nullptr);
+  RECT area{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+  SetWindowPos(main, nullptr, area.right - 120, area.bottom - 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  ASSERT_TRUE(Click(main, L"About"));
+  const HWND about = WaitForWindow(program.id(), L"Quellorn.About", L"About");
+  ASSERT_NE(about, nullptr);
+  const auto inside = [&](HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect.left >= area.left && rect.top >= area.top && rect.right <= area.right &&
+           rect.bottom <= area.bottom;
+  };
+  EXPECT_TRUE(inside(about));
+  ASSERT_TRUE(Click(about, L"OK"));
+  PostMessageW(main, WM_HOTKEY, kShowHideKey, MAKELPARAM(MOD_ALT, 'A'));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(main); }));
+  PostMessageW(main, WM_HOTKEY, kShowHideKey, MAKELPARAM(MOD_ALT, 'A'));
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main) && inside(main); }));
+
+  RECT before{};
+  GetWindowRect(main, &before);
+  const POINT grip{before.left + 60, before.top + 10};
+  const auto mouse = [&](int dx, int dy, DWORD button) {
+    SetCursorPos(grip.x + dx, grip.y + dy);
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = button;
+    if (button != 0) SendInput(1, &input, sizeof input);
+    ASSERT_TRUE(Responds(main));
+  };
+  mouse(0, 0, MOUSEEVENTF_RIGHTDOWN);
+  mouse(-20, -10, 0);
+  mouse(-20, -10, MOUSEEVENTF_RIGHTUP);
+  mouse(-50, -40, 0);
+  RECT after{};
+  GetWindowRect(main, &after);
+  EXPECT_EQ(after.left - before.left, -20) << "moved with the button down, not after";
+  EXPECT_EQ(after.top - before.top, -10);
 }
 
 }  // namespace

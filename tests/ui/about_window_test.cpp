@@ -8,6 +8,7 @@
 #include "run/erase_runner.h"
 #include "support/context_fixture.h"
 #include "ui/erase_now_window.h"
+#include "ui/program_documents.h"
 
 namespace quellorn {
 namespace {
@@ -42,19 +43,24 @@ TEST_F(AboutWindowTest, EachLinkOpensItsOwnAddressUnseen) {
   EXPECT_FALSE(window.closed());
 }
 
-// The help of the About and the confirmation window opens the help file, shown, and leaves the
-// window open.
-TEST_F(AboutWindowTest, HelpOfAboutAndConfirmationOpensTheHelpFile) {
+// Each window's help opens its own page of the help file, shown, and leaves the window open;
+// without the file a message says so, and without the help viewer the file opens.
+TEST_F(AboutWindowTest, HelpOpensTheWindowsOwnPageOrSaysTheFileIsMissing) {
   AboutWindow window(ctx);
   ui::EraseNowWindow confirmation(ctx);
   window.OnHelp();
+  ASSERT_EQ(view.results.size(), 1u);
+  EXPECT_EQ(view.results[0].message, std::string(ui::kHelpMissing) + programFolder + ".");
+  machine.WriteFile(ProgramFile("help.chm"), "ITSF");
+  window.OnHelp();
+  faults.unstartable.insert("hh.exe \"" + ProgramFile("help.chm") + "::/erase_now.html\"");
   confirmation.OnHelp();
   EXPECT_FALSE(window.closed() || confirmation.closed());
-  ASSERT_EQ(shell.opens.size(), 2u);
-  for (const auto& open : shell.opens) {
-    EXPECT_EQ(open.target, ProgramFile("help.chm"));
-    EXPECT_EQ(open.style, platform::ShowStyle::kShow);
-  }
+  ASSERT_EQ(shell.starts.size(), 2u);
+  EXPECT_EQ(shell.starts[0].target, "hh.exe \"" + ProgramFile("help.chm") + "::/about.html\"");
+  EXPECT_EQ(shell.starts[0].style, platform::ShowStyle::kShow);
+  ASSERT_EQ(shell.opens.size(), 1u);
+  EXPECT_EQ(shell.opens[0].target, ProgramFile("help.chm"));
   window.OnOk();
   EXPECT_TRUE(window.closed());
 }

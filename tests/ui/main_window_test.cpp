@@ -152,17 +152,19 @@ TEST_F(MainWindowLoadTest, ButtonsReachTheShellTheLogAndOnlyTheWindowsThereAre) 
   window.Load();
   window.OnTrayClick(TrayEntry::kLink);
   window.OnTrayClick(TrayEntry::kDownload);
+  machine.WriteFile(ProgramFile("help.chm"), "ITSF");
   window.OnClick(MainButton::kHelp);
-  window.OnTitleHelp();
+  window.OnTrayClick(TrayEntry::kHelp);
   window.OnClick(MainButton::kViewLog);
-  ASSERT_EQ(shell.opens.size(), 4u);
+  ASSERT_EQ(shell.opens.size(), 2u);
   EXPECT_EQ(shell.opens[0].target, "https://www.orvalen.example/");
   EXPECT_EQ(shell.opens[0].style, ShowStyle::kHidden);
   EXPECT_EQ(shell.opens[1].target, "https://www.orvalen.example/plugins.htm");
-  EXPECT_EQ(shell.opens[2].target, ProgramFile("help.chm"));
-  EXPECT_EQ(shell.opens[3].target, ProgramFile("help.chm"));
-  ASSERT_EQ(shell.starts.size(), 1u);
-  EXPECT_EQ(shell.starts[0].target, "notepad " + ProgramFile("syslog.txt"));
+  ASSERT_EQ(shell.starts.size(), 3u);
+  EXPECT_EQ(shell.starts[0].target,
+            "hh.exe \"" + ProgramFile("help.chm") + "::/main_window.html\"");
+  EXPECT_EQ(shell.starts[1].target, "hh.exe \"" + ProgramFile("help.chm") + "::/tray.html\"");
+  EXPECT_EQ(shell.starts[2].target, "notepad " + ProgramFile("syslog.txt"));
   window.OnClick(MainButton::kClear);
   EXPECT_EQ(machine.ReadFile(ProgramFile("syslog.txt")), "");
   ASSERT_EQ(host.messages.size(), 1u);

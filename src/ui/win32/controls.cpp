@@ -43,7 +43,9 @@ HWND MakeListView(HWND parent, int id, Box box, HFONT font, DWORD style) {
   const HWND list = Make(WC_LISTVIEWW, parent, id, "", box,
                          WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | style, WS_EX_CLIENTEDGE);
   UseFont(list, font);
-  ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+  // A row cut at the list's edge shows its whole text in a tip.
+  ListView_SetExtendedListViewStyle(list,
+                                    LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_LABELTIP);
   return list;
 }
 

@@ -234,7 +234,7 @@ void FileItemEditorView::OnCommand(int id, int code) {
 }
 
 void FileItemEditorView::OnTitleHelp() {
-  OpenHelp(ctx_);
+  OpenHelp(ctx_, help_page::kCustomItems);
 }
 
 void FileItemEditorView::PaintContent(HDC dc) {

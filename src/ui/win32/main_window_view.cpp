@@ -126,7 +126,10 @@ void MainWindowView::BuildLists() {
   progress_ = MakeListView(hwnd(), kProgressListId,
                            {kListsLeft, top, kListsWidth, listsBottom - kBarHeight - 6 - top}, font,
                            LVS_SINGLESEL | LVS_NOCOLUMNHEADER | LVS_OWNERDATA);
-  AddColumn(progress_, 0, L"", 800);
+  // As wide as the list: no horizontal scroll bar, and a long line shows whole in its tip.
+  RECT inside;
+  GetClientRect(progress_, &inside);
+  AddColumn(progress_, 0, L"", inside.right - GetSystemMetrics(SM_CXVSCROLL));
 }
 
 void MainWindowView::Changed(MainWindowChange change) {

@@ -106,11 +106,9 @@ LRESULT SkinnedWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_MOUSEMOVE:
       if (!drag_) return OnMessage(message, wParam, lParam);
-      DragTo({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      DragTo({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, wParam);
       return 0;
-    case WM_CAPTURECHANGED:
-      drag_.reset();
-      return OnMessage(message, wParam, lParam);
+
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
       return ControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
@@ -172,12 +170,14 @@ void SkinnedWindow::Press(UINT message, POINT at) {
   }
   // The system's move ends only with the left button: the window moves itself, until the button
   // that started the drag comes up.
-  drag_ = Drag{message == WM_RBUTTONDOWN ? UINT{WM_RBUTTONUP} : UINT{WM_MBUTTONUP}, at};
+  drag_ = message == WM_RBUTTONDOWN ? Drag{WM_RBUTTONUP, MK_RBUTTON, at}
+                                    : Drag{WM_MBUTTONUP, MK_MBUTTON, at};
   SetCapture(hwnd());
 }
 
-void SkinnedWindow::DragTo(POINT at) {
-  if (!drag_) return;
+void SkinnedWindow::DragTo(POINT at, WPARAM buttons) {
+  // A button-up the window missed (released over another window) ends the drag too.
+  if ((buttons & drag_->button) == 0) return EndDrag(drag_->endMessage);
   RECT rect;
   GetWindowRect(hwnd(), &rect);
   SetWindowPos(hwnd(), nullptr, rect.left + at.x - drag_->grip.x, rect.top + at.y - drag_->grip.y,

@@ -53,7 +53,7 @@ class SkinnedWindow : public Window {
   void PaintFrame(HDC dc);
   void Press(UINT message, POINT at);
   void Release(POINT at);
-  void DragTo(POINT at);
+  void DragTo(POINT at, WPARAM buttons);
   void EndDrag(UINT message);
   LRESULT ControlColour(HDC dc, HWND control);
 
@@ -63,10 +63,11 @@ class SkinnedWindow : public Window {
   int defaultButton_ = 0;
   bool wholeTitleBarDrags_ = true;
   std::optional<SkinPart> pressed_;
-  // A drag of the title bar with the right or middle button: the button-up message that ends it
-  // and where the pointer holds the window.
+  // A drag of the title bar with the right or middle button: the button-up message that ends it,
+  // the button's flag in mouse messages, and where the pointer holds the window.
   struct Drag {
     UINT endMessage;
+    WPARAM button;
     POINT grip;
   };
   std::optional<Drag> drag_;
