@@ -87,13 +87,16 @@ bool ClipboardWatch::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (nextViewer_ != nullptr) SendMessageW(nextViewer_, message, wParam, lParam);
       OnChange();
       return true;
-    case WM_CHANGECBCHAIN:
-      if (reinterpret_cast<HWND>(wParam) == nextViewer_) {
+    case WM_CHANGECBCHAIN: {
+      // The window's own leaving comes back to it while it heads the chain: nothing to pass on.
+      const auto leaving = reinterpret_cast<HWND>(wParam);
+      if (leaving == nextViewer_) {
         nextViewer_ = reinterpret_cast<HWND>(lParam);
-      } else if (nextViewer_ != nullptr) {
+      } else if (leaving != window_ && nextViewer_ != nullptr) {
         SendMessageW(nextViewer_, message, wParam, lParam);
       }
       return true;
+    }
     default:
       return false;
   }
