@@ -33,6 +33,14 @@ HWND MakeCheckBox(HWND parent, int id, std::string_view caption, Box box, HFONT 
   return check;
 }
 
+HWND MakeRadioButton(HWND parent, int id, std::string_view caption, Box box, HFONT font,
+                     bool first) {
+  const HWND option = Make(WC_BUTTONW, parent, id, caption, box,
+                           BS_AUTORADIOBUTTON | (first ? WS_GROUP | WS_TABSTOP : 0));
+  UseFont(option, font);
+  return option;
+}
+
 HWND MakeLabel(HWND parent, int id, std::string_view text, Box box, HFONT font, DWORD style) {
   const HWND label = Make(WC_STATICW, parent, id, text, box, style | SS_NOPREFIX);
   UseFont(label, font);

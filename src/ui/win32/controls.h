@@ -20,6 +20,9 @@ struct Box {
 HWND MakeButton(HWND parent, int id, std::string_view caption, Box box, HFONT font,
                 bool isDefault = false);
 HWND MakeCheckBox(HWND parent, int id, std::string_view caption, Box box, HFONT font);
+// An option of a group that begins with the option made with `first`.
+HWND MakeRadioButton(HWND parent, int id, std::string_view caption, Box box, HFONT font,
+                     bool first);
 // A label; with SS_NOTIFY it reports clicks (a link).
 HWND MakeLabel(HWND parent, int id, std::string_view text, Box box, HFONT font,
                DWORD style = SS_LEFT);
