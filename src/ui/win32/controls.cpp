@@ -92,12 +92,9 @@ std::string ControlText(HWND control) {
 }
 
 void FillListBox(HWND list, const std::vector<std::string>& rows) {
-  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
   SendMessageW(list, LB_RESETCONTENT, 0, 0);
   for (const std::string& row : rows)
     SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(row).c_str()));
-  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(list, nullptr, TRUE);
 }
 
 std::string ListBoxText(HWND list, int row) {

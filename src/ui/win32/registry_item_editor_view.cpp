@@ -220,7 +220,7 @@ void RegistryItemEditorView::OnCommand(int id, int code) {
       model_.OnCancel();
       break;
     case kHelp:
-      OpenHelp(ctx_);
+      OpenHelp(ctx_, help_page::kCustomItems);
       break;
     default:
       break;
@@ -235,7 +235,7 @@ LRESULT RegistryItemEditorView::OnMessage(UINT message, WPARAM wParam, LPARAM lP
 }
 
 void RegistryItemEditorView::OnTitleHelp() {
-  OpenHelp(ctx_);
+  OpenHelp(ctx_, help_page::kCustomItems);
 }
 
 }  // namespace quellorn::ui::win32

@@ -114,7 +114,7 @@ void TrackSelectionView::EditItem(CustomItemType type, const std::string& fileNa
 }
 
 void TrackSelectionView::AddItem() {
-  NewCustomItemView chooser(art(), loop_);
+  NewCustomItemView chooser(art(), loop_, ctx_);
   if (const auto type = chooser.Run(hwnd()))
     EditCustomItem(*type, std::string(kNewCustomItem), FileItemEditor::kNewCaption);
 }
