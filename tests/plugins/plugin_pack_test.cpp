@@ -2,6 +2,8 @@
 // Edge, a Firefox profile with a random name and Explorer's traces, beside what must stay.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <set>
 #include <span>
 
@@ -118,6 +120,21 @@ class PluginPackTest : public testing::PluginTest {
            platform::kSuccess;
   }
 
+  // Every file below the folder.
+  std::set<std::string> Listing(const std::string& folder) {
+    std::set<std::string> files;
+    auto listing = os.files.List(folder);
+    for (platform::DirEntry entry; listing && listing->Next(entry);) {
+      const std::string path = folder + "\\" + entry.name;
+      if ((entry.attributes & platform::attr::kDirectory) == 0) {
+        files.insert(path);
+      } else {
+        files.merge(Listing(path));
+      }
+    }
+    return files;
+  }
+
   std::vector<std::string> pack;
 };
 
@@ -160,9 +177,14 @@ TEST_F(PluginPackTest, TheEraseRunTakesExactlyWhatTheTestRunListed) {
   for (const Trace& trace : kErased)
     EXPECT_TRUE(Exists(Path(trace))) << "a test run erases nothing";
 
+  const std::set<std::string> before = Listing(machine.root());
   RunPack(EraseMode::kErase);
+  std::set<std::string> gone;
+  std::ranges::set_difference(before, Listing(machine.root()), std::inserter(gone, gone.end()));
+  std::set<std::string> erased;
   for (const Trace& trace : kErased)
-    EXPECT_FALSE(Exists(Path(trace))) << Path(trace);
+    erased.insert(At(Path(trace)));
+  EXPECT_EQ(gone, erased);
   for (const Trace& trace : kKept)
     EXPECT_EQ(Read(Path(trace)), "bytes of " + Path(trace)) << Path(trace);
   EXPECT_EQ(Explorer("TypedPaths", "url1"), kReadFailed);
