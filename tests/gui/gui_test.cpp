@@ -874,5 +874,114 @@ TEST_F(GuiTest, WindowsStayOnScreenAndARightButtonDragEnds) {
   EXPECT_EQ(after.top - before.top, -10);
 }
 
+// The screen's DPI for programs started from here on (Wine reads it as a process starts); the
+// setting before goes back at the end.
+class ScreenDpi {
+ public:
+  explicit ScreenDpi(DWORD dpi) {
+    RegCreateKeyExW(HKEY_CURRENT_USER, kDesktop, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE,
+                    nullptr, &key_, nullptr);
+    DWORD size = sizeof old_;
+    had_ = RegQueryValueExW(key_, kName, nullptr, nullptr, reinterpret_cast<BYTE*>(&old_), &size) ==
+           ERROR_SUCCESS;
+    RegSetValueExW(key_, kName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
+  }
+  ~ScreenDpi() {
+    if (!had_) {
+      RegDeleteValueW(key_, kName);
+    } else {
+      RegSetValueExW(key_, kName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&old_), sizeof old_);
+    }
+    RegCloseKey(key_);
+  }
+  ScreenDpi(const ScreenDpi&) = delete;
+  ScreenDpi& operator=(const ScreenDpi&) = delete;
+
+ private:
+  static constexpr wchar_t kDesktop[] = L"Control Panel\\Desktop";
+  static constexpr wchar_t kName[] = L"LogPixels";
+  HKEY key_ = nullptr;
+  DWORD old_ = 0;
+  bool had_ = false;
+};
+
+SIZE OuterSize(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// The visible buttons and one-line labels of the window whose caption, in the program's text font
+// (Tahoma, 8 points) at the DPI, does not fit them.
+std::vector<std::wstring> CutCaptions(HWND window, int dpi) {
+  struct Search {
+    HDC dc;
+    std::vector<std::wstring> cut;
+  };
+  const HFONT font = CreateFontW(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                 DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
+  Search search{CreateCompatibleDC(nullptr), {}};
+  const HGDIOBJ old = SelectObject(search.dc, font);
+  EnumChildWindows(
+      window,
+      [](HWND control, LPARAM data) -> BOOL {
+        auto& search = *reinterpret_cast<Search*>(data);
+        wchar_t kind[32] = {};
+        GetClassNameW(control, kind, 32);
+        const auto style = static_cast<DWORD>(GetWindowLongPtrW(control, GWL_STYLE));
+        const bool push = (style & BS_TYPEMASK) <= BS_DEFPUSHBUTTON || (style & BS_PUSHLIKE);
+        const bool button = _wcsicmp(kind, WC_BUTTONW) == 0 && push;
+        const bool label = _wcsicmp(kind, WC_STATICW) == 0 && (style & SS_ELLIPSISMASK) == 0;
+        const std::wstring text = TextOf(control);
+        if (!IsWindowVisible(control) || (!button && !label) || text.empty()) return TRUE;
+        RECT client{}, needed{};
+        GetClientRect(control, &client);
+        DrawTextW(search.dc, text.c_str(), -1, &needed,
+                  DT_CALCRECT | DT_SINGLELINE | (label ? DT_NOPREFIX : 0));
+        const int margin = button ? 4 : 0;
+        const bool oneLine = client.bottom < 2 * needed.bottom;
+        if (oneLine && (needed.right + margin > client.right || needed.bottom > client.bottom))
+          search.cut.push_back(text);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  SelectObject(search.dc, old);
+  DeleteDC(search.dc);
+  DeleteObject(font);
+  return search.cut;
+}
+
+TEST_F(GuiTest, At144DpiWindowsGrowByHalfAndTheirCaptionsFit) {
+  SIZE usual{};
+  {
+    RunningProgram program(kFolder);
+    ASSERT_NE(program.main(), nullptr);
+    usual = OuterSize(program.main());
+  }
+  const ScreenDpi dpi(144);
+  RunningProgram program(kFolder);
+  const HWND main = program.main();
+  ASSERT_NE(main, nullptr);
+  const SIZE scaled = OuterSize(main);
+  EXPECT_NEAR(scaled.cx, usual.cx * 3 / 2, 1);
+  EXPECT_NEAR(scaled.cy, usual.cy * 3 / 2, 1);
+  const auto check = [&](HWND window, const wchar_t* shot, const wchar_t* close) {
+    ASSERT_NE(window, nullptr) << shot;
+    EXPECT_TRUE(Screenshot(window, Shot(shot)));
+    EXPECT_EQ(CutCaptions(window, 144), std::vector<std::wstring>{}) << shot;
+    if (close != nullptr) {
+      ASSERT_TRUE(Click(window, close));
+    }
+  };
+  check(main, L"main_144dpi", nullptr);
+  ASSERT_TRUE(Click(main, L"Erase Now"));
+  check(WaitForWindow(program.id(), L"Quellorn.EraseNow", L"Erase Now"), L"confirmation_144dpi",
+        L"Cancel");
+  ASSERT_TRUE(Click(main, L"About"));
+  check(WaitForWindow(program.id(), L"Quellorn.About", L"About"), L"about_144dpi", L"OK");
+  ASSERT_TRUE(Click(main, L"Options"));
+  check(WaitForWindow(program.id(), L"Quellorn.Options", L"Options"), L"options_144dpi", L"Cancel");
+  check(OpenEraserSettings(program), L"settings_144dpi", nullptr);
+}
 }  // namespace
 }  // namespace quellorn::testing

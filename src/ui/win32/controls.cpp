@@ -1,23 +1,30 @@
 #include "ui/win32/controls.h"
 
+#include "ui/win32/dpi.h"
+
 namespace quellorn::ui::win32 {
 
 namespace {
 
 HWND Make(const wchar_t* kind, HWND parent, int id, std::string_view text, Box box, DWORD style,
           DWORD exStyle = 0) {
-  const HWND control = CreateWindowExW(
-      exStyle, kind, Wide(text).c_str(), WS_CHILD | WS_VISIBLE | style, box.left, box.top,
-      box.width, box.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-      GetModuleHandleW(nullptr), nullptr);
-  return control;
+  return MakeControl(kind, parent, id, text, box, WS_VISIBLE | style, exStyle);
+}
+
+}  // namespace
+
+HWND MakeControl(const wchar_t* kind, HWND parent, int id, std::string_view text, Box box,
+                 DWORD style, DWORD exStyle) {
+  const Box at = Px(box);
+  return CreateWindowExW(exStyle, kind, Wide(text).c_str(), WS_CHILD | style, at.left, at.top,
+                         at.width, at.height, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                         GetModuleHandleW(nullptr), nullptr);
 }
 
 void UseFont(HWND control, HFONT font) {
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
-
-}  // namespace
 
 HWND MakeButton(HWND parent, int id, std::string_view caption, Box box, HFONT font,
                 bool isDefault) {
