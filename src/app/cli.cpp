@@ -7,6 +7,8 @@
 #include "app/console_view.h"
 #include "app/terminal.h"
 #include "core/context.h"
+#include "core/file_text.h"
+#include "plugins/winapp2_import.h"
 #include "run/erase_runner.h"
 #include "run/startup.h"
 #include "run/task_list.h"
@@ -43,6 +45,23 @@ bool BackEndUsable(platform::BackEnd& backEnd, bool erase, std::ostream& err) {
   return false;
 }
 
+// Converts the winapp2.ini entries into plugins, saying what could not be and why.
+int ImportCommand(Context& ctx, const CliOptions& options, platform::BackEnd& backEnd,
+                  std::ostream& out, std::ostream& err) {
+  const auto text = ReadTextFile(ctx.os.files, options.file);
+  if (!text) return UsageError(err, "cannot read " + options.file);
+  const Winapp2Summary summary = ImportWinapp2(ctx, *text, options.all);
+  for (const std::string& refusal : summary.refusals)
+    out << "refused: " << refusal << '\n';
+  out << "winapp2.ini: " << summary.converted << " converted, " << summary.notInstalled
+      << " skipped as not installed, " << summary.refused << " refused as not expressible\n";
+  if (const std::string lost = backEnd.Save(); !lost.empty()) {
+    err << "quellorn-cli: " << lost << '\n';
+    return kCliNotSaved;
+  }
+  return kCliDone;
+}
+
 // Runs the command on a usable back end and answers the exit status.
 int RunCommand(const CliOptions& options, platform::BackEnd& backEnd,
                const std::string& programFolder, std::istream& in, std::ostream& out,
@@ -66,6 +85,8 @@ int RunCommand(const CliOptions& options, platform::BackEnd& backEnd,
     case CliOptions::Command::kErase:
       EraseNow(ctx);
       break;
+    case CliOptions::Command::kImportWinapp2:
+      return ImportCommand(ctx, options, backEnd, out, err);
   }
   view.Finish();
   if (!view.status().empty()) out << view.status() << '\n';
@@ -83,13 +104,15 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   std::string error;
   const auto options = ParseCliOptions(args, error);
   if (!options) return UsageError(err, error);
+  const bool import = options->command == CliOptions::Command::kImportWinapp2;
   const bool erase = options->command == CliOptions::Command::kErase;
   if (erase && !options->yes && !StdinIsTerminal()) {
     return UsageError(err, "erase asks for confirmation on a terminal; use --yes without one");
   }
   // Listing and testing only look: the back end then writes nothing of its own.
   auto backEnd = OpenBackEnd(
-      options->machine, erase ? platform::Access::kReadWrite : platform::Access::kReadOnly, error);
+      options->machine,
+      erase || import ? platform::Access::kReadWrite : platform::Access::kReadOnly, error);
   if (!backEnd) return UsageError(err, error);
   platform::FileSystem& files = backEnd->platform().files;
   const std::string programFolder =

@@ -7,11 +7,13 @@
 namespace quellorn::app {
 
 // quellorn-cli [--machine DIR] [--program-folder PATH] COMMAND, COMMAND one of list, test,
-// erase [--yes].
+// erase [--yes], import-winapp2 FILE [--all].
 struct CliOptions {
-  enum class Command { kList, kTest, kErase };
+  enum class Command { kList, kTest, kErase, kImportWinapp2 };
   Command command = Command::kList;
   bool yes = false;
+  bool all = false;
+  std::string file;  // the winapp2.ini to import
   std::optional<std::string> machine;
   std::optional<std::string> programFolder;
 };
@@ -20,7 +22,8 @@ struct CliOptions {
 std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args, std::string& error);
 
 inline constexpr const char* kCliUsage =
-    "usage: quellorn-cli [--machine DIR] [--program-folder PATH] (list | test | erase [--yes])\n"
+    "usage: quellorn-cli [--machine DIR] [--program-folder PATH]\n"
+    "         (list | test | erase [--yes] | import-winapp2 FILE [--all])\n"
     "exit status: 0 after a run, 2 for a usage error, 3 when the run's changes could not be "
     "saved";
 
