@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <set>
 #include <string>
 
 #include "core/erase_mode.h"
@@ -25,6 +27,9 @@ struct RunState {
   bool triggered = false;  // started by a trigger, not by the user
   bool active = false;
   std::int16_t taskCount = 0;  // rows of the task list since it was last built
+  // Items a script runs this once instead of the selection (ids as the run plan names them);
+  // nothing here changes what is selected.
+  std::optional<std::set<std::string>> only;
 };
 
 // While a custom item editor tests its item, the primitives list what they would erase in
