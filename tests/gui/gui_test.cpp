@@ -88,7 +88,43 @@ class GuiTest : public ::testing::Test {
     if (which == 1) list = FindWindowExW(main, list, WC_LISTVIEWW, nullptr);
     return list;
   }
+  // Clicks the tab's button, waits until it shows as chosen and takes the screenshot.
+  static void ShowTab(HWND window, const wchar_t* tab, const std::wstring& shot) {
+    ASSERT_TRUE(Click(window, tab));
+    const HWND button = FindButton(window, tab);
+    EXPECT_TRUE(WaitUntil([&] { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
+    EXPECT_TRUE(Screenshot(window, Shot(shot)));
+  }
+  // The one visible list view of the window (its hidden tabs hold others).
+  static HWND VisibleList(HWND window) {
+    HWND list = FindWindowExW(window, nullptr, WC_LISTVIEWW, nullptr);
+    while (list != nullptr && !IsWindowVisible(list))
+      list = FindWindowExW(window, list, WC_LISTVIEWW, nullptr);
+    return list;
+  }
+  // Presses the window's button and waits until the window has gone.
+  static bool CloseWith(HWND window, const wchar_t* caption) {
+    return Click(window, caption) && WaitUntil([&] { return !IsWindow(window); });
+  }
+  // Erase Now, confirmed: the result window once the run has ended.
+  static HWND EraseConfirmed(const RunningProgram& program) {
+    if (!Click(program.main(), L"Erase Now")) return nullptr;
+    const HWND confirmation = WaitForWindow(program.id(), L"Quellorn.EraseNow", L"Erase Now");
+    if (confirmation == nullptr || !Click(confirmation, L"Erase Now")) return nullptr;
+    return WaitForWindow(program.id(), L"Quellorn.Message", L"Task Completed");
+  }
 };
+
+// A window of this process with another program's window class, as a browser or folder shows.
+HWND StandInWindow(const wchar_t* className, const wchar_t* title) {
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = DefWindowProcW;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = className;
+  RegisterClassW(&windowClass);
+  return CreateWindowExW(0, className, title, WS_OVERLAPPEDWINDOW, 40, 40, 300, 200, nullptr,
+                         nullptr, nullptr, nullptr);
+}
 
 TEST_F(GuiTest, MainWindowListsTheTasksATestRunChangesNothingAndAboutAndHelpOpen) {
   RunningProgram program(kFolder);
@@ -107,15 +143,13 @@ TEST_F(GuiTest, MainWindowListsTheTasksATestRunChangesNothingAndAboutAndHelpOpen
   EXPECT_TRUE(fs::exists(kTraces / "one.trc"));
   EXPECT_GT(RowCount(List(program.main(), 1)), 2) << "progress lines";
 
-  ASSERT_TRUE(Click(result, L"OK"));
-  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(result); }));
+  ASSERT_TRUE(CloseWith(result, L"OK"));
 
   ASSERT_TRUE(Click(program.main(), L"About"));
   const HWND about = WaitForWindow(program.id(), L"Quellorn.About", L"About");
   ASSERT_NE(about, nullptr);
   EXPECT_TRUE(Screenshot(about, Shot(L"about")));
-  ASSERT_TRUE(Click(about, L"OK"));
-  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }));
+  ASSERT_TRUE(CloseWith(about, L"OK"));
 
   // Help without its file says so.
   ASSERT_TRUE(Click(program.main(), L"Help"));
@@ -156,8 +190,7 @@ TEST_F(GuiTest, EraseNowAsksFirstThenErases) {
   HWND confirmation = WaitForWindow(program.id(), L"Quellorn.EraseNow", L"Erase Now");
   ASSERT_NE(confirmation, nullptr);
   EXPECT_FALSE(IsWindowEnabled(program.main())) << "modal";
-  ASSERT_TRUE(Click(confirmation, L"Cancel"));
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(confirmation); }));
+  ASSERT_TRUE(CloseWith(confirmation, L"Cancel"));
   EXPECT_TRUE(Responds(program.main()));
   EXPECT_EQ(Log(), "") << "a cancelled run writes nothing";
   EXPECT_TRUE(TracesLeft());
@@ -227,15 +260,9 @@ constexpr std::string_view kRunEnd = "-----------Task Completed Successfully----
 
 TEST_F(GuiTest, ClosingTheLastBrowserWindowErasesByItself) {
   WriteSettingsWith("Autoerase=4");
-  WNDCLASSW browserClass{};
-  browserClass.lpfnWndProc = DefWindowProcW;
-  browserClass.hInstance = GetModuleHandleW(nullptr);
-  browserClass.lpszClassName = L"IEFrame";
-  RegisterClassW(&browserClass);
   RunningProgram program(kFolder);
   ASSERT_NE(program.main(), nullptr);
-  const HWND browser = CreateWindowExW(0, L"IEFrame", L"Browser", WS_OVERLAPPEDWINDOW, 60, 60, 300,
-                                       200, nullptr, nullptr, nullptr, nullptr);
+  const HWND browser = StandInWindow(L"IEFrame", L"Browser");
   ASSERT_NE(browser, nullptr);
   SendMessageW(program.main(), WM_TIMER, kWatchTimer, 0);
   EXPECT_EQ(Log(), "") << "a browser is open";
@@ -316,18 +343,13 @@ TEST_F(GuiTest, OptionsShowsItsTabsAndOkWritesTheStartUpEntry) {
   EXPECT_FALSE(IsWindowEnabled(program.main())) << "modal";
   for (const auto& [tab, shot] :
        {std::pair{L"Schedule", L"options_schedule"}, std::pair{L"Security", L"options_security"},
-        std::pair{L"Homepage", L"options_homepage"}, std::pair{L"General", L"options_general"}}) {
-    ASSERT_TRUE(Click(options, tab));
-    const HWND button = FindButton(options, tab);
-    EXPECT_TRUE(WaitUntil([&] { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
-    EXPECT_TRUE(Screenshot(options, Shot(shot)));
-  }
+        std::pair{L"Homepage", L"options_homepage"}, std::pair{L"General", L"options_general"}})
+    ShowTab(options, tab, shot);
   const HWND autorun = FindButton(options, L"Load Quellorn At Windows Startup");
   ASSERT_TRUE(IsWindowVisible(autorun));
   EXPECT_EQ(SendMessageW(autorun, BM_GETCHECK, 0, 0), BST_UNCHECKED);
   SendMessageW(autorun, BM_CLICK, 0, 0);
-  ASSERT_TRUE(Click(options, L"OK"));
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(options); }));
+  ASSERT_TRUE(CloseWith(options, L"OK"));
   EXPECT_TRUE(IsWindowEnabled(program.main()));
   wchar_t entry[300] = {};
   DWORD size = sizeof entry;
@@ -345,42 +367,24 @@ HWND OpenEraserSettings(RunningProgram& program) {
   return WaitForWindow(program.id(), L"Quellorn.TrackSelection", L"Eraser Settings");
 }
 
-// The "Custom items" tab's "Add": the chooser, then the editor of the kind chosen by its button.
+// The "Custom items" tab's "Add": the chooser, modal, then the editor of the kind chosen by its
+// button, which takes the chooser's place.
 HWND OpenNewCustomItemEditor(RunningProgram& program, HWND settings, const wchar_t* choice,
-                             const wchar_t* className) {
+                             const wchar_t* className, const std::wstring& chooserShot = {}) {
   if (!Click(settings, L"Custom items") || !Click(settings, L"Add")) return nullptr;
-  const HWND chooser = WaitForWindow(program.id(), L"Quellorn.NewCustomItem");
-  if (chooser == nullptr || !Click(chooser, choice)) return nullptr;
-  return WaitForWindow(program.id(), className);
-}
-
-TEST_F(GuiTest, AddChoosesTheEditorOfANewCustomItem) {
-  RunningProgram program(kFolder);
-  const HWND settings = OpenEraserSettings(program);
-  ASSERT_NE(settings, nullptr);
-  ASSERT_TRUE(Click(settings, L"Custom items"));
-  ASSERT_TRUE(Click(settings, L"Add"));
   const HWND chooser =
       WaitForWindow(program.id(), L"Quellorn.NewCustomItem", L"Add New Custom Item");
-  ASSERT_NE(chooser, nullptr);
+  if (chooser == nullptr) return nullptr;
   EXPECT_FALSE(IsWindowEnabled(settings)) << "modal";
-  EXPECT_TRUE(Screenshot(chooser, Shot(L"new_custom_item")));
-  ASSERT_TRUE(Click(chooser, L"Add File And Folder Item"));
-  const HWND editor = WaitForWindow(program.id(), L"Quellorn.FileItemEditor", L"New Custom Item");
-  ASSERT_NE(editor, nullptr);
+  EXPECT_TRUE(chooserShot.empty() || Screenshot(chooser, chooserShot));
+  if (!Click(chooser, choice)) return nullptr;
+  const HWND editor = WaitForWindow(program.id(), className);
   EXPECT_FALSE(IsWindow(chooser));
-  PostMessageW(editor, WM_CLOSE, 0, 0);
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(editor); }));
-  const HWND registry = OpenNewCustomItemEditor(program, settings, L"Add Registry Item",
-                                                L"Quellorn.RegistryItemEditor");
-  ASSERT_NE(registry, nullptr);
-  PostMessageW(registry, WM_CLOSE, 0, 0);
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(registry); }));
-  EXPECT_TRUE(IsWindowEnabled(settings));
+  return editor;
 }
 
-// A list box's rows.
-std::vector<std::wstring> Rows(HWND list) {
+// The rows of a list box of another process.
+std::vector<std::wstring> ListBoxRows(HWND list) {
   std::vector<std::wstring> rows;
   const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
   for (WPARAM row = 0; static_cast<LRESULT>(row) < count; ++row) {
@@ -403,8 +407,9 @@ TEST_F(GuiTest, AFileItemBuiltInItsEditorErasesWhatItsTestListed) {
   const HWND settings = OpenEraserSettings(program);
   ASSERT_NE(settings, nullptr);
   const HWND editor = OpenNewCustomItemEditor(program, settings, L"Add File And Folder Item",
-                                              L"Quellorn.FileItemEditor");
+                                              L"Quellorn.FileItemEditor", Shot(L"new_custom_item"));
   ASSERT_NE(editor, nullptr);
+  EXPECT_EQ(TextOf(editor), L"New Custom Item");
   const auto post = [&](int control, WORD code) {
     PostMessageW(editor, WM_COMMAND, MAKEWPARAM(control, code),
                  reinterpret_cast<LPARAM>(GetDlgItem(editor, control)));
@@ -433,11 +438,11 @@ TEST_F(GuiTest, AFileItemBuiltInItsEditorErasesWhatItsTestListed) {
   ASSERT_TRUE(WaitUntil([&] { return TextOf(result) == L"Test OK, 3 file(s) scanned"; }))
       << TextOf(result);
   const std::wstring folder = traces.wstring();
-  EXPECT_EQ(Rows(GetDlgItem(editor, id::kFirstList)),
+  EXPECT_EQ(ListBoxRows(GetDlgItem(editor, id::kFirstList)),
             std::vector<std::wstring>{folder + L"\\*.log,Subfolder"});
-  EXPECT_EQ(Rows(GetDlgItem(editor, id::kFirstList + 1)),
+  EXPECT_EQ(ListBoxRows(GetDlgItem(editor, id::kFirstList + 1)),
             std::vector<std::wstring>{folder + L"\\keep.log"});
-  EXPECT_EQ(Rows(GetDlgItem(editor, id::kTestLines)),
+  EXPECT_EQ(ListBoxRows(GetDlgItem(editor, id::kTestLines)),
             (std::vector<std::wstring>{L"Test: Start test...",
                                        L"Test: Erasing " + folder + L"\\a.log <OK>",
                                        L"Test: Erasing " + folder + L"\\b.log <OK>",
@@ -446,21 +451,16 @@ TEST_F(GuiTest, AFileItemBuiltInItsEditorErasesWhatItsTestListed) {
   post(id::kSave, BN_CLICKED);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(editor); }));
   EXPECT_TRUE(fs::exists(item));
+  EXPECT_TRUE(IsWindowEnabled(settings));
 
   // Ticked with every other custom item, it erases what the test listed at the next run.
-  HWND list = FindWindowExW(settings, nullptr, WC_LISTVIEWW, nullptr);
-  while (list != nullptr && !IsWindowVisible(list))
-    list = FindWindowExW(settings, list, WC_LISTVIEWW, nullptr);
+  const HWND list = VisibleList(settings);
   ASSERT_TRUE(WaitUntil([&] { return RowCount(list) == 2; }));
   SendMessageW(FindButton(settings, L"Select all of the above"), BM_CLICK, 0, 0);
   EXPECT_TRUE(WaitUntil(
       [&] { return ListView_GetCheckState(list, 0) && ListView_GetCheckState(list, 1); }));
   ASSERT_TRUE(Click(settings, L"OK"));
-  ASSERT_TRUE(Click(program.main(), L"Erase Now"));
-  const HWND confirmation = WaitForWindow(program.id(), L"Quellorn.EraseNow", L"Erase Now");
-  ASSERT_NE(confirmation, nullptr);
-  ASSERT_TRUE(Click(confirmation, L"Erase Now"));
-  ASSERT_NE(WaitForWindow(program.id(), L"Quellorn.Message", L"Task Completed"), nullptr);
+  ASSERT_NE(EraseConfirmed(program), nullptr);
   for (const char* name : {"a.log", "b.log", "sub/c.log"})
     EXPECT_FALSE(fs::exists(traces / name));
   EXPECT_EQ(Read(traces / "keep.log"), "keep.log");
@@ -530,17 +530,12 @@ TEST_F(GuiTest, ACookieOnTheKeepListSurvivesTheNextErase) {
   PostMessageW(keepList, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(current), LBN_DBLCLK),
                reinterpret_cast<LPARAM>(current));
   EXPECT_TRUE(Screenshot(keepList, Shot(L"keep_list_cookies")));
-  ASSERT_TRUE(Click(keepList, L"OK"));
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(keepList); }));
+  ASSERT_TRUE(CloseWith(keepList, L"OK"));
   EXPECT_EQ(Read(kFolder / "Cookies.txt"), "joe@bank[1].txt\r\n");
   ASSERT_TRUE(Click(window, L"Cancel"));
 
   Write(cookies / "joe@ads[1].txt", "tracking");
-  ASSERT_TRUE(Click(program.main(), L"Erase Now"));
-  const HWND confirmation = WaitForWindow(program.id(), L"Quellorn.EraseNow", L"Erase Now");
-  ASSERT_NE(confirmation, nullptr);
-  ASSERT_TRUE(Click(confirmation, L"Erase Now"));
-  ASSERT_NE(WaitForWindow(program.id(), L"Quellorn.Message", L"Task Completed"), nullptr);
+  ASSERT_NE(EraseConfirmed(program), nullptr);
   EXPECT_FALSE(fs::exists(cookies / "joe@ads[1].txt"));
   EXPECT_EQ(Read(cookies / "joe@bank[1].txt"), "kept");
   RegDeleteKeyValueW(HKEY_CURRENT_USER, kShellFolders, L"Cookies");
@@ -553,37 +548,26 @@ TEST_F(GuiTest, EraserSettingsShowsItsTabsAndOkDropsTheDeselectedItems) {
   const HWND window = OpenEraserSettings(program);
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(IsWindowEnabled(program.main())) << "beside the main window";
-  const auto show = [&](const wchar_t* tab, const std::wstring& shot) {
-    ASSERT_TRUE(Click(window, tab));
-    const HWND button = FindButton(window, tab);
-    EXPECT_TRUE(WaitUntil([&] { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
-    EXPECT_TRUE(Screenshot(window, Shot(shot)));
-  };
-  show(L"Windows", L"settings_windows");
-  show(L"Applications", L"settings_applications");
-  show(L"Custom items", L"settings_custom");
+  ShowTab(window, L"Windows", L"settings_windows");
+  ShowTab(window, L"Applications", L"settings_applications");
+  ShowTab(window, L"Custom items", L"settings_custom");
   // Unticking the custom items writes their files at once.
   SendMessageW(FindButton(window, L"Select none of the above"), BM_CLICK, 0, 0);
   EXPECT_TRUE(WaitUntil([] {
     return Read(kFolder / "Custom" / "Leftovers.qk").find("Selected=1") != std::string::npos;
   }));
-  show(L"Browsers", L"settings_browsers");
+  ShowTab(window, L"Browsers", L"settings_browsers");
   for (const wchar_t* tab : {L"Netscape", L"Opera", L"AOL", L"IE"})
-    show(tab, std::wstring(L"settings_") + tab);
+    ShowTab(window, tab, std::wstring(L"settings_") + tab);
 
-  // Each modal window opened from the IE and Netscape tabs, then closed.
-  const auto openAndClose = [&](const wchar_t* button, const wchar_t* className,
-                                const wchar_t* shot, const wchar_t* close) {
-    ASSERT_TRUE(Click(window, button));
-    const HWND opened = WaitForWindow(program.id(), className);
-    ASSERT_NE(opened, nullptr) << className;
-    EXPECT_FALSE(IsWindowEnabled(window)) << "modal";
-    EXPECT_TRUE(Screenshot(opened, Shot(shot)));
-    ASSERT_TRUE(Click(opened, close));
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(opened); }));
-  };
-  openAndClose(L"Options", L"Quellorn.KeepList", L"keep_list_url", L"Cancel");
-  show(L"Netscape", L"settings_netscape_again");
+  // The modal windows opened from the IE and Netscape tabs, then closed.
+  ASSERT_TRUE(Click(window, L"Options"));
+  const HWND keepList = WaitForWindow(program.id(), L"Quellorn.KeepList");
+  ASSERT_NE(keepList, nullptr);
+  EXPECT_FALSE(IsWindowEnabled(window)) << "modal";
+  EXPECT_TRUE(Screenshot(keepList, Shot(L"keep_list_url")));
+  ASSERT_TRUE(CloseWith(keepList, L"Cancel"));
+  ShowTab(window, L"Netscape", L"settings_netscape_again");
   ASSERT_TRUE(Click(window, L"Netscape Directory"));
   const HWND folder = WaitForWindow(program.id(), L"Quellorn.NetscapeFolder");
   ASSERT_NE(folder, nullptr);
@@ -592,17 +576,14 @@ TEST_F(GuiTest, EraserSettingsShowsItsTabsAndOkDropsTheDeselectedItems) {
   const HWND chooser = WaitForWindow(program.id(), L"Quellorn.FolderChooser");
   ASSERT_NE(chooser, nullptr);
   EXPECT_TRUE(Screenshot(chooser, Shot(L"netscape_folder_chooser")));
-  ASSERT_TRUE(Click(chooser, L"Exit"));
-  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(chooser); }));
-  ASSERT_TRUE(Click(folder, L"Exit"));
-  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(folder); }));
+  ASSERT_TRUE(CloseWith(chooser, L"Exit"));
+  ASSERT_TRUE(CloseWith(folder, L"Exit"));
 
-  show(L"IE", L"settings_ie_again");
+  ShowTab(window, L"IE", L"settings_ie_again");
   SendMessageW(FindButton(window, L"Select none of the above"), BM_CLICK, 0, 0);
   EXPECT_EQ(SendMessageW(FindButton(window, L"Location Bar History"), BM_GETCHECK, 0, 0),
             BST_UNCHECKED);
-  ASSERT_TRUE(Click(window, L"OK"));
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }));
+  ASSERT_TRUE(CloseWith(window, L"OK"));
   const std::string settings = Read(kFolder / "settings.dat");
   const std::size_t ie = settings.find("[IE]");
   ASSERT_NE(ie, std::string::npos);
@@ -611,18 +592,6 @@ TEST_F(GuiTest, EraserSettingsShowsItsTabsAndOkDropsTheDeselectedItems) {
        {"URLList", "Cookies", "History", "AutoComplete", "plugins", "Cache", "Index"})
     EXPECT_NE(section.find(std::string("\r\n") + key + "=1\r\n"), std::string::npos) << key;
   EXPECT_TRUE(WaitUntil([&] { return RowCount(List(program.main(), 0)) == kTaskRows - 2; }));
-}
-
-// The rows of a list box of another process.
-std::vector<std::wstring> ListBoxRows(HWND list) {
-  std::vector<std::wstring> rows;
-  const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-  for (WPARAM row = 0; static_cast<LRESULT>(row) < count; ++row) {
-    std::wstring text(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, row, 0)), L'\0');
-    SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
-    rows.push_back(text);
-  }
-  return rows;
 }
 
 // The text of a control of another process (GetWindowText reads only its caption).
@@ -704,16 +673,13 @@ TEST_F(GuiTest, TheRegistryItemEditorBuildsTestsAndReopensAnItem) {
       RegGetValueW(HKEY_CURRENT_USER, kSubKey, L"Beta", RRF_RT_REG_SZ, nullptr, nullptr, nullptr),
       ERROR_SUCCESS);
   EXPECT_TRUE(Screenshot(editor, Shot(L"registry_item_editor")));
-  ASSERT_TRUE(Click(editor, L"Save"));
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(editor); }));
+  ASSERT_TRUE(CloseWith(editor, L"Save"));
   const std::string saved = Read(item);
   EXPECT_NE(saved.find("\r\nType=Reg\r\n"), std::string::npos) << saved;
   const auto actions = [](const std::string& text) { return text.substr(text.find("DelReg")); };
 
   // Reopened with "Edit" on its row, chosen by the list's keyboard, and saved unchanged.
-  HWND list = FindWindowExW(settings, nullptr, WC_LISTVIEWW, nullptr);
-  while (list != nullptr && !IsWindowVisible(list))
-    list = FindWindowExW(settings, list, WC_LISTVIEWW, nullptr);
+  const HWND list = VisibleList(settings);
   ASSERT_TRUE(WaitUntil([&] { return RowCount(list) == 1; }));
   PostMessageW(list, WM_KEYDOWN, VK_HOME, 0);
   ASSERT_TRUE(WaitUntil([&] { return Click(settings, L"Edit"); }));
@@ -723,8 +689,7 @@ TEST_F(GuiTest, TheRegistryItemEditorBuildsTestsAndReopensAnItem) {
   EXPECT_EQ(ListBoxRows(FindWindowExW(editor, nullptr, L"ListBox", nullptr)),
             (std::vector{built[1], built[2], built[0]}))
       << "loaded family by family";
-  ASSERT_TRUE(Click(editor, L"Save"));
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(editor); }));
+  ASSERT_TRUE(CloseWith(editor, L"Save"));
   EXPECT_EQ(actions(Read(item)), actions(saved));
   RegDeleteTreeW(HKEY_CURRENT_USER, kSubKey);
   RegDeleteKeyW(HKEY_CURRENT_USER, kSubKey);
@@ -733,13 +698,7 @@ TEST_F(GuiTest, TheRegistryItemEditorBuildsTestsAndReopensAnItem) {
 
 // A folder window that shares the program's title is no old copy.
 TEST_F(GuiTest, ASecondCopyClosesTheFirstAndNothingElse) {
-  WNDCLASSW folderClass{};
-  folderClass.lpfnWndProc = DefWindowProcW;
-  folderClass.hInstance = GetModuleHandleW(nullptr);
-  folderClass.lpszClassName = L"CabinetWClass";
-  RegisterClassW(&folderClass);
-  const HWND folder = CreateWindowExW(0, L"CabinetWClass", L"Quellorn", WS_OVERLAPPEDWINDOW, 40, 40,
-                                      300, 200, nullptr, nullptr, nullptr, nullptr);
+  const HWND folder = StandInWindow(L"CabinetWClass", L"Quellorn");
   ASSERT_NE(folder, nullptr);
 
   RunningProgram first(kFolder);
