@@ -9,24 +9,9 @@ namespace {
 
 constexpr std::string_view kSound = "AppEvents\\Schemes\\Apps\\.Default\\SystemQuestion\\.Current";
 
-// Remembers the programs it is asked to start.
-struct StartWatchingShell : testing::FaultyShell {
-  using FaultyShell::FaultyShell;
-  platform::Status Start(std::string_view commandLine, platform::ShowStyle style) override {
-    started.emplace_back(commandLine);
-    return FaultyShell::Start(commandLine, style);
-  }
-  std::vector<std::string> started;
-};
-
 // A machine folder has no Internet Options dialog to drive: the run goes on at once, without
 // starting a program, whichever Internet Explorer the registry names.
-class AutoCompletePortableTest : public testing::ProfileTest {
- protected:
-  StartWatchingShell watchingShell{shell, faults};
-  platform::Platform watchedOs{registry, files, watchingShell, system, os.desktop};
-  Context watched{watchedOs, view, ctx.programFolder};
-};
+class AutoCompletePortableTest : public testing::ProfileTest {};
 
 TEST_F(AutoCompletePortableTest, NoDialogIsStartedOnAMachineFolder) {
   for (const char* version : {"5.0002", "6.0.2900.2180"}) {
@@ -34,11 +19,11 @@ TEST_F(AutoCompletePortableTest, NoDialogIsStartedOnAMachineFolder) {
         "\"IE\"=\"" +
         std::string(version) + "\"\r\n[HKEY_CURRENT_USER\\" + std::string(kSound) +
         "]\r\n@=\"ding.wav\"\r\n");
-    watched.run.mode = EraseMode::kErase;
-    EraseAutoComplete(watched);
+    ctx.run.mode = EraseMode::kErase;
+    EraseAutoComplete(ctx);
     EXPECT_EQ(QueryValue(ctx, platform::kCurrentUser, kSound, ""), "ding.wav");
   }
-  EXPECT_TRUE(watchingShell.started.empty());
+  EXPECT_TRUE(shell.starts.empty());
   EXPECT_TRUE(view.progress.empty());
 }
 

@@ -9,13 +9,13 @@
 namespace quellorn {
 namespace {
 
-using Lines = std::vector<std::string>;
 using platform::kCurrentUser;
 using platform::RegValue;
 
 constexpr std::string_view kSearches =
     "Software\\Microsoft\\Internet Explorer\\Search\\SearchProperties";
 constexpr std::string_view kSound = "AppEvents\\Schemes\\Apps\\.Default\\SystemQuestion\\.Current";
+const RegValue kSilent{platform::reg_type::kSz, {0, 0}};
 
 // Remembers what is written to the default value of the question sound's key.
 struct SoundWatchingRegistry : testing::FaultyRegistry {
@@ -26,16 +26,6 @@ struct SoundWatchingRegistry : testing::FaultyRegistry {
     return FaultyRegistry::SetValue(key, name, value);
   }
   std::vector<RegValue> written;
-};
-
-// Remembers the programs it is asked to start, and starts none.
-struct StartWatchingShell : testing::FaultyShell {
-  using FaultyShell::FaultyShell;
-  platform::Status Start(std::string_view commandLine, platform::ShowStyle) override {
-    started.emplace_back(commandLine);
-    return platform::kSuccess;
-  }
-  Lines started;
 };
 
 class AutoCompleteTest : public testing::ProfileTest {
@@ -66,8 +56,7 @@ class AutoCompleteTest : public testing::ProfileTest {
   }
 
   SoundWatchingRegistry watchingRegistry{registry, faults};
-  StartWatchingShell watchingShell{shell, faults};
-  platform::Platform watchedOs{watchingRegistry, files, watchingShell, system, os.desktop};
+  platform::Platform watchedOs{watchingRegistry, files, shell, system, os.desktop};
   Context watched{watchedOs, view, ctx.programFolder};
 };
 
@@ -92,14 +81,13 @@ TEST_F(AutoCompleteTest, SearchesGoAndTheQuestionSoundComesBackAsItWas) {
     EraseAutoComplete(watched);
     EXPECT_EQ(Sound(), before) << c.name;
     ASSERT_FALSE(watchingRegistry.written.empty()) << c.name;
-    const RegValue blank{platform::reg_type::kSz, {0, 0}};
-    EXPECT_EQ(watchingRegistry.written.front(), blank) << c.name;
+    EXPECT_EQ(watchingRegistry.written.front(), kSilent) << c.name;
   }
   EXPECT_EQ(EnumKeys(ctx, kCurrentUser, kSearches), "error440");
   EXPECT_EQ(watched.run.totals.registryKeys, 4);
   EXPECT_EQ(view.progress[0], "Erasing Registry Key: " + std::string(kSearches) + "\\{A1} <OK>");
   EXPECT_EQ(view.progress[1], "Erasing Registry Key: " + std::string(kSearches) + "\\{B2} <OK>");
-  EXPECT_TRUE(watchingShell.started.empty());
+  EXPECT_TRUE(shell.starts.empty());
 }
 
 TEST_F(AutoCompleteTest, WithoutTheSoundKeyNoneIsMade) {
@@ -119,7 +107,7 @@ TEST_F(AutoCompleteTest, EndingWindows98StartsNoDialog) {
   watched.windowsVersion = "98";
   watched.windows98Ending = true;
   EraseAutoComplete(watched);
-  EXPECT_TRUE(watchingShell.started.empty());
+  EXPECT_TRUE(shell.starts.empty());
   EXPECT_EQ(watchingRegistry.written.size(), 2u);
   EXPECT_EQ(QueryValue(ctx, kCurrentUser, kSound, ""), "ding.wav");
 }
@@ -141,8 +129,7 @@ TEST_F(AutoCompleteTest, SoundThatCannotComeBackIsTriedAgainThenReported) {
     faults.calls = {};
     view.progress.clear();
     EraseAutoComplete(ctx);
-    const RegValue blank{platform::reg_type::kSz, {0, 0}};
-    EXPECT_EQ(Sound(), silent ? blank : before) << fault.nth;
+    EXPECT_EQ(Sound(), silent ? kSilent : before) << fault.nth;
     EXPECT_EQ(!view.progress.empty() && view.progress.back() == failed, silent) << fault.nth;
     EXPECT_EQ(Log().ends_with(failed + "\r\n"), silent) << fault.nth;
   }

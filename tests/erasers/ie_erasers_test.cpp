@@ -36,12 +36,6 @@ class IeErasersTest : public testing::ProfileTest {
   std::string Typed(const std::string& name) {
     return QueryValue(ctx, kCurrentUser, kTypedUrls, name);
   }
-  // As a file another program holds open: it can be neither opened, renamed nor deleted.
-  void Lock(std::string_view relative) {
-    faults.unopenable.insert(At(relative));
-    faults.unrenamable.insert(At(relative));
-    faults.undeletable.insert(At(relative));
-  }
 };
 
 TEST_F(IeErasersTest, TypedAddressesWithoutAKeepListAllGo) {

@@ -22,15 +22,12 @@ constexpr std::string_view kSound = "AppEvents\\Schemes\\Apps\\.Default\\SystemQ
 struct DialogStartingShell : testing::FaultyShell {
   using FaultyShell::FaultyShell;
   platform::Status Start(std::string_view commandLine, ShowStyle style) override {
-    started.emplace_back(commandLine);
-    styles.push_back(style);
+    starts.push_back({std::string(commandLine), style});
     if (probe == nullptr) return platform::kFileNotFound;
     return real().Start(probe->CommandLine(mode), style);
   }
   DialogProbe* probe = nullptr;
   std::string mode = "options";
-  Lines started;
-  std::vector<ShowStyle> styles;
 };
 
 class OptionsDialogTest : public testing::ProfileTest {
@@ -79,16 +76,16 @@ TEST_F(OptionsDialogTest, ClearsFormsAndPasswordsThroughTheDialog) {
     DialogProbe probe(machine, "options" + std::to_string(++run), QUELLORN_DIALOG_PROBE);
     ASSERT_TRUE(probe.ready());
     startingShell.probe = &probe;
-    startingShell.started.clear();
-    startingShell.styles.clear();
+    startingShell.starts.clear();
     Version(c.ie, c.windows);
     Erase();
     EXPECT_EQ(probe.Finish(), (Lines{"sound=", "autocomplete opened", "forms cleared",
                                      "passwords cleared", "autocomplete closed 1", "close 1 1"}))
         << c.ie;
-    EXPECT_EQ(startingShell.started,
-              Lines{std::string("rundll32.exe shell32.dll,Control_RunDLL inetcpl.cpl") + c.page});
-    EXPECT_EQ(startingShell.styles, std::vector<ShowStyle>{c.style});
+    ASSERT_EQ(startingShell.starts.size(), 1u) << c.ie;
+    EXPECT_EQ(startingShell.starts[0].target,
+              std::string("rundll32.exe shell32.dll,Control_RunDLL inetcpl.cpl") + c.page);
+    EXPECT_EQ(startingShell.starts[0].style, c.style);
     EXPECT_EQ(SoundNow(), "ding.wav");
   }
   EXPECT_TRUE(view.progress.empty());
@@ -119,7 +116,7 @@ TEST_F(OptionsDialogTest, LeavesTheUsersOwnDialogAlone) {
   ASSERT_NE(open, 0u);
   Version("6.0.2900.2180", "xp");
   Erase();
-  EXPECT_TRUE(startingShell.started.empty());
+  EXPECT_TRUE(startingShell.starts.empty());
   EXPECT_EQ(SoundNow(), "ding.wav");
   ASSERT_EQ(os.desktop.Post(open, platform::window_message::kClose, 0, 0), platform::kSuccess);
   EXPECT_EQ(users.Finish(), Lines{"close 0 0"});

@@ -91,13 +91,6 @@ TEST_F(WinApiTest, RunHistoryShowsTheCommandsItErases) {
 class WindowsTempTest : public WinApiTest {
  protected:
   WindowsTempTest() { machine.LoadReg(testing::XpUserKeys({testing::kXpShellFolders})); }
-  static constexpr const char* kUserTemp = "joe\\Local Settings\\Temp";
-  // The two closing lines differ in their blanks.
-  void ExpectClosingLines() {
-    ASSERT_FALSE(view.progress.empty());
-    EXPECT_EQ(view.progress.back(), "Erased Windows Temp Files <OK>");
-    EXPECT_TRUE(Log().ends_with("Erased Windows Temp Files < OK > \r\n")) << Log();
-  }
 };
 
 TEST_F(WindowsTempTest, BothTempFoldersAreEmptied) {
@@ -106,16 +99,18 @@ TEST_F(WindowsTempTest, BothTempFoldersAreEmptied) {
   Make("WINDOWS\\temp\\install.log", "log");
   Make("WINDOWS\\temp\\sub\\x.tmp", "x");
   EraseWindowsTemp(ctx);
-  EXPECT_TRUE(Exists(kUserTemp));
+  EXPECT_TRUE(Exists("joe\\Local Settings\\Temp"));
   for (const char* gone :
        {"joe\\Local Settings\\Temp\\~setup.tmp", "joe\\Local Settings\\Temp\\unpacked",
         "WINDOWS\\temp\\install.log", "WINDOWS\\temp\\sub"})
     EXPECT_FALSE(Exists(gone)) << gone;
   EXPECT_EQ(ctx.run.totals.files, 4);
-  EXPECT_NE(std::find(view.progress.begin(), view.progress.end(),
+  ASSERT_NE(std::find(view.progress.begin(), view.progress.end(),
                       "Erasing Folder " + At("joe\\Local Settings\\Temp\\unpacked") + " <OK>"),
             view.progress.end());
-  ExpectClosingLines();
+  // The two closing lines differ in their blanks.
+  EXPECT_EQ(view.progress.back(), "Erased Windows Temp Files <OK>");
+  EXPECT_TRUE(Log().ends_with("Erased Windows Temp Files < OK > \r\n")) << Log();
 }
 
 TEST_F(WindowsTempTest, WindowsTempWithoutAPlainFileIsLeftAlone) {

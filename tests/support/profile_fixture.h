@@ -30,6 +30,18 @@ class ProfileTest : public ContextTest {
   }
   bool Exists(std::string_view relative) { return os.files.Exists(At(relative)); }
   std::string Read(std::string_view relative) { return machine.ReadFile(At(relative)); }
+  // What a linked tree (TestMachine::LinkedTree) leads to is whole, and no line names it.
+  void ExpectOutsideIntact(const std::string& base) {
+    EXPECT_EQ(machine.ReadFile(base + "\\outside\\a.txt"), "alpha");
+    EXPECT_EQ(machine.ReadFile(base + "\\outside\\sub\\b.txt"), "beta");
+    for (const std::string& line : view.progress)
+      EXPECT_TRUE(line.find("a.txt") == line.npos && line.find("b.txt") == line.npos) << line;
+  }
+  // As a file another program holds open: it can be neither opened, renamed nor deleted.
+  void Lock(std::string_view relative) {
+    for (auto* paths : {&faults.unopenable, &faults.unrenamable, &faults.undeletable})
+      paths->insert(At(relative));
+  }
 
   // Loads the body of a "Windows Registry Editor Version 5.00" text.
   void Reg(std::string_view body) {
