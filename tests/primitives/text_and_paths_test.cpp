@@ -67,20 +67,13 @@ TEST(FilePath, FullPathsStartAtADriveOrAShare) {
     EXPECT_FALSE(IsFullPath(path)) << path;
 }
 
+// Whole names, letter case, "*.*" and the empty pattern: MatchingFilesTest, on real files.
 TEST(WildcardMatch, MatchesWholeNamesIgnoringCase) {
   const struct {
     const char* name;
     const char* pattern;
     bool expected;
-  } cases[] = {{"a.tmp", "*.tmp", true},
-               {"A.TMP", "*.tmp", true},
-               {"a.tmp.bak", "*.tmp", false},
-               {"bar.txt", "bar.txt", true},
-               {"foobar.txt", "bar.txt", false},
-               {"bar.txt.old", "bar.txt", false},
-               {"README", "*.*", true},
-               {"README", "", true},
-               {"x.log", "?.log", true},
+  } cases[] = {{"x.log", "?.log", true},
                {"xy.log", "?.log", false},
                {"\xC3\xA9.log", "?.log", true},
                {"abcabd", "*abd", true},
@@ -88,7 +81,6 @@ TEST(WildcardMatch, MatchesWholeNamesIgnoringCase) {
                {"abc", "a*d", false},
                {"~WRL0001.tmp", "~*.tmp", true},
                {"", "*", true},
-               {"a", "", true},
                {"name", "*", true}};
   for (const auto& c : cases)
     EXPECT_EQ(WildcardMatch(c.name, c.pattern), c.expected) << c.name << " / " << c.pattern;
