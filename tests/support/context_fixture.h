@@ -27,6 +27,16 @@ class PlatformTest : public ::testing::Test {
   std::string ProgramFile(std::string_view name) const {
     return programFolder + "\\" + std::string(name);
   }
+  // Opens the machine's root folder in a folder browser that stands at C:\, one folder at a time
+  // (it lies below one or more).
+  template <typename OpenFolder>
+  void OpenMachineRoot(OpenFolder open) {
+    for (std::string_view rest = std::string_view(machine.root()).substr(3); !rest.empty();) {
+      const std::size_t slash = rest.find('\\');
+      open(rest.substr(0, slash));
+      rest = slash == std::string_view::npos ? "" : rest.substr(slash + 1);
+    }
+  }
 
   TestMachine machine;
   FaultPlan faults;

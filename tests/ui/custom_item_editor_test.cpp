@@ -19,14 +19,6 @@ class CustomItemEditorTest : public testing::ContextTest {
   std::string Custom(std::string_view name) const {
     return ProgramFile("Custom\\") + std::string(name);
   }
-  // Opens the test machine's root folder, which lies on drive C: below one or more folders.
-  void OpenMachineRoot(ui::FolderBrowser& browser) {
-    for (std::string_view rest = std::string_view(machine.root()).substr(3); !rest.empty();) {
-      const std::size_t slash = rest.find('\\');
-      browser.OnFolderRow(rest.substr(0, slash));
-      rest = slash == std::string_view::npos ? "" : rest.substr(slash + 1);
-    }
-  }
 
   testing::RecordingDialogs<> dialogs;
 };
@@ -38,7 +30,7 @@ TEST_F(CustomItemEditorTest, FileEditorBuildsEntriesFromTheBrowser) {
   editor.OnAddFile(EntryList::kErase, "");
   EXPECT_EQ(dialogs.shown, std::vector<std::string>{"Quellorn|Must Select a File"});
   machine.MakeFolder(machine.root() + "\\Logs");
-  OpenMachineRoot(editor.browser);
+  OpenMachineRoot([&](std::string_view name) { editor.browser.OnFolderRow(name); });
   editor.browser.OnFolderRow("Logs");
   editor.wildcard = "*.chk";
   editor.includeSubfolders = true;
@@ -70,7 +62,7 @@ TEST_F(CustomItemEditorTest, FileTestListsWhatWouldGoAndErasesNothing) {
   for (const char* name : {"a.chk", "b.chk", "c.txt", "sub\\d.chk"})
     machine.WriteFile(logs + "\\" + name, "x");
   editor.wildcard = "*.chk";
-  OpenMachineRoot(editor.browser);
+  OpenMachineRoot([&](std::string_view name) { editor.browser.OnFolderRow(name); });
   editor.browser.OnFolderRow("Logs");
   editor.includeSubfolders = true;
   editor.OnAddFolder(EntryList::kErase);

@@ -15,14 +15,6 @@ class NetscapeFolderWindowTest : public testing::ContextTest {
   NetscapeFolderWindowTest() { window.Load(); }
 
   std::string Saved() { return ctx.settingsFile.GetSetting("Browser", "nc4dir"); }
-  // Opens the test machine's root folder, which lies on drive C: below one or more folders.
-  void OpenMachineRoot(NetscapeFolderChooser& chooser) {
-    for (std::string_view rest = std::string_view(machine.root()).substr(3); !rest.empty();) {
-      const std::size_t slash = rest.find('\\');
-      chooser.OnOpenFolder(rest.substr(0, slash));
-      rest = slash == std::string_view::npos ? "" : rest.substr(slash + 1);
-    }
-  }
 
   NetscapeFolderWindow window{ctx};
 };
@@ -32,7 +24,7 @@ TEST_F(NetscapeFolderWindowTest, OnlyItsOwnOkSavesTheFolderAsTyped) {
   NetscapeFolderChooser chooser = window.OnBrowse();
   EXPECT_EQ(chooser.drive(), "c:");
   EXPECT_EQ(chooser.folder(), "C:\\");
-  OpenMachineRoot(chooser);
+  OpenMachineRoot([&](std::string_view name) { chooser.OnOpenFolder(name); });
   ASSERT_EQ(chooser.folder(), machine.root());
   chooser.OnOpenFolder("Program Files");
   EXPECT_EQ(chooser.Subfolders(), std::vector<std::string>{"Netscape"});
@@ -58,7 +50,7 @@ TEST_F(NetscapeFolderWindowTest, ChooserWalksUpToTheRootAndAcrossDrivesAndExitCh
   NetscapeFolderChooser chooser = window.OnBrowse();
   ASSERT_FALSE(chooser.Drives().empty());
   EXPECT_EQ(chooser.Drives().front(), "c:");
-  OpenMachineRoot(chooser);
+  OpenMachineRoot([&](std::string_view name) { chooser.OnOpenFolder(name); });
   for (std::string parent = chooser.folder(); chooser.folder() != "C:\\"; chooser.OnOpenParent()) {
     ASSERT_EQ(chooser.folder(), parent);
     parent.resize(std::max<std::size_t>(parent.rfind('\\'), 3));
