@@ -35,14 +35,9 @@ class BrowserTest : public ProfileTest {
 class NetscapeTest : public BrowserTest {
  protected:
   NetscapeTest() {
-    machine.LoadReg(R"reg(Windows Registry Editor Version 5.00
-
-[HKEY_LOCAL_MACHINE\SOFTWARE\Netscape\Netscape 6]
-"CurrentVersion"="6.2.3 (en)"
-
-[HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders]
-"AppData"="$ROOT\\AppData"
-)reg");
+    Reg("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Netscape\\Netscape 6]\r\n\"CurrentVersion\"=\"6.2.3 "
+        "(en)\"\r\n");
+    ShellFolders({{"AppData", "AppData"}});
     ctx.settingsFile.SaveSetting("Browser", "nc4dir", At("Netscape"));
   }
 

@@ -62,19 +62,12 @@ TEST_F(NetscapeErasersTest, EachGroupKeepsItsOwnHistoryFiles) {
 TEST_F(NetscapeErasersTest, MozillaProfilesNeedARegisteredNetscape) {
   Make(Mozilla("joe\\k2m9q1.slt\\cookies.txt"));
   ctx.run.mode = EraseMode::kTest;
-  machine.LoadReg(R"reg(Windows Registry Editor Version 5.00
-
-[-HKEY_LOCAL_MACHINE\SOFTWARE\Netscape\Netscape 6]
-)reg");
+  Reg("[-HKEY_LOCAL_MACHINE\\SOFTWARE\\Netscape\\Netscape 6]\r\n");
   EraseNetscapeCookies(ctx);
   EXPECT_TRUE(Lines().empty());
 
   // Mozilla registers under the older key.
-  machine.LoadReg(R"reg(Windows Registry Editor Version 5.00
-
-[HKEY_LOCAL_MACHINE\SOFTWARE\Netscape\Netscape]
-"CurrentVersion"="1.7.13"
-)reg");
+  Reg("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Netscape\\Netscape]\r\n\"CurrentVersion\"=\"1.7.13\"\r\n");
   EraseNetscapeCookies(ctx);
   EXPECT_EQ(Lines().size(), 1u);
 }
