@@ -115,11 +115,7 @@ TEST_F(PluginFamiliesTest, UpdateRegValueEmptiesButNeverCreatesAndAnUnreadableIt
 TEST_F(PluginFamiliesTest, FileFamiliesExpandThePathMacros) {
   system.userName = "joe";
   system.windowsFolder = At("WINDOWS");
-  machine.LoadReg(R"reg(Windows Registry Editor Version 5.00
-
-[HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders]
-"AppData"="$ROOT\\AppData"
-)reg");
+  ShellFolders({{"AppData", "AppData"}});
   for (const char* file : {"home\\joe\\a.tmp", "WINDOWS\\Temp\\c.tmp", "AppData\\Editor\\d.bak"})
     Make(file, "x");
   Make("AppData\\Editor\\editor.ini", "mru=a\r\nsize=1\r\n");
@@ -156,11 +152,7 @@ TEST_F(PluginFamiliesTest, DelFileWithoutAFullFolderErasesNothing) {
       "DelFile1=\r\nDelFile2=*.tmp\r\nDelFile3=%appdata%\\*.tmp\r\n"
       "DelFile4=" +
       At("d\\a.tmp") + "\r\n");
-  machine.LoadReg(R"reg(Windows Registry Editor Version 5.00
-
-[HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders]
-"AppData"=-
-)reg");
+  ShellFolders({{"AppData", nullptr}});
   ctx.run.mode = EraseMode::kTest;
   RunPluginItem(ctx, item);
   EXPECT_EQ(view.progress,
