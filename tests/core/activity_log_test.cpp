@@ -65,13 +65,6 @@ TEST_F(ActivityLogTest, LoggingOffOrAnUnwritableLogLeavesTheFileUntouchedAndClea
   EXPECT_EQ(machine.ReadFile(log), "kept\r\n");
 }
 
-TEST_F(ActivityLogTest, ViewOpensTheLogInTheTextEditor) {
-  ViewLog(ctx);
-  ASSERT_EQ(shell.starts.size(), 1u);
-  EXPECT_EQ(shell.starts[0].target, "notepad " + log);
-  EXPECT_EQ(shell.starts[0].style, platform::ShowStyle::kNormal);
-}
-
 // Time stamps use the general date format; counters use the locale's separator.
 TEST_F(ActivityLogTest, TimeStampsAndCountersFollowTheLocale) {
   EXPECT_EQ(NowText(ctx), "3/7/2024 1:05:09 PM");

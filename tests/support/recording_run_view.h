@@ -43,7 +43,6 @@ class RecordingRunView : public RunView {
   bool progressBarVisible = false;
   std::vector<int> progressValues;
   int yields = 0;
-  int progressScrolls = 0;
   int taskScrolls = 0;
   std::function<void()> onYield;    // runs at each yield, as window events would
   std::function<void()> onConfirm;  // runs while the confirmation window is open
@@ -61,7 +60,7 @@ class RecordingRunView : public RunView {
   void SetEraseCaption(const std::string& caption) override { eraseCaption = caption; }
   void ClearProgress() override { progress.clear(); }
   void AddProgressLine(const std::string& line) override { progress.push_back(line); }
-  void ScrollProgressDown() override { ++progressScrolls; }
+  void ScrollProgressDown() override {}
   void SetStatus(const std::string& text) override { status = text; }
   void ShowProgressBar(bool visible) override { progressBarVisible = visible; }
   void SetProgress(int percent) override { progressValues.push_back(percent); }

@@ -163,6 +163,7 @@ TEST_F(MainWindowLoadTest, ButtonsReachTheShellTheLogAndOnlyTheWindowsThereAre) 
             "hh.exe \"" + ProgramFile("help.chm") + "::/main_window.html\"");
   EXPECT_EQ(shell.starts[1].target, "hh.exe \"" + ProgramFile("help.chm") + "::/tray.html\"");
   EXPECT_EQ(shell.starts[2].target, "notepad " + ProgramFile("syslog.txt"));
+  EXPECT_EQ(shell.starts[2].style, ShowStyle::kNormal);
   window.OnClick(MainButton::kClear);
   EXPECT_EQ(machine.ReadFile(ProgramFile("syslog.txt")), "");
   ASSERT_EQ(host.messages.size(), 1u);
