@@ -169,13 +169,5 @@ TEST_F(IniProfileDiffTest, MissingFilesAnswerAndAreCreatedAsByTheProfileFunction
   EXPECT_EQ(ProfileGet(ours, "info", "selected"), ProfileGet(theirs, "info", "selected"));
 }
 
-TEST_F(IniProfileDiffTest, NonAsciiTextRoundTrips) {
-  const std::string path = ProgramFile("text.ini");
-  clsIniFile ini(os.files, path);
-  const std::string title = "Caf\xC3\xA9 \xD0\x9F\xD1\x80\xD0\xB8 \xE6\x97\xA5\xE6\x9C\xAC";
-  ini.SaveSetting("Info", "Title", title);
-  EXPECT_EQ(ini.GetSetting("info", "TITLE"), title);
-}
-
 }  // namespace
 }  // namespace quellorn
