@@ -126,6 +126,28 @@ HWND StandInWindow(const wchar_t* className, const wchar_t* title) {
                          nullptr, nullptr, nullptr);
 }
 
+int WindowCount(DWORD process, const wchar_t* className) {
+  struct Search {
+    DWORD process;
+    const wchar_t* className;
+    int count = 0;
+  } search{process, className};
+  EnumWindows(
+      [](HWND window, LPARAM data) {
+        auto& found = *reinterpret_cast<Search*>(data);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        wchar_t name[64] = {};
+        GetClassNameW(window, name, 64);
+        if (owner == found.process && IsWindowVisible(window) &&
+            name == std::wstring(found.className))
+          ++found.count;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.count;
+}
+
 TEST_F(GuiTest, MainWindowListsTheTasksATestRunChangesNothingAndAboutAndHelpOpen) {
   RunningProgram program(kFolder);
   ASSERT_NE(program.main(), nullptr);
@@ -143,7 +165,22 @@ TEST_F(GuiTest, MainWindowListsTheTasksATestRunChangesNothingAndAboutAndHelpOpen
   EXPECT_TRUE(fs::exists(kTraces / "one.trc"));
   EXPECT_GT(RowCount(List(program.main(), 1)), 2) << "progress lines";
 
-  ASSERT_TRUE(CloseWith(result, L"OK"));
+  // A second run shares the result window; ALT+E still works after a run, and Enter in the
+  // confirmation cancels.
+  ASSERT_TRUE(Click(program.main(), L"Test Now"));
+  ASSERT_TRUE(
+      WaitUntil([] { return Log().find("--Test Completed") != Log().rfind("--Test Completed"); }));
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(FindButton(program.main(), L"Test Now")); }));
+  EXPECT_EQ(WindowCount(program.id(), L"Quellorn.Message"), 1);
+  EXPECT_EQ(TextOf(FindButton(program.main(), L"Erase Now")), L"&Erase Now");
+  PostMessageW(FindButton(program.main(), L"Test Now"), WM_SYSCHAR, 'e', 1 << 29);
+  const HWND confirmation = WaitForWindow(program.id(), L"Quellorn.EraseNow", L"Erase Now");
+  ASSERT_NE(confirmation, nullptr) << "ALT+E";
+  PostMessageW(FindButton(confirmation, L"Cancel"), WM_KEYDOWN, VK_RETURN, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(confirmation); }));
+  EXPECT_TRUE(TracesLeft());
+  EXPECT_EQ(Log().find("Start to Erase"), std::string::npos);
+  ASSERT_TRUE(CloseWith(FindProgramWindow(program.id(), L"Quellorn.Message"), L"OK"));
 
   ASSERT_TRUE(Click(program.main(), L"About"));
   const HWND about = WaitForWindow(program.id(), L"Quellorn.About", L"About");
@@ -468,38 +505,6 @@ TEST_F(GuiTest, AFileItemBuiltInItsEditorErasesWhatItsTestListed) {
   fs::remove_all(traces);
 }
 
-// A plugin chosen in the open dialog is copied into the plugins folder and listed; unticked, its
-// file says so.
-TEST_F(GuiTest, ImportPluginCopiesTheChosenFileIntoThePluginsFolder) {
-  const fs::path chosen = kTraces / "Cleaner.qk";
-  const fs::path imported = kFolder / "plugins" / "Cleaner.qk";
-  Write(chosen, "[Info]\r\nTitle = Cleaner\r\nSelected = 0\r\n");
-  fs::create_directories(imported.parent_path());
-  fs::remove(imported);
-  RunningProgram program(kFolder);
-  const HWND window = OpenEraserSettings(program);
-  ASSERT_NE(window, nullptr);
-  ASSERT_TRUE(Click(window, L"Applications"));
-  ASSERT_TRUE(Click(window, L"Import Plug-in"));
-  const HWND dialog = WaitForWindow(program.id(), L"#32770", L"Open Plugin File");
-  ASSERT_NE(dialog, nullptr);
-  EXPECT_TRUE(Screenshot(dialog, Shot(L"import_plugin")));
-  // The file name box: a combo box in the Explorer-style dialog, an edit box in the old one.
-  constexpr int kFileNameCombo = 0x47c;
-  constexpr int kFileNameEdit = 0x480;
-  const int box = GetDlgItem(dialog, kFileNameCombo) != nullptr ? kFileNameCombo : kFileNameEdit;
-  ASSERT_TRUE(SetDlgItemTextW(dialog, box, chosen.c_str()));
-  PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-  EXPECT_TRUE(WaitUntil([&] { return fs::exists(imported); }));
-  EXPECT_EQ(Read(imported), Read(chosen));
-  EXPECT_NE(WaitForWindow(program.id(), L"Quellorn.Message"), nullptr) << "the import is reported";
-  // Unticking it writes its file at once.
-  SendMessageW(FindButton(window, L"Select none of the above"), BM_CLICK, 0, 0);
-  EXPECT_TRUE(WaitUntil([&] { return Read(imported).find("Selected=1") != std::string::npos; }))
-      << Read(imported);
-  fs::remove(imported);
-}
-
 // A cookie put on the keep list in its window survives the next erase run; the others go.
 TEST_F(GuiTest, ACookieOnTheKeepListSurvivesTheNextErase) {
   constexpr wchar_t kShellFolders[] =
@@ -542,7 +547,14 @@ TEST_F(GuiTest, ACookieOnTheKeepListSurvivesTheNextErase) {
   fs::remove(kFolder / "Cookies.txt");
 }
 
-TEST_F(GuiTest, EraserSettingsShowsItsTabsAndOkDropsTheDeselectedItems) {
+// Among the tabs, a plugin chosen in the open dialog is copied into the plugins folder and listed;
+// unticked, its file says so.
+TEST_F(GuiTest, EraserSettingsShowsItsTabsImportsAPluginAndOkDropsTheDeselectedItems) {
+  const fs::path chosen = kTraces / "Cleaner.qk";
+  const fs::path imported = kFolder / "plugins" / "Cleaner.qk";
+  Write(chosen, "[Info]\r\nTitle = Cleaner\r\nSelected = 0\r\n");
+  fs::create_directories(imported.parent_path());
+  fs::remove(imported);
   RunningProgram program(kFolder);
   ASSERT_NE(program.main(), nullptr);
   const HWND window = OpenEraserSettings(program);
@@ -550,6 +562,25 @@ TEST_F(GuiTest, EraserSettingsShowsItsTabsAndOkDropsTheDeselectedItems) {
   EXPECT_TRUE(IsWindowEnabled(program.main())) << "beside the main window";
   ShowTab(window, L"Windows", L"settings_windows");
   ShowTab(window, L"Applications", L"settings_applications");
+  ASSERT_TRUE(Click(window, L"Import Plug-in"));
+  const HWND dialog = WaitForWindow(program.id(), L"#32770", L"Open Plugin File");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(Screenshot(dialog, Shot(L"import_plugin")));
+  // The file name box: a combo box in the Explorer-style dialog, an edit box in the old one.
+  constexpr int kFileNameCombo = 0x47c;
+  constexpr int kFileNameEdit = 0x480;
+  const int box = GetDlgItem(dialog, kFileNameCombo) != nullptr ? kFileNameCombo : kFileNameEdit;
+  ASSERT_TRUE(SetDlgItemTextW(dialog, box, chosen.c_str()));
+  PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(WaitUntil([&] { return fs::exists(imported); }));
+  EXPECT_EQ(Read(imported), Read(chosen));
+  const HWND reported = WaitForWindow(program.id(), L"Quellorn.Message");
+  ASSERT_NE(reported, nullptr) << "the import is reported";
+  ASSERT_TRUE(CloseWith(reported, L"OK"));
+  // Unticking it writes its file at once.
+  SendMessageW(FindButton(window, L"Select none of the above"), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return Read(imported).find("Selected=1") != std::string::npos; }))
+      << Read(imported);
   ShowTab(window, L"Custom items", L"settings_custom");
   // Unticking the custom items writes their files at once.
   SendMessageW(FindButton(window, L"Select none of the above"), BM_CLICK, 0, 0);
@@ -592,6 +623,7 @@ TEST_F(GuiTest, EraserSettingsShowsItsTabsAndOkDropsTheDeselectedItems) {
        {"URLList", "Cookies", "History", "AutoComplete", "plugins", "Cache", "Index"})
     EXPECT_NE(section.find(std::string("\r\n") + key + "=1\r\n"), std::string::npos) << key;
   EXPECT_TRUE(WaitUntil([&] { return RowCount(List(program.main(), 0)) == kTaskRows - 2; }));
+  fs::remove(imported);
 }
 
 // The text of a control of another process (GetWindowText reads only its caption).
@@ -696,24 +728,6 @@ TEST_F(GuiTest, TheRegistryItemEditorBuildsTestsAndReopensAnItem) {
   fs::remove(item);
 }
 
-// A folder window that shares the program's title is no old copy.
-TEST_F(GuiTest, ASecondCopyClosesTheFirstAndNothingElse) {
-  const HWND folder = StandInWindow(L"CabinetWClass", L"Quellorn");
-  ASSERT_NE(folder, nullptr);
-
-  RunningProgram first(kFolder);
-  ASSERT_NE(first.main(), nullptr);
-  RunningProgram second(kFolder);
-  EXPECT_TRUE(first.WaitForExit());
-  ASSERT_NE(second.main(), nullptr);
-  EXPECT_NE(second.main(), first.main());
-  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(second.main()) != FALSE; }));
-  MSG closing;
-  EXPECT_FALSE(PeekMessageW(&closing, folder, WM_CLOSE, WM_CLOSE, PM_NOREMOVE));
-  EXPECT_TRUE(IsWindow(folder));
-  DestroyWindow(folder);
-}
-
 // Whether a window of the program could take the key from this process: the program holds it.
 bool HotKeyTaken(UINT key) {
   if (RegisterHotKey(nullptr, 0x7000, MOD_ALT, key)) {
@@ -723,57 +737,15 @@ bool HotKeyTaken(UINT key) {
   return GetLastError() == ERROR_HOTKEY_ALREADY_REGISTERED;
 }
 
-int WindowCount(DWORD process, const wchar_t* className) {
-  struct Search {
-    DWORD process;
-    const wchar_t* className;
-    int count = 0;
-  } search{process, className};
-  EnumWindows(
-      [](HWND window, LPARAM data) {
-        auto& found = *reinterpret_cast<Search*>(data);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        wchar_t name[64] = {};
-        GetClassNameW(window, name, 64);
-        if (owner == found.process && IsWindowVisible(window) &&
-            name == std::wstring(found.className))
-          ++found.count;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.count;
-}
-
-// Enter in the confirmation cancels; two runs leave one result window; ALT+E still works after
-// a run.
-TEST_F(GuiTest, EnterCancelsTheConfirmationAndResultsShareOneWindow) {
-  RunningProgram program(kFolder);
-  const HWND main = program.main();
-  ASSERT_NE(main, nullptr);
-  for (int run = 1; run <= 2; ++run) {
-    ASSERT_TRUE(Click(main, L"Test Now"));
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(FindButton(main, L"Test Now")) != FALSE; }));
-  }
-  ASSERT_NE(WaitForWindow(program.id(), L"Quellorn.Message", L"Test Completed"), nullptr);
-  EXPECT_EQ(WindowCount(program.id(), L"Quellorn.Message"), 1);
-  EXPECT_EQ(TextOf(FindButton(main, L"Erase Now")), L"&Erase Now");
-
-  PostMessageW(FindButton(main, L"Test Now"), WM_SYSCHAR, 'e', 1 << 29);
-  const HWND confirmation = WaitForWindow(program.id(), L"Quellorn.EraseNow", L"Erase Now");
-  ASSERT_NE(confirmation, nullptr) << "ALT+E";
-  PostMessageW(FindButton(confirmation, L"Cancel"), WM_KEYDOWN, VK_RETURN, 0);
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(confirmation); }));
-  EXPECT_TRUE(TracesLeft());
-  EXPECT_EQ(Log().find("Start to Erase"), std::string::npos);
-}
-
-// A copy started while the first runs gets ALT+A once the first has gone; ALT+SPACE stays free
-// for other programs while the boss key is off.
-TEST_F(GuiTest, HotKeysGoToTheNewCopyAndAltSpaceOnlyWithTheBossKey) {
+// A copy started while the first runs closes it, and nothing else: a folder window that shares
+// the program's title is no old copy. The new copy gets ALT+A once the first has gone; ALT+SPACE
+// stays free for other programs while the boss key is off.
+TEST_F(GuiTest, ASecondCopyClosesTheFirstAloneAndTakesItsHotKeys) {
   for (int i = 0; i < 1500; ++i)
     Write(kTraces / ("many" + std::to_string(i) + ".trc"), "a trace");
   WriteSettingsWith("bosskey=1");
+  const HWND folder = StandInWindow(L"CabinetWClass", L"Quellorn");
+  ASSERT_NE(folder, nullptr);
   RunningProgram first(kFolder);
   ASSERT_NE(first.main(), nullptr);
   ASSERT_TRUE(Click(first.main(), L"Test Now"));
@@ -782,8 +754,14 @@ TEST_F(GuiTest, HotKeysGoToTheNewCopyAndAltSpaceOnlyWithTheBossKey) {
   RunningProgram second(kFolder);
   EXPECT_TRUE(first.WaitForExit());
   ASSERT_NE(second.main(), nullptr);
+  EXPECT_NE(second.main(), first.main());
+  MSG closing;
+  EXPECT_FALSE(PeekMessageW(&closing, folder, WM_CLOSE, WM_CLOSE, PM_NOREMOVE));
+  EXPECT_TRUE(IsWindow(folder));
+  DestroyWindow(folder);
   EXPECT_TRUE(WaitUntil([] { return HotKeyTaken('A'); }));
   EXPECT_FALSE(HotKeyTaken(VK_SPACE));
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(second.main()) != FALSE; }));
   PostMessageW(second.main(), WM_HOTKEY, kShowHideKey, MAKELPARAM(MOD_ALT, 'A'));
   EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(second.main()); }));
 }
