@@ -17,10 +17,21 @@ class OperaTest : public testing::BrowserTest {
   }
 };
 
+// Without a full folder setting nothing goes.
 TEST_F(OperaTest, LocationBarAndCookieFilesGoInTheirOrderAndMissingOnesAreSkipped) {
   Make("Opera\\opera.dir", std::string(1024, 'd'));
   Make("Opera\\global.dat", std::string(3072, 'g'));
   Make("Opera\\cookies4.dat", std::string(1024, 'c'));
+  for (const char* setting : {"", "relative\\Opera"}) {
+    ctx.settingsFile.SaveSetting("Browser", "OperaDir", setting);
+    EraseOperaLocationBar(ctx);
+  }
+  ctx.settingsFile.EraseSection("Browser");
+  EraseOperaLocationBar(ctx);
+  EraseOperaCookies(ctx);
+  EraseOperaCache(ctx);
+  EXPECT_TRUE(Lines().empty());
+  ctx.settingsFile.SaveSetting("Browser", "OperaDir", At("Opera"));
   EraseOperaLocationBar(ctx);
   EraseOperaCookies(ctx);
   EXPECT_EQ(Lines(), (std::vector<std::string>{Erased("global.dat"), Erased("opera.dir"),
@@ -47,18 +58,6 @@ TEST_F(OperaTest, CacheWithoutOrdinaryFilesIsLeftAlone) {
   EXPECT_FALSE(Exists("Opera\\cache4\\opr00002.htm"));
   EXPECT_TRUE(Exists("Opera\\cache4\\sub"));
   EXPECT_EQ(ctx.run.totals.files, 3);
-}
-
-TEST_F(OperaTest, NoFolderSettingErasesNothing) {
-  Make("Opera\\global.dat");
-  for (const char* setting : {"", "relative\\Opera"}) {
-    ctx.settingsFile.SaveSetting("Browser", "OperaDir", setting);
-    EraseOperaLocationBar(ctx);
-  }
-  ctx.settingsFile.EraseSection("Browser");
-  EraseOperaLocationBar(ctx);
-  EraseOperaCache(ctx);
-  EXPECT_TRUE(Lines().empty());
 }
 
 }  // namespace
