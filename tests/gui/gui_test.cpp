@@ -339,8 +339,12 @@ std::wstring StartPage(HKEY root) {
 }
 
 // A page another program set is caught at the next tick; No puts the user's page back for the
-// user and for the machine.
-TEST_F(GuiTest, AHomePageChangedBehindItsBackGoesBackWhenTheUserSaysNo) {
+// user and for the machine. Each Options tab shows its own page; OK with the start-up box checked
+// writes the program's quoted path under the user's Run key.
+TEST_F(GuiTest, AHomePageChangedBehindItsBackGoesBackAndOptionsWritesTheStartUpEntry) {
+  constexpr wchar_t kRun[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, kRun, L"Quellorn");
+  WriteSettingsWith("Autorun=1");
   const std::wstring page = L"https://start.example.org/";
   for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
     SetStartPage(root, page);
@@ -356,18 +360,7 @@ TEST_F(GuiTest, AHomePageChangedBehindItsBackGoesBackWhenTheUserSaysNo) {
   EXPECT_TRUE(WaitUntil([&] { return StartPage(HKEY_CURRENT_USER) == page; }));
   EXPECT_EQ(StartPage(HKEY_LOCAL_MACHINE), page);
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(question); }));
-}
 
-// Each tab shows its own page; OK with the start-up box checked writes the program's quoted
-// path under the user's Run key.
-TEST_F(GuiTest, OptionsShowsItsTabsAndOkWritesTheStartUpEntry) {
-  constexpr wchar_t kRun[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-  RegDeleteKeyValueW(HKEY_CURRENT_USER, kRun, L"Quellorn");
-  std::string settings(kSettings);
-  settings.insert(settings.find("stealth"), "Autorun=1\r\n");
-  Write(kFolder / "settings.dat", settings);
-  RunningProgram program(kFolder);
-  ASSERT_NE(program.main(), nullptr);
   ASSERT_TRUE(Click(program.main(), L"Options"));
   const HWND options = WaitForWindow(program.id(), L"Quellorn.Options", L"Options");
   ASSERT_NE(options, nullptr);
@@ -426,9 +419,23 @@ std::vector<std::wstring> ListBoxRows(HWND list) {
   return rows;
 }
 
-// A file item built in its editor's browser erases the folder's logs but the spared one.
-TEST_F(GuiTest, AFileItemBuiltInItsEditorErasesWhatItsTestListed) {
+// A cookie put on the keep list in its window survives the next erase run, the others go; a file
+// item built in its editor's browser erases the folder's logs but the spared one.
+TEST_F(GuiTest, TheCookiesKeepListAndAFileItemBuiltInItsEditorShapeTheNextErase) {
   namespace id = ui::win32::file_item_id;
+  constexpr wchar_t kShellFolders[] =
+      L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+  const fs::path cookies = kTraces / "Cookies";
+  const std::wstring cookieFolder = cookies.wstring();
+  ASSERT_EQ(
+      RegSetKeyValueW(HKEY_CURRENT_USER, kShellFolders, L"Cookies", REG_SZ, cookieFolder.c_str(),
+                      static_cast<DWORD>((cookieFolder.size() + 1) * sizeof(wchar_t))),
+      ERROR_SUCCESS);
+  fs::remove(kFolder / "Cookies.txt");
+  Write(cookies / "joe@bank[1].txt", "kept");
+  std::string settingsText(kSettings);
+  settingsText.replace(settingsText.find("\r\nCookies=1"), 11, "\r\nCookies=0");
+  Write(kFolder / "settings.dat", settingsText);
   const fs::path traces = kTraces / "Editor";
   for (const char* name : {"a.log", "b.log", "keep.log", "sub/c.log"})
     Write(traces / name, name);
@@ -437,6 +444,22 @@ TEST_F(GuiTest, AFileItemBuiltInItsEditorErasesWhatItsTestListed) {
   RunningProgram program(kFolder);
   const HWND settings = OpenEraserSettings(program);
   ASSERT_NE(settings, nullptr);
+  // The IE tab's second "Options" button: the cookies' keep list.
+  constexpr int kCookiesOptions = 511;
+  PostMessageW(settings, WM_COMMAND, MAKEWPARAM(kCookiesOptions, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(settings, kCookiesOptions)));
+  const HWND keepList = WaitForWindow(program.id(), L"Quellorn.KeepList");
+  ASSERT_NE(keepList, nullptr);
+  const HWND current = FindWindowExW(keepList, nullptr, L"ListBox", nullptr);
+  ASSERT_NE(current, nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return SendMessageW(current, LB_GETCOUNT, 0, 0) == 1; }));
+  SendMessageW(current, LB_SETCURSEL, 0, 0);
+  PostMessageW(keepList, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(current), LBN_DBLCLK),
+               reinterpret_cast<LPARAM>(current));
+  EXPECT_TRUE(Screenshot(keepList, Shot(L"keep_list_cookies")));
+  ASSERT_TRUE(CloseWith(keepList, L"OK"));
+  EXPECT_EQ(Read(kFolder / "Cookies.txt"), "joe@bank[1].txt\r\n");
+
   const HWND editor = OpenNewCustomItemEditor(program, settings, L"Add File And Folder Item",
                                               L"Quellorn.FileItemEditor", Shot(L"new_custom_item"));
   ASSERT_NE(editor, nullptr);
@@ -491,54 +514,17 @@ TEST_F(GuiTest, AFileItemBuiltInItsEditorErasesWhatItsTestListed) {
   EXPECT_TRUE(WaitUntil(
       [&] { return ListView_GetCheckState(list, 0) && ListView_GetCheckState(list, 1); }));
   ASSERT_TRUE(Click(settings, L"OK"));
+  Write(cookies / "joe@ads[1].txt", "tracking");
   ASSERT_NE(EraseConfirmed(program), nullptr);
   for (const char* name : {"a.log", "b.log", "sub/c.log"})
     EXPECT_FALSE(fs::exists(traces / name));
   EXPECT_EQ(Read(traces / "keep.log"), "keep.log");
-  fs::remove(item);
-  fs::remove_all(traces);
-}
-
-// A cookie put on the keep list in its window survives the next erase run; the others go.
-TEST_F(GuiTest, ACookieOnTheKeepListSurvivesTheNextErase) {
-  constexpr wchar_t kShellFolders[] =
-      L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-  const fs::path cookies = kTraces / "Cookies";
-  const std::wstring folder = cookies.wstring();
-  ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kShellFolders, L"Cookies", REG_SZ, folder.c_str(),
-                            static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t))),
-            ERROR_SUCCESS);
-  fs::remove(kFolder / "Cookies.txt");
-  Write(cookies / "joe@bank[1].txt", "kept");
-  std::string settings(kSettings);
-  settings.replace(settings.find("\r\nCookies=1"), 11, "\r\nCookies=0");
-  Write(kFolder / "settings.dat", settings);
-  RunningProgram program(kFolder);
-  const HWND window = OpenEraserSettings(program);
-  ASSERT_NE(window, nullptr);
-  // The IE tab's second "Options" button: the cookies' keep list.
-  constexpr int kCookiesOptions = 511;
-  PostMessageW(window, WM_COMMAND, MAKEWPARAM(kCookiesOptions, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(window, kCookiesOptions)));
-  const HWND keepList = WaitForWindow(program.id(), L"Quellorn.KeepList");
-  ASSERT_NE(keepList, nullptr);
-  const HWND current = FindWindowExW(keepList, nullptr, L"ListBox", nullptr);
-  ASSERT_NE(current, nullptr);
-  ASSERT_TRUE(WaitUntil([&] { return SendMessageW(current, LB_GETCOUNT, 0, 0) == 1; }));
-  SendMessageW(current, LB_SETCURSEL, 0, 0);
-  PostMessageW(keepList, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(current), LBN_DBLCLK),
-               reinterpret_cast<LPARAM>(current));
-  EXPECT_TRUE(Screenshot(keepList, Shot(L"keep_list_cookies")));
-  ASSERT_TRUE(CloseWith(keepList, L"OK"));
-  EXPECT_EQ(Read(kFolder / "Cookies.txt"), "joe@bank[1].txt\r\n");
-  ASSERT_TRUE(Click(window, L"Cancel"));
-
-  Write(cookies / "joe@ads[1].txt", "tracking");
-  ASSERT_NE(EraseConfirmed(program), nullptr);
   EXPECT_FALSE(fs::exists(cookies / "joe@ads[1].txt"));
   EXPECT_EQ(Read(cookies / "joe@bank[1].txt"), "kept");
   RegDeleteKeyValueW(HKEY_CURRENT_USER, kShellFolders, L"Cookies");
   fs::remove(kFolder / "Cookies.txt");
+  fs::remove(item);
+  fs::remove_all(traces);
 }
 
 // Among the tabs, a plugin chosen in the open dialog is copied into the plugins folder and listed;
