@@ -148,7 +148,9 @@ int WindowCount(DWORD process, const wchar_t* className) {
   return search.count;
 }
 
-TEST_F(GuiTest, MainWindowListsTheTasksATestRunChangesNothingAndAboutAndHelpOpen) {
+// The main window lists the tasks; test runs change nothing and share one result window; Erase
+// Now asks first; About and Help open.
+TEST_F(GuiTest, MainWindowTestRunsEraseNowAboutAndHelp) {
   RunningProgram program(kFolder);
   ASSERT_NE(program.main(), nullptr);
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(program.main()) != FALSE; }));
@@ -181,6 +183,30 @@ TEST_F(GuiTest, MainWindowListsTheTasksATestRunChangesNothingAndAboutAndHelpOpen
   EXPECT_TRUE(TracesLeft());
   EXPECT_EQ(Log().find("Start to Erase"), std::string::npos);
   ASSERT_TRUE(CloseWith(FindProgramWindow(program.id(), L"Quellorn.Message"), L"OK"));
+
+  // Erase Now asks first: cancelled, it writes nothing; confirmed, it erases.
+  const std::string logged = Log();
+  ASSERT_TRUE(Click(program.main(), L"Erase Now"));
+  HWND asked = WaitForWindow(program.id(), L"Quellorn.EraseNow", L"Erase Now");
+  ASSERT_NE(asked, nullptr);
+  EXPECT_FALSE(IsWindowEnabled(program.main())) << "modal";
+  ASSERT_TRUE(CloseWith(asked, L"Cancel"));
+  EXPECT_TRUE(Responds(program.main()));
+  EXPECT_EQ(Log(), logged) << "a cancelled run writes nothing";
+  EXPECT_TRUE(TracesLeft());
+  ASSERT_TRUE(Click(program.main(), L"Erase Now"));
+  asked = WaitForWindow(program.id(), L"Quellorn.EraseNow", L"Erase Now");
+  ASSERT_NE(asked, nullptr);
+  EXPECT_TRUE(Screenshot(asked, Shot(L"confirmation")));
+  ASSERT_TRUE(Click(asked, L"Erase Now"));
+  const HWND erased = WaitForWindow(program.id(), L"Quellorn.Message", L"Task Completed");
+  ASSERT_NE(erased, nullptr);
+  EXPECT_TRUE(Screenshot(erased, Shot(L"erase_result")));
+  EXPECT_NE(Log().find("-----------Start to Erase"), std::string::npos) << Log();
+  EXPECT_NE(Log().find("Files Erased: 2 "), std::string::npos) << Log();
+  EXPECT_FALSE(TracesLeft());
+  EXPECT_TRUE(IsWindowEnabled(program.main()));
+  ASSERT_TRUE(CloseWith(erased, L"OK"));
 
   ASSERT_TRUE(Click(program.main(), L"About"));
   const HWND about = WaitForWindow(program.id(), L"Quellorn.About", L"About");
@@ -217,33 +243,6 @@ TEST_F(GuiTest, DuringARunTheWindowAnswersAndClosesOnlyAfterIt) {
   EXPECT_TRUE(program.WaitForExit());
   EXPECT_NE(Log().find("Test Mode: --Test Completed"), std::string::npos)
       << "the run ended before the program";
-}
-
-TEST_F(GuiTest, EraseNowAsksFirstThenErases) {
-  RunningProgram program(kFolder);
-  ASSERT_NE(program.main(), nullptr);
-
-  ASSERT_TRUE(Click(program.main(), L"Erase Now"));
-  HWND confirmation = WaitForWindow(program.id(), L"Quellorn.EraseNow", L"Erase Now");
-  ASSERT_NE(confirmation, nullptr);
-  EXPECT_FALSE(IsWindowEnabled(program.main())) << "modal";
-  ASSERT_TRUE(CloseWith(confirmation, L"Cancel"));
-  EXPECT_TRUE(Responds(program.main()));
-  EXPECT_EQ(Log(), "") << "a cancelled run writes nothing";
-  EXPECT_TRUE(TracesLeft());
-
-  ASSERT_TRUE(Click(program.main(), L"Erase Now"));
-  confirmation = WaitForWindow(program.id(), L"Quellorn.EraseNow", L"Erase Now");
-  ASSERT_NE(confirmation, nullptr);
-  EXPECT_TRUE(Screenshot(confirmation, Shot(L"confirmation")));
-  ASSERT_TRUE(Click(confirmation, L"Erase Now"));
-  const HWND result = WaitForWindow(program.id(), L"Quellorn.Message", L"Task Completed");
-  ASSERT_NE(result, nullptr);
-  EXPECT_TRUE(Screenshot(result, Shot(L"erase_result")));
-  EXPECT_NE(Log().find("-----------Start to Erase"), std::string::npos) << Log();
-  EXPECT_NE(Log().find("Files Erased: 2 "), std::string::npos) << Log();
-  EXPECT_FALSE(TracesLeft());
-  EXPECT_TRUE(IsWindowEnabled(program.main()));
 }
 
 // ALT+A reaches a hidden window only through its message: Wine delivers global hot keys while
