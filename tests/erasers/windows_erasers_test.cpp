@@ -127,8 +127,10 @@ TEST_F(WindowsTempTest, WindowsTempWithoutAPlainFileIsLeftAlone) {
 
 class OpenSaveTest : public WinApiTest {
  protected:
+  // From an empty dialog history: a real open dialog run before may have left its own.
   OpenSaveTest() {
-    Reg("[HKEY_CURRENT_USER\\" + Sub("ComDlg32\\LastVisitedMRU") +
+    Reg("[-HKEY_CURRENT_USER\\" + Sub("ComDlg32") + "]\r\n[HKEY_CURRENT_USER\\" +
+        Sub("ComDlg32\\LastVisitedMRU") +
         "]\r\n\"a\"=\"notepad.exe\"\r\n"
         "[HKEY_CURRENT_USER\\" +
         Sub("ComDlg32\\OpenSaveMRU\\*") +
