@@ -796,20 +796,17 @@ TEST_F(GuiTest, WindowsStayOnScreenAndARightButtonDragEnds) {
 class ScreenDpi {
  public:
   explicit ScreenDpi(DWORD dpi) {
-    RegCreateKeyExW(HKEY_CURRENT_USER, kDesktop, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE,
-                    nullptr, &key_, nullptr);
     DWORD size = sizeof old_;
-    had_ = RegQueryValueExW(key_, kName, nullptr, nullptr, reinterpret_cast<BYTE*>(&old_), &size) ==
-           ERROR_SUCCESS;
-    RegSetValueExW(key_, kName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
+    had_ = RegGetValueW(HKEY_CURRENT_USER, kDesktop, kName, RRF_RT_REG_DWORD, nullptr, &old_,
+                        &size) == ERROR_SUCCESS;
+    RegSetKeyValueW(HKEY_CURRENT_USER, kDesktop, kName, REG_DWORD, &dpi, sizeof dpi);
   }
   ~ScreenDpi() {
-    if (!had_) {
-      RegDeleteValueW(key_, kName);
+    if (had_) {
+      RegSetKeyValueW(HKEY_CURRENT_USER, kDesktop, kName, REG_DWORD, &old_, sizeof old_);
     } else {
-      RegSetValueExW(key_, kName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&old_), sizeof old_);
+      RegDeleteKeyValueW(HKEY_CURRENT_USER, kDesktop, kName);
     }
-    RegCloseKey(key_);
   }
   ScreenDpi(const ScreenDpi&) = delete;
   ScreenDpi& operator=(const ScreenDpi&) = delete;
@@ -817,7 +814,6 @@ class ScreenDpi {
  private:
   static constexpr wchar_t kDesktop[] = L"Control Panel\\Desktop";
   static constexpr wchar_t kName[] = L"LogPixels";
-  HKEY key_ = nullptr;
   DWORD old_ = 0;
   bool had_ = false;
 };
