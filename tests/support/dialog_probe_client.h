@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/win32/win32_base.h"
+#include "primitives/file_rewrite.h"
 #include "support/test_machine.h"
 
 namespace quellorn::testing {
@@ -70,15 +71,8 @@ class DialogProbe {
   static constexpr DWORD kPatience = 60000;
 
   std::vector<std::string> Lines() {
-    std::vector<std::string> lines;
-    if (!machine_.platform().files.Exists(report_)) return lines;
-    const std::string text = machine_.ReadFile(report_);
-    for (std::size_t start = 0; start < text.size();) {
-      const std::size_t end = text.find("\r\n", start);
-      lines.push_back(text.substr(start, end - start));
-      start = end == std::string::npos ? text.size() : end + 2;
-    }
-    return lines;
+    if (!machine_.platform().files.Exists(report_)) return {};
+    return SplitLines(machine_.ReadFile(report_));
   }
 
   // True once the probe has signalled its end and its process is gone (its program file can
