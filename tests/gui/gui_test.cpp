@@ -127,25 +127,13 @@ HWND StandInWindow(const wchar_t* className, const wchar_t* title) {
 }
 
 int WindowCount(DWORD process, const wchar_t* className) {
-  struct Search {
-    DWORD process;
-    const wchar_t* className;
-    int count = 0;
-  } search{process, className};
-  EnumWindows(
-      [](HWND window, LPARAM data) {
-        auto& found = *reinterpret_cast<Search*>(data);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        wchar_t name[64] = {};
-        GetClassNameW(window, name, 64);
-        if (owner == found.process && IsWindowVisible(window) &&
-            name == std::wstring(found.className))
-          ++found.count;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.count;
+  int count = 0;
+  for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, className, nullptr));) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    count += owner == process && IsWindowVisible(window) ? 1 : 0;
+  }
+  return count;
 }
 
 // The main window lists the tasks; test runs change nothing and share one result window; Erase
@@ -827,41 +815,34 @@ SIZE OuterSize(HWND window) {
 // The visible buttons and one-line labels of the window whose caption, in the program's text font
 // (Tahoma, 8 points) at the DPI, does not fit them.
 std::vector<std::wstring> CutCaptions(HWND window, int dpi) {
-  struct Search {
-    HDC dc;
-    std::vector<std::wstring> cut;
-  };
   const HFONT font = CreateFontW(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                                  DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
-  Search search{CreateCompatibleDC(nullptr), {}};
-  const HGDIOBJ old = SelectObject(search.dc, font);
-  EnumChildWindows(
-      window,
-      [](HWND control, LPARAM data) -> BOOL {
-        auto& search = *reinterpret_cast<Search*>(data);
-        wchar_t kind[32] = {};
-        GetClassNameW(control, kind, 32);
-        const auto style = static_cast<DWORD>(GetWindowLongPtrW(control, GWL_STYLE));
-        const bool push = (style & BS_TYPEMASK) <= BS_DEFPUSHBUTTON || (style & BS_PUSHLIKE);
-        const bool button = _wcsicmp(kind, WC_BUTTONW) == 0 && push;
-        const bool label = _wcsicmp(kind, WC_STATICW) == 0 && (style & SS_ELLIPSISMASK) == 0;
-        const std::wstring text = TextOf(control);
-        if (!IsWindowVisible(control) || (!button && !label) || text.empty()) return TRUE;
-        RECT client{}, needed{};
-        GetClientRect(control, &client);
-        DrawTextW(search.dc, text.c_str(), -1, &needed,
-                  DT_CALCRECT | DT_SINGLELINE | (label ? DT_NOPREFIX : 0));
-        const int margin = button ? 4 : 0;
-        const bool oneLine = client.bottom < 2 * needed.bottom;
-        if (oneLine && (needed.right + margin > client.right || needed.bottom > client.bottom))
-          search.cut.push_back(text);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  SelectObject(search.dc, old);
-  DeleteDC(search.dc);
+  const HDC dc = CreateCompatibleDC(nullptr);
+  const HGDIOBJ old = SelectObject(dc, font);
+  std::vector<std::wstring> cut;
+  // Every control of the program's windows is a direct child.
+  for (HWND control = nullptr; (control = FindWindowExW(window, control, nullptr, nullptr));) {
+    wchar_t kind[32] = {};
+    GetClassNameW(control, kind, 32);
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(control, GWL_STYLE));
+    const bool push = (style & BS_TYPEMASK) <= BS_DEFPUSHBUTTON || (style & BS_PUSHLIKE);
+    const bool button = _wcsicmp(kind, WC_BUTTONW) == 0 && push;
+    const bool label = _wcsicmp(kind, WC_STATICW) == 0 && (style & SS_ELLIPSISMASK) == 0;
+    const std::wstring text = TextOf(control);
+    if (!IsWindowVisible(control) || (!button && !label) || text.empty()) continue;
+    RECT client{}, needed{};
+    GetClientRect(control, &client);
+    DrawTextW(dc, text.c_str(), -1, &needed,
+              DT_CALCRECT | DT_SINGLELINE | (label ? DT_NOPREFIX : 0));
+    const int margin = button ? 4 : 0;
+    const bool oneLine = client.bottom < 2 * needed.bottom;
+    if (oneLine && (needed.right + margin > client.right || needed.bottom > client.bottom))
+      cut.push_back(text);
+  }
+  SelectObject(dc, old);
+  DeleteDC(dc);
   DeleteObject(font);
-  return search.cut;
+  return cut;
 }
 
 TEST_F(GuiTest, At144DpiWindowsGrowByHalfAndTheirCaptionsFit) {
