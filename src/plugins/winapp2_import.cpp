@@ -79,7 +79,12 @@ Winapp2Summary ImportWinapp2(Context& ctx, std::string_view text, bool all) {
       Refuse(summary, entry.name, conversion.refusal);
       continue;
     }
-    const std::string path = folder + FileNameOf(entry.name);
+    const std::string file = FileNameOf(entry.name);
+    if (!IsPlainFileName(file)) {
+      Refuse(summary, entry.name, "a name Windows cannot give a file");
+      continue;
+    }
+    const std::string path = folder + file;
     if (ctx.os.files.Exists(path) &&
         clsIniFile(ctx.os.files, path).GetSetting("info", "Provider") != kProvider) {
       Refuse(summary, entry.name, "a plugin of that name is already there");

@@ -105,6 +105,12 @@ TEST_F(Winapp2Test, ConvertedItemsEraseTheirTracesAndSpareTheirExclusions) {
             "2");
 }
 
+TEST_F(Winapp2Test, AnEntryNamedForADeviceIsRefused) {
+  const Winapp2Summary summary =
+      ImportWinapp2(ctx, "[Con *]\r\nFileKey1=%AppData%\\Con|*.log\r\n", true);
+  EXPECT_EQ(summary.refusals, std::vector<std::string>{"Con *: a name Windows cannot give a file"});
+}
+
 // A second import replaces its own files; a plugin of the same name from elsewhere stays.
 TEST_F(Winapp2Test, ImportingAgainReplacesOnlyImportedFiles) {
   machine.WriteFile(PluginPath("OE Classic"), "[Info]\r\nTitle = OE Classic\r\nDelFile1=x\r\n");
