@@ -856,23 +856,35 @@ TEST_F(GuiTest, WindowsStayOnScreenAndARightButtonDragEnds) {
 
   RECT before{};
   GetWindowRect(main, &before);
+  SetForegroundWindow(main);
+  // The pointer reaches the program through the X server a moment after it is set: each step
+  // waits for its effect rather than for a fixed time.
   const POINT grip{before.left + 60, before.top + 10};
   const auto mouse = [&](int dx, int dy, DWORD button) {
-    SetCursorPos(grip.x + dx, grip.y + dy);
+    const POINT to{grip.x + dx, grip.y + dy};
+    SetCursorPos(to.x, to.y);
+    ASSERT_TRUE(WaitUntil([&] {
+      POINT at{};
+      return GetCursorPos(&at) && at.x == to.x && at.y == to.y;
+    }));
     INPUT input{};
     input.type = INPUT_MOUSE;
     input.mi.dwFlags = button;
     if (button != 0) SendInput(1, &input, sizeof input);
     ASSERT_TRUE(Responds(main));
   };
+  const auto movedBy = [&](int dx, int dy) {
+    RECT now{};
+    GetWindowRect(main, &now);
+    return now.left - before.left == dx && now.top - before.top == dy;
+  };
   mouse(0, 0, MOUSEEVENTF_RIGHTDOWN);
   mouse(-20, -10, 0);
+  EXPECT_TRUE(WaitUntil([&] { return movedBy(-20, -10); })) << "moves with the button down";
   mouse(-20, -10, MOUSEEVENTF_RIGHTUP);
   mouse(-50, -40, 0);
-  RECT after{};
-  GetWindowRect(main, &after);
-  EXPECT_EQ(after.left - before.left, -20) << "moved with the button down, not after";
-  EXPECT_EQ(after.top - before.top, -10);
+  EXPECT_FALSE(WaitUntil([&] { return !movedBy(-20, -10); }, std::chrono::milliseconds(500)))
+      << "stays once the button is up";
 }
 
 // The screen's DPI for programs started from here on (Wine reads it as a process starts); the
