@@ -12,7 +12,8 @@ std::string LogPath(const Context& ctx) {
 }
 
 void WriteLog(Context& ctx, std::string_view line) {
-  if (ctx.settings.LoggingOff()) return;
+  // The verification pass walks as a test run would; its findings are logged after it.
+  if (ctx.settings.LoggingOff() || ctx.run.ledger.verifying()) return;
   std::string text = ctx.erasing() ? "" : "Test Mode: ";
   text += OneLine(line);
   text += "\r\n";

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/erase_ledger.h"
 #include "core/erase_mode.h"
 #include "core/ini_file.h"
 #include "core/run_view.h"
@@ -25,6 +26,9 @@ struct RunState {
   bool triggered = false;  // started by a trigger, not by the user
   bool active = false;
   std::int16_t taskCount = 0;  // rows of the task list since it was last built
+  // An erase run walks its items again afterwards, in test mode, and reports what survived.
+  bool verify = false;
+  EraseLedger ledger;
 };
 
 // While a custom item editor tests its item, the primitives list what they would erase in

@@ -1,0 +1,99 @@
+#include "run/verify.h"
+
+#include <algorithm>
+
+#include "core/context.h"
+#include "core/report.h"
+#include "run/run_plan.h"
+
+namespace quellorn {
+namespace {
+
+// Shows nothing of the verification walk, but lets the window go on processing its events.
+class QuietView : public SilentRunView {
+ public:
+  explicit QuietView(RunView& shown) : shown_(shown) {}
+  void Yield() override { shown_.Yield(); }
+
+ private:
+  RunView& shown_;
+};
+
+// The verification pass as a test run of the same items, quiet; the erase run's mode, view and
+// totals are back when it ends.
+class VerificationPass {
+ public:
+  explicit VerificationPass(Context& ctx) : ctx_(ctx), shown_(ctx.view()), totals_(ctx.run.totals) {
+    ctx.ShowRunsIn(quiet_);
+    ctx.run.mode = EraseMode::kTest;
+    ctx.run.ledger.Begin(EraseLedger::Pass::kVerify);
+  }
+  ~VerificationPass() {
+    ctx_.run.ledger.Begin(EraseLedger::Pass::kNone);
+    ctx_.run.mode = EraseMode::kErase;
+    ctx_.run.totals = totals_;
+    ctx_.ShowRunsIn(shown_);
+  }
+  VerificationPass(const VerificationPass&) = delete;
+  VerificationPass& operator=(const VerificationPass&) = delete;
+
+ private:
+  Context& ctx_;
+  RunView& shown_;
+  QuietView quiet_{shown_};
+  EraseTotals totals_;
+};
+
+}  // namespace
+
+void VerifyErase(Context& ctx, const std::vector<PlanItem>& plan) {
+  {
+    VerificationPass pass(ctx);
+    for (const PlanItem& item : plan)
+      item.erase(ctx);
+  }
+  const std::vector<Survivor>& survivors = ctx.run.ledger.survivors();
+  for (const Survivor& survivor : survivors)
+    ReportLine(
+        ctx, "Survivor: " + survivor.path + " <" + std::string(ReasonText(survivor.reason)) + ">");
+  ReportLine(ctx, VerifySummary(survivors));
+}
+
+std::string_view ReasonText(SurvivorReason reason) {
+  switch (reason) {
+    case SurvivorReason::kKept:
+      return "kept";
+    case SurvivorReason::kInUse:
+      return "in use";
+    case SurvivorReason::kAccessDenied:
+      return "access denied";
+    case SurvivorReason::kReappeared:
+      return "reappeared";
+    case SurvivorReason::kNotErased:
+      break;
+  }
+  return "not erased";
+}
+
+int UnexpectedSurvivors(const std::vector<Survivor>& survivors) {
+  return static_cast<int>(std::count_if(survivors.begin(), survivors.end(),
+                                        [](const Survivor& s) { return s.unexpected(); }));
+}
+
+std::string VerifySummary(const std::vector<Survivor>& survivors) {
+  if (survivors.empty()) return "Verify: everything selected was erased";
+  std::string summary = "Verify: " + std::to_string(survivors.size()) + " survived, " +
+                        std::to_string(UnexpectedSurvivors(survivors)) + " unexpected";
+  std::string reasons;
+  for (SurvivorReason reason : {SurvivorReason::kInUse, SurvivorReason::kAccessDenied,
+                                SurvivorReason::kReappeared, SurvivorReason::kNotErased}) {
+    if (std::none_of(survivors.begin(), survivors.end(),
+                     [reason](const Survivor& s) { return s.reason == reason; }))
+      continue;
+    reasons += reasons.empty() ? " (" : ", ";
+    reasons += ReasonText(reason);
+  }
+  return reasons.empty() ? summary : summary + reasons + ")";
+}
+
+}  // namespace quellorn
