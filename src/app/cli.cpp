@@ -12,6 +12,7 @@
 #include "run/erase_runner.h"
 #include "run/startup.h"
 #include "run/task_list.h"
+#include "run/verify.h"
 
 namespace quellorn::app {
 namespace {
@@ -70,6 +71,7 @@ int RunCommand(const CliOptions& options, platform::BackEnd& backEnd,
                    [&] { return options.yes ? EraseMode::kErase : AskOnTerminal(in, err); });
   Context ctx(backEnd.platform(), programFolder);
   ctx.ShowRunsIn(view);
+  ctx.run.verify = options.verify;
   view.Attach(ctx.run.totals);
   StartUp(ctx, "");
   Addtask(ctx);
@@ -94,6 +96,7 @@ int RunCommand(const CliOptions& options, platform::BackEnd& backEnd,
     err << "quellorn-cli: " << lost << '\n';
     return kCliNotSaved;
   }
+  if (options.verify && UnexpectedSurvivors(ctx.run.ledger.survivors()) > 0) return kCliSurvivors;
   return kCliDone;
 }
 

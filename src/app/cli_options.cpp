@@ -27,6 +27,8 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
       (arg == "--machine" ? options.machine : options.programFolder) = args[++i];
     } else if (arg == "--yes") {
       options.yes = true;
+    } else if (arg == "--verify") {
+      options.verify = true;
     } else if (arg == "--all") {
       options.all = true;
     } else if (auto named = CommandNamed(arg); named && !command) {
@@ -49,6 +51,10 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
   }
   if (options.yes && command != CliOptions::Command::kErase) {
     error = "--yes belongs to erase";
+    return std::nullopt;
+  }
+  if (options.verify && command != CliOptions::Command::kErase) {
+    error = "--verify belongs to erase";
     return std::nullopt;
   }
   if (options.all && command != CliOptions::Command::kImportWinapp2) {
