@@ -12,7 +12,7 @@ std::string LogPath(const Context& ctx) {
 }
 
 void WriteLog(Context& ctx, std::string_view line) {
-  // The verification pass walks as a test run would; its findings are logged after it.
+  // Nothing of an erase run's verification walk either (see DispList).
   if (ctx.settings.LoggingOff() || ctx.run.ledger.verifying()) return;
   std::string text = ctx.erasing() ? "" : "Test Mode: ";
   text += OneLine(line);

@@ -9,22 +9,11 @@
 namespace quellorn {
 namespace {
 
-// Shows nothing of the verification walk, but lets the window go on processing its events.
-class QuietView : public SilentRunView {
- public:
-  explicit QuietView(RunView& shown) : shown_(shown) {}
-  void Yield() override { shown_.Yield(); }
-
- private:
-  RunView& shown_;
-};
-
-// The verification pass as a test run of the same items, quiet; the erase run's mode, view and
-// totals are back when it ends.
+// The verification pass as a test run of the same items, which shows and logs nothing while the
+// ledger verifies; the erase run's mode and totals are back when it ends.
 class VerificationPass {
  public:
-  explicit VerificationPass(Context& ctx) : ctx_(ctx), shown_(ctx.view()), totals_(ctx.run.totals) {
-    ctx.ShowRunsIn(quiet_);
+  explicit VerificationPass(Context& ctx) : ctx_(ctx), totals_(ctx.run.totals) {
     ctx.run.mode = EraseMode::kTest;
     ctx.run.ledger.Begin(EraseLedger::Pass::kVerify);
   }
@@ -32,15 +21,12 @@ class VerificationPass {
     ctx_.run.ledger.Begin(EraseLedger::Pass::kNone);
     ctx_.run.mode = EraseMode::kErase;
     ctx_.run.totals = totals_;
-    ctx_.ShowRunsIn(shown_);
   }
   VerificationPass(const VerificationPass&) = delete;
   VerificationPass& operator=(const VerificationPass&) = delete;
 
  private:
   Context& ctx_;
-  RunView& shown_;
-  QuietView quiet_{shown_};
   EraseTotals totals_;
 };
 

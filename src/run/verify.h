@@ -12,9 +12,9 @@ struct Context;
 struct PlanItem;
 
 // After the erase pass of a run: walks the same items again as a test run would, showing and
-// logging nothing of the walk itself, so that the run's ledger holds what survived and why. Then
-// reports each survivor ("Survivor: PATH <in use>") and the summary line in the progress list and
-// the log.
+// logging nothing of the walk itself (see DispList), so that the run's ledger holds what survived
+// and why. Then reports each survivor ("Survivor: PATH <in use>") and the summary line in the
+// progress list and the log.
 void VerifyErase(Context& ctx, const std::vector<PlanItem>& plan);
 
 // "kept", "in use", "access denied", "reappeared" or "not erased".

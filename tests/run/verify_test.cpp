@@ -132,6 +132,8 @@ TEST_P(VerifyTest, ReportsWhatSurvivedAndWhy) {
   const std::string log = machine.ReadFile(ProgramFile("syslog.txt"));
   EXPECT_EQ(Report(SplitText(log, "\r\n")), expected) << log;
   EXPECT_EQ(log.find("Test Mode"), std::string::npos) << "the verification walk logs nothing";
+  for (const std::string& line : view.progress)
+    EXPECT_FALSE(line.starts_with("Test Mode")) << "nor shows anything: " << line;
   ASSERT_EQ(view.results.size(), 1u);
   EXPECT_TRUE(view.results[0].message.ends_with("\r\n" + expected.back()));
   const std::vector<Survivor>& survivors = ctx.run.ledger.survivors();
