@@ -9,7 +9,8 @@
 
 namespace quellorn {
 
-// Why a file, folder, key or value is still there after an erase run that verifies itself.
+// Why a file, folder, key or value is still there after an erase run that verifies itself
+// (ReasonText names each, in this order).
 enum class SurvivorReason {
   kKept,          // a keep list or an item's exclusion spared it: expected
   kInUse,         // another program holds it open

@@ -46,19 +46,9 @@ void VerifyErase(Context& ctx, const std::vector<PlanItem>& plan) {
 }
 
 std::string_view ReasonText(SurvivorReason reason) {
-  switch (reason) {
-    case SurvivorReason::kKept:
-      return "kept";
-    case SurvivorReason::kInUse:
-      return "in use";
-    case SurvivorReason::kAccessDenied:
-      return "access denied";
-    case SurvivorReason::kReappeared:
-      return "reappeared";
-    case SurvivorReason::kNotErased:
-      break;
-  }
-  return "not erased";
+  constexpr std::string_view kTexts[] = {"kept", "in use", "access denied", "reappeared",
+                                         "not erased"};
+  return kTexts[static_cast<std::size_t>(reason)];
 }
 
 int UnexpectedSurvivors(const std::vector<Survivor>& survivors) {

@@ -18,10 +18,6 @@ TEST(CliOptions, AcceptsTheDocumentedCommandLine) {
   EXPECT_TRUE(options->yes);
   EXPECT_EQ(options->machine, "m");
   EXPECT_EQ(options->programFolder, "C:\\Q");
-  EXPECT_FALSE(options->verify);
-  options = ParseCliOptions({"erase", "--verify"}, error);
-  ASSERT_TRUE(options) << error;
-  EXPECT_TRUE(options->verify);
   options = ParseCliOptions({"list"}, error);
   ASSERT_TRUE(options);
   EXPECT_EQ(options->command, CliOptions::Command::kList);
@@ -30,16 +26,8 @@ TEST(CliOptions, AcceptsTheDocumentedCommandLine) {
 
 TEST(CliOptions, RefusesWhatItDoesNotKnow) {
   const std::vector<std::vector<std::string>> bad = {
-      {},
-      {"--machine"},
-      {"scrub"},
-      {"list", "test"},
-      {"--force"},
-      {"test", "--yes"},
-      {"--machine", ""},
-      {"erase", "extra"},
-      {"test", "--verify"},
-      {"--verify", "list"},
+      {},          {"--machine"},     {"scrub"},         {"list", "test"},
+      {"--force"}, {"test", "--yes"}, {"--machine", ""}, {"erase", "extra"},
   };
   for (const auto& args : bad) {
     std::string error;

@@ -4,15 +4,15 @@
 #include <sstream>
 
 #include "app/cli.h"
-#include "support/file_lock.h"
 #include "support/test_machine.h"
 
 namespace quellorn::app {
 namespace {
 
-// Settings that select no built-in item but, with `runHistory` "0", the Run history, so that
-// a run cannot reach the rest of the prefix.
-std::string SettingsSelecting(std::string_view runHistory) {
+TEST(CliWin32, RunsOnTheRealSystemWithTheProgramFolderGiven) {
+  testing::TestMachine machine;
+  const std::string programFolder = machine.root() + "\\Quellorn";
+  // Only the Run history is selected, so the run cannot reach the rest of the prefix.
   std::string settings = "[General]\r\nstealth=1\r\n";
   for (const char* section : {"IE", "Windows", "netscape", "AOL", "Opera"}) {
     settings += std::string("[") + section + "]\r\n";
@@ -21,13 +21,7 @@ std::string SettingsSelecting(std::string_view runHistory) {
           "Find", "RecycleBin", "WindowsTemp", "OpenSave", "URL"})
       settings += std::string(key) + "=1\r\n";
   }
-  return settings + "[Windows]\r\nRun=" + std::string(runHistory) + "\r\n";
-}
-
-TEST(CliWin32, RunsOnTheRealSystemWithTheProgramFolderGiven) {
-  testing::TestMachine machine;
-  const std::string programFolder = machine.root() + "\\Quellorn";
-  machine.WriteFile(programFolder + "\\settings.dat", SettingsSelecting("0"));
+  machine.WriteFile(programFolder + "\\settings.dat", settings + "[Windows]\r\nRun=0\r\n");
   std::istringstream in;
   std::ostringstream out;
   std::ostringstream err;
@@ -44,33 +38,6 @@ TEST(CliWin32, RunsOnTheRealSystemWithTheProgramFolderGiven) {
   std::ostringstream machineErr;
   EXPECT_EQ(RunCli({"--machine", "C:\\m", "list"}, in, out, machineErr), 2);
   EXPECT_NE(machineErr.str().find("usage:"), std::string::npos);
-}
-
-TEST(CliWin32, EraseVerifyExitsWithFourForAFileHeldOpen) {
-  testing::TestMachine machine;
-  const std::string programFolder = machine.root() + "\\Quellorn";
-  machine.WriteFile(programFolder + "\\settings.dat", SettingsSelecting("1"));
-  machine.WriteFile(
-      programFolder + "\\plugins\\junk.qk",
-      "[Info]\r\nTitle = Junk\r\nSelected = 0\r\nDelFile1=" + machine.root() + "\\junk\\*.*\r\n");
-  const std::string held = machine.root() + "\\junk\\held.log";
-  machine.WriteFile(held, "trace");
-  std::istringstream in;
-  std::ostringstream out;
-  std::ostringstream err;
-  const std::vector<std::string> args = {"--program-folder", programFolder, "erase", "--yes",
-                                         "--verify"};
-  {
-    testing::FaultPlan unused;
-    const testing::FileLock lock(unused, held);
-    EXPECT_EQ(RunCli(args, in, out, err), 4) << err.str();
-  }
-  EXPECT_NE(out.str().find("Survivor: " + held + " <in use>\nVerify: 1 survived, 1 unexpected"),
-            std::string::npos)
-      << out.str();
-  out.str("");
-  EXPECT_EQ(RunCli(args, in, out, err), 0);
-  EXPECT_NE(out.str().find("Verify: everything selected was erased\n"), std::string::npos);
 }
 
 TEST(CliWin32, ProgramFolderMustExistAndShouldHoldSettings) {
