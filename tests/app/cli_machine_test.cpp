@@ -17,33 +17,28 @@
 namespace quellorn::app {
 namespace {
 
-// A host file that nobody may delete, not even the superuser, while it lives: a file the user
-// has no right to erase. Where the file system or the test's rights allow no such flag, held()
-// is false.
+// A host file that nobody may delete, not even the superuser, while it lives: one the user has
+// no right to erase. held() is false where the file system or the test's rights allow no such flag.
 class ImmutableFile {
  public:
   explicit ImmutableFile(const std::filesystem::path& path)
-      : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
-    held_ = fd_ >= 0 && SetFlag(true);
-  }
+      : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)), held_(Set(FS_IMMUTABLE_FL)) {}
   ~ImmutableFile() {
-    if (held_) SetFlag(false);
-    if (fd_ >= 0) ::close(fd_);
+    if (held_) Set(0);
+    ::close(fd_);
   }
-  ImmutableFile(const ImmutableFile&) = delete;
-  ImmutableFile& operator=(const ImmutableFile&) = delete;
   bool held() const { return held_; }
 
  private:
-  bool SetFlag(bool on) {
+  bool Set(int flag) {
     int flags = 0;
     if (::ioctl(fd_, FS_IOC_GETFLAGS, &flags) != 0) return false;
-    flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+    flags = (flags & ~FS_IMMUTABLE_FL) | flag;
     return ::ioctl(fd_, FS_IOC_SETFLAGS, &flags) == 0;
   }
 
   int fd_;
-  bool held_ = false;
+  bool held_;
 };
 
 class CliMachineTest : public ::testing::Test {
@@ -175,15 +170,14 @@ TEST_F(CliMachineTest, ChangesThatCannotBeSavedEndTheRunWithThree) {
 }
 
 TEST_F(CliMachineTest, EraseVerifyExitsWithFourOnlyWhenSomethingUnexpectedSurvived) {
-  folder.Write(programFolder / "plugins" / "junk.qk",
-               "[Info]\r\nTitle = Junk\r\nSelected = 0\r\nDelFile1=C:\\junk\\*.*\r\n"
-               "ExFile1=C:\\junk\\keep.log\r\n");
+  folder.Write(
+      programFolder / "plugins" / "junk.qk",
+      "[Info]\r\nSelected = 0\r\nDelFile1=C:\\junk\\*.*\r\nExFile1=C:\\junk\\keep.log\r\n");
   const std::filesystem::path junk = folder.DriveC() / "junk";
   folder.Write(junk / "keep.log", "kept");
-  folder.Write(junk / "a.log", "trace");
+  folder.Write(junk / "stuck.log", "trace");
   EXPECT_EQ(Run({"erase", "--yes", "--verify"}), 0);
-  const std::string kept = "Survivor: C:\\junk\\keep.log <kept>\n";
-  EXPECT_NE(out.str().find("Erasing C:\\junk\\a.log <OK>\n" + kept +
+  EXPECT_NE(out.str().find("Erasing C:\\junk\\stuck.log <OK>\nSurvivor: C:\\junk\\keep.log <kept>\n"
                            "Verify: 1 survived, 0 unexpected\n"),
             std::string::npos)
       << out.str();
@@ -191,12 +185,12 @@ TEST_F(CliMachineTest, EraseVerifyExitsWithFourOnlyWhenSomethingUnexpectedSurviv
   folder.Write(junk / "stuck.log", "trace");
   const ImmutableFile stuck(junk / "stuck.log");
   if (!stuck.held()) GTEST_SKIP() << "no file can be made undeletable here";
-  out.str("");
   EXPECT_EQ(Run({"erase", "--yes", "--verify"}), 4);
-  EXPECT_NE(out.str().find("Verify: 2 survived, 1 unexpected (access denied)\n"), std::string::npos)
-      << out.str();
-  EXPECT_NE(out.str().find("Survivor: C:\\junk\\stuck.log <access denied>\n"), std::string::npos);
-  EXPECT_NE(Log().find("Survivor: C:\\junk\\stuck.log <access denied>\r\n"), std::string::npos);
+  for (const std::string& text : {out.str(), Log()})
+    EXPECT_NE(text.find("Survivor: C:\\junk\\stuck.log <access denied>"), std::string::npos)
+        << text;
+  EXPECT_NE(out.str().find("Verify: 2 survived, 1 unexpected (access denied)\n"),
+            std::string::npos);
   EXPECT_EQ(Run({"erase", "--yes"}), 0) << "only a run that verifies looks";
   WriteRegistry(
       "[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU]"
