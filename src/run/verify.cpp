@@ -30,6 +30,10 @@ class VerificationPass {
   EraseTotals totals_;
 };
 
+std::string SurvivorLine(const Survivor& survivor) {
+  return "Survivor: " + survivor.path + " <" + std::string(ReasonText(survivor.reason)) + ">";
+}
+
 }  // namespace
 
 void VerifyErase(Context& ctx, const std::vector<PlanItem>& plan) {
@@ -40,8 +44,7 @@ void VerifyErase(Context& ctx, const std::vector<PlanItem>& plan) {
   }
   const std::vector<Survivor>& survivors = ctx.run.ledger.survivors();
   for (const Survivor& survivor : survivors)
-    ReportLine(
-        ctx, "Survivor: " + survivor.path + " <" + std::string(ReasonText(survivor.reason)) + ">");
+    ReportLine(ctx, SurvivorLine(survivor));
   ReportLine(ctx, VerifySummary(survivors));
 }
 
@@ -63,11 +66,11 @@ std::string VerifySummary(const std::vector<Survivor>& survivors) {
   std::string reasons;
   for (SurvivorReason reason : {SurvivorReason::kInUse, SurvivorReason::kAccessDenied,
                                 SurvivorReason::kReappeared, SurvivorReason::kNotErased}) {
-    if (std::none_of(survivors.begin(), survivors.end(),
-                     [reason](const Survivor& s) { return s.reason == reason; }))
-      continue;
-    reasons += reasons.empty() ? " (" : ", ";
-    reasons += ReasonText(reason);
+    if (std::any_of(survivors.begin(), survivors.end(),
+                    [reason](const Survivor& s) { return s.reason == reason; })) {
+      reasons += reasons.empty() ? " (" : ", ";
+      reasons += ReasonText(reason);
+    }
   }
   return reasons.empty() ? summary : summary + reasons + ")";
 }
