@@ -172,6 +172,10 @@ TEST_F(GuiTest, EraseNowAsksFirstThenErases) {
   EXPECT_TRUE(Screenshot(result, Shot(L"erase_result")));
   EXPECT_NE(Log().find("-----------Start to Erase"), std::string::npos) << Log();
   EXPECT_NE(Log().find("Files Erased: 2 "), std::string::npos) << Log();
+  // Every erase run of the program verifies itself; its result says so.
+  EXPECT_NE(Log().find("\r\nVerify: everything selected was erased\r\n"), std::string::npos);
+  EXPECT_TRUE(TextOf(FindWindowExW(result, nullptr, WC_STATICW, nullptr))
+                  .ends_with(L"\r\nVerify: everything selected was erased"));
   EXPECT_FALSE(TracesLeft());
   EXPECT_TRUE(IsWindowEnabled(program.main()));
 }
