@@ -60,6 +60,10 @@ void AddKey(Winapp2Entry& entry, std::string_view key, std::string_view value) {
     list->emplace_back(Trim(value));
     return;
   }
+  if (family == "detectos") {
+    entry.detectOs = Trim(value);
+    return;
+  }
   // How the entry is shown, not what it does.
   if (family != "langsecref" && family != "section" && family != "warning" && family != "default")
     entry.unknownKeys.emplace_back(Trim(key));

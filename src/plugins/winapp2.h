@@ -13,6 +13,7 @@ struct Winapp2Entry {
   std::string name;
   std::vector<std::string> detectKeys;   // Detect, DetectN: registry keys
   std::vector<std::string> detectFiles;  // DetectFile, DetectFileN: paths, wildcards allowed
+  std::string detectOs;                  // DetectOS: "min|max" Windows versions, either open
   std::vector<std::string> fileKeys;     // FileKeyN: path|pattern[;pattern...][|RECURSE|REMOVESELF]
   std::vector<std::string> regKeys;      // RegKeyN: key[|value]
   std::vector<std::string> excludeKeys;  // ExcludeKeyN: FILE|path|file, PATH|path|pattern, REG|...

@@ -55,9 +55,38 @@ void Refuse(Winapp2Summary& summary, const std::string& entry, const std::string
   summary.refusals.push_back(entry + ": " + reason);
 }
 
+// A Windows version as winapp2 writes it ("6.1", "10.0") in tenths: 61, 100; -1 for none.
+int VersionTenths(std::string_view text) {
+  const std::size_t dot = text.find('.');
+  const std::string major(text.substr(0, dot));
+  const std::string minor(dot == std::string_view::npos ? "0" : text.substr(dot + 1, 1));
+  if (major.empty() || major.size() > 3 ||
+      !std::all_of(major.begin(), major.end(), [](char c) { return c >= '0' && c <= '9'; }) ||
+      minor.empty() || minor[0] < '0' || minor[0] > '9')
+    return -1;
+  return std::stoi(major) * 10 + (minor[0] - '0');
+}
+
+// DetectOS "min|max": this Windows lies within the versions given. An empty side is open; one
+// that is not a version matches nothing.
+bool OsInRange(Context& ctx, std::string_view range) {
+  const platform::WindowsVersion version = ctx.os.system.Version();
+  const int here = static_cast<int>(version.major * 10 + std::min<std::uint32_t>(version.minor, 9));
+  const std::size_t bar = range.find('|');
+  const auto within = [&](std::string_view side, bool atLeast) {
+    side = Trim(side);
+    if (side.empty()) return true;
+    const int bound = VersionTenths(side);
+    return bound >= 0 && (atLeast ? here >= bound : here <= bound);
+  };
+  return within(range.substr(0, bar), true) &&
+         (bar == std::string_view::npos || within(range.substr(bar + 1), false));
+}
+
 }  // namespace
 
 bool Winapp2Detects(Context& ctx, const Winapp2Entry& entry) {
+  if (!OsInRange(ctx, entry.detectOs)) return false;
   if (entry.detectKeys.empty() && entry.detectFiles.empty()) return true;
   return std::any_of(entry.detectKeys.begin(), entry.detectKeys.end(),
                      [&](const std::string& key) { return KeyExists(ctx, key); }) ||
@@ -79,7 +108,12 @@ Winapp2Summary ImportWinapp2(Context& ctx, std::string_view text, bool all) {
       Refuse(summary, entry.name, conversion.refusal);
       continue;
     }
-    const std::string path = folder + FileNameOf(entry.name);
+    const std::string file = FileNameOf(entry.name);
+    if (!IsPlainFileName(file)) {
+      Refuse(summary, entry.name, "a name Windows cannot give a file");
+      continue;
+    }
+    const std::string path = folder + file;
     if (ctx.os.files.Exists(path) &&
         clsIniFile(ctx.os.files, path).GetSetting("info", "Provider") != kProvider) {
       Refuse(summary, entry.name, "a plugin of that name is already there");

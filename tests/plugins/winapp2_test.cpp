@@ -105,6 +105,23 @@ TEST_F(Winapp2Test, ConvertedItemsEraseTheirTracesAndSpareTheirExclusions) {
             "2");
 }
 
+// DetectOS gives the Windows versions an entry is for: "min|max", either side open.
+TEST_F(Winapp2Test, EntriesForOtherWindowsAreSkippedAndDeviceNamesRefused) {
+  system.version = platform::WindowsVersion{2, 10, 0};
+  const std::string keys = "]\r\nFileKey1=%AppData%\\Acme|*.log\r\n";
+  const Winapp2Summary summary =
+      ImportWinapp2(ctx,
+                    "[Eight On" + keys + "DetectOS=6.2|\r\n[Ten Only" + keys +
+                        "DetectOS=10.0|10.0\r\n" + "[Seven Down" + keys +
+                        "DetectOS=|6.1\r\n[Unreadable" + keys + "DetectOS=x|\r\n[Con" + keys,
+                    false);
+  EXPECT_EQ(summary.converted, 2);
+  EXPECT_EQ(summary.notInstalled, 2);
+  EXPECT_TRUE(os.files.Exists(PluginPath("Eight On")));
+  EXPECT_TRUE(os.files.Exists(PluginPath("Ten Only")));
+  EXPECT_EQ(summary.refusals, std::vector<std::string>{"Con: a name Windows cannot give a file"});
+}
+
 // A second import replaces its own files; a plugin of the same name from elsewhere stays.
 TEST_F(Winapp2Test, ImportingAgainReplacesOnlyImportedFiles) {
   machine.WriteFile(PluginPath("OE Classic"), "[Info]\r\nTitle = OE Classic\r\nDelFile1=x\r\n");

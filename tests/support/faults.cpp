@@ -78,6 +78,7 @@ platform::Status FaultyFileSystem::Open(std::string_view path, platform::OpenMod
 }
 
 platform::Status FaultyShell::Delete(std::string_view path) {
+  if (FaultPlan::Holds(plan_.denied, path)) return platform::kAccessDenied;
   for (const std::string& undeletable : plan_.undeletable) {
     if (EqualsIgnoreCase(undeletable, path) || IsBelow(undeletable, path))
       return platform::kSharingViolation;
