@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "core/erase_mode.h"
@@ -35,6 +36,13 @@ struct EditorTestState {
   EditorTestList* list = nullptr;
 };
 
+// syslog.txt while a run holds it open (HeldLog, activity_log.h): opened at the first line,
+// closed when the hold ends or the log is cleared.
+struct LogState {
+  bool held = false;
+  std::unique_ptr<platform::File> file;
+};
+
 // Everything the program keeps for the life of the process, passed explicitly to whoever
 // needs it: there are no other process-wide values. The front end creates it and hands it to
 // the view that shows its runs.
@@ -65,6 +73,7 @@ struct Context {
   Settings settings;
 
   RunState run;
+  LogState log;
   EditorTestState editorTest;
   // Set while Windows 98 asks whether it may end the session: then no other program may be
   // started.

@@ -9,10 +9,12 @@ namespace quellorn {
 namespace {
 
 // Marks the run active for its lifetime, so that a trigger or a click served while the run
-// yields cannot start a second run inside it.
+// yields cannot start a second run inside it; the run keeps the log open meanwhile.
 class RunGuard {
  public:
-  explicit RunGuard(Context& ctx) : ctx_(ctx), owner_(!ctx.run.active) { ctx.run.active = true; }
+  explicit RunGuard(Context& ctx) : ctx_(ctx), owner_(!ctx.run.active), log_(ctx) {
+    ctx.run.active = true;
+  }
   ~RunGuard() {
     if (owner_) ctx_.run.active = false;
   }
@@ -21,6 +23,7 @@ class RunGuard {
  private:
   Context& ctx_;
   bool owner_;
+  HeldLog log_;
 };
 
 std::string Counters(Context& ctx, std::string_view keys, std::string_view files,
