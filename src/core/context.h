@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/erase_mode.h"
@@ -26,6 +27,8 @@ struct RunState {
   bool triggered = false;  // started by a trigger, not by the user
   bool active = false;
   std::int16_t taskCount = 0;  // rows of the task list since it was last built
+  // The user's formats, read once when a run starts rather than for every line it shows.
+  std::optional<platform::LocaleFormats> locale;
 };
 
 // While a custom item editor tests its item, the primitives list what they would erase in

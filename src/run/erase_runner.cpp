@@ -9,14 +9,18 @@ namespace quellorn {
 namespace {
 
 // Marks the run active for its lifetime, so that a trigger or a click served while the run
-// yields cannot start a second run inside it; the run keeps the log open meanwhile.
+// yields cannot start a second run inside it; the run keeps the log open and the locale read
+// meanwhile.
 class RunGuard {
  public:
   explicit RunGuard(Context& ctx) : ctx_(ctx), owner_(!ctx.run.active), log_(ctx) {
     ctx.run.active = true;
+    if (owner_) ctx.run.locale = ctx.os.system.Locale();
   }
   ~RunGuard() {
-    if (owner_) ctx_.run.active = false;
+    if (!owner_) return;
+    ctx_.run.active = false;
+    ctx_.run.locale.reset();
   }
   bool owner() const { return owner_; }
 
