@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace quellorn::platform {
 
@@ -43,6 +44,9 @@ class SystemInfo {
   virtual LocalTime Now() = 0;
   // The folder of the running program, without trailing backslash.
   virtual std::string ProgramFolder() = 0;
+  // GetEnvironmentVariable: the value of an environment variable (its name in any letter
+  // case), "" when it is not set.
+  virtual std::string Environment(std::string_view name) = 0;
 };
 
 }  // namespace quellorn::platform

@@ -270,9 +270,15 @@ void EraseSubfolders(Context& ctx, std::string folder) {
 
 void EraseMatchingFiles(Context& ctx, std::string folder, std::string_view pattern,
                         bool includeSubfolders, const clsIniFile* item) {
-  // The item's exclusions hold at every depth of the walk.
+  EraseMatchingFiles(ctx, std::move(folder), pattern, includeSubfolders,
+                     LoadExclusions(item).patterns);
+}
+
+void EraseMatchingFiles(Context& ctx, std::string folder, std::string_view pattern,
+                        bool includeSubfolders, std::vector<std::string> exclusions) {
+  // The exclusions hold at every depth of the walk.
   EraseMatchingIn(ctx, WithBackslash(std::move(folder)), pattern, includeSubfolders,
-                  Walk{ProtectedFolders(ctx), LoadExclusions(item)});
+                  Walk{ProtectedFolders(ctx), Exclusions{std::move(exclusions)}});
 }
 
 bool IsExcludedFile(const clsIniFile* item, std::string_view path) {

@@ -30,6 +30,9 @@ void EraseSubfolders(Context& ctx, std::string folder);
 // every folder below it), sparing the files the plugin item excludes.
 void EraseMatchingFiles(Context& ctx, std::string folder, std::string_view pattern,
                         bool includeSubfolders, const clsIniFile* item);
+// The same, sparing every path that an exclusion pattern matches (see MatchPattern).
+void EraseMatchingFiles(Context& ctx, std::string folder, std::string_view pattern,
+                        bool includeSubfolders, std::vector<std::string> exclusions);
 
 // Whether the plugin item's exclusions (its ExFile entries) spare the file at `path`.
 bool IsExcludedFile(const clsIniFile* item, std::string_view path);

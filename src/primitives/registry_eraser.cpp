@@ -184,6 +184,15 @@ std::string QueryValue(Context& ctx, platform::RegHandle root, std::string_view 
   return TextOf(*value).value_or(std::string(kReadFailed));
 }
 
+std::optional<std::string> QueryStringValue(Context& ctx, platform::RegHandle root,
+                                            std::string_view subKey, std::string_view name) {
+  auto value = ReadRaw(ctx, root, subKey, name);
+  if (!value || (value->type != reg_type::kSz && value->type != reg_type::kExpandSz))
+    return std::nullopt;
+  value->type = reg_type::kSz;
+  return TextOf(*value);
+}
+
 std::string EnumValues(Context& ctx, platform::RegHandle root, std::string_view subKey) {
   RegKey key;
   if (RegKey::Open(ctx.os.registry, root, subKey, key) != platform::kSuccess) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,10 @@ platform::Status CreateKey(Context& ctx, platform::RegHandle root, std::string_v
 // kReadFailed for a missing key or value, another type, or data of no characters at all.
 std::string QueryValue(Context& ctx, platform::RegHandle root, std::string_view subKey,
                        std::string_view name);
+// A REG_SZ or REG_EXPAND_SZ value's text as stored (variables left as they are); nothing when it
+// is missing or of another type.
+std::optional<std::string> QueryStringValue(Context& ctx, platform::RegHandle root,
+                                            std::string_view subKey, std::string_view name);
 // The value names, each followed by ","; kReadFailed when the key cannot be opened.
 std::string EnumValues(Context& ctx, platform::RegHandle root, std::string_view subKey);
 // The subkey names joined by ","; kReadFailed when there is none or the key cannot be opened.

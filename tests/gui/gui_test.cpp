@@ -3,6 +3,7 @@
 // Screenshots of every window land in the shots folder for review.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -611,6 +612,124 @@ TEST_F(GuiTest, EraserSettingsShowsItsTabsAndOkDropsTheDeselectedItems) {
   EXPECT_TRUE(WaitUntil([&] { return RowCount(List(program.main(), 0)) == kTaskRows - 2; }));
 }
 
+// The rows of a list box of another process.
+std::vector<std::wstring> ListBoxRows(HWND list) {
+  std::vector<std::wstring> rows;
+  const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  for (WPARAM row = 0; static_cast<LRESULT>(row) < count; ++row) {
+    std::wstring text(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, row, 0)), L'\0');
+    SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+    rows.push_back(text);
+  }
+  return rows;
+}
+
+// The text of a control of another process (GetWindowText reads only its caption).
+std::wstring ControlText(HWND control) {
+  std::wstring text(static_cast<std::size_t>(SendMessageW(control, WM_GETTEXTLENGTH, 0, 0)), L'\0');
+  SendMessageW(control, WM_GETTEXT, text.size() + 1, reinterpret_cast<LPARAM>(text.data()));
+  return text;
+}
+
+// Text on the clipboard, as another program copies it: its window owns the clipboard.
+bool CopyText(const std::wstring& text) {
+  const HWND owner =
+      CreateWindowExW(0, L"Static", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  if (!OpenClipboard(owner)) return false;
+  EmptyClipboard();
+  const std::size_t size = (text.size() + 1) * sizeof(wchar_t);
+  const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+  std::memcpy(GlobalLock(memory), text.c_str(), size);
+  GlobalUnlock(memory);
+  const bool copied = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+  CloseClipboard();
+  DestroyWindow(owner);
+  return copied;
+}
+
+// A registry item built in its editor: a key copied to the clipboard lands in the key box, the
+// test lists what exists and erases nothing, and the saved item reopens and saves the same.
+TEST_F(GuiTest, TheRegistryItemEditorBuildsTestsAndReopensAnItem) {
+  constexpr wchar_t kSubKey[] = L"Software\\QuellornGuiTest";
+  const std::wstring key = std::wstring(L"HKEY_CURRENT_USER\\") + kSubKey;
+  for (const auto& [name, data] : {std::pair{L"Alpha", L"one"}, std::pair{L"Beta", L"two"}})
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kSubKey, name, REG_SZ, data, 8), ERROR_SUCCESS);
+  const fs::path item = kFolder / "Custom" / "Registry Test.qk";
+  fs::remove(item);
+  fs::remove(kFolder / "Custom" / "Leftovers.qk");  // the new item is the list's only row
+  RunningProgram program(kFolder);
+  const HWND settings = OpenEraserSettings(program);
+  HWND editor = OpenNewCustomItemEditor(program, settings, L"Add Registry Item",
+                                        L"Quellorn.RegistryItemEditor");
+  ASSERT_NE(editor, nullptr);
+  const auto box = [&](int which) {
+    HWND edit = FindWindowExW(editor, nullptr, L"Edit", nullptr);
+    while (which-- > 0)
+      edit = FindWindowExW(editor, edit, L"Edit", nullptr);
+    return edit;
+  };
+  // Pressed at once: a posted press would come after the next sent one.
+  const auto press = [&](const wchar_t* caption) {
+    SendMessageW(FindButton(editor, caption), BM_CLICK, 0, 0);
+  };
+  SendMessageW(box(0), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Registry Test"));
+  ASSERT_TRUE(CopyText(key));
+  ASSERT_TRUE(WaitUntil([&] { return ControlText(box(2)) == key; })) << "the clipboard is watched";
+  EXPECT_FALSE(IsWindowEnabled(box(3)));
+  for (const wchar_t* option : {L"Erase Key", L"Erase Values Under the key", L"Erase Value"}) {
+    press(option);
+    if (IsWindowEnabled(box(3)))
+      SendMessageW(box(3), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Alpha"));
+    press(L"Add");
+  }
+  EXPECT_TRUE(IsWindowEnabled(box(3)));
+  ASSERT_TRUE(Click(editor, L"Test"));
+  const HWND rows = FindWindowExW(editor, nullptr, L"ListBox", nullptr);
+  const HWND lines = FindWindowExW(editor, rows, L"ListBox", nullptr);
+  // The result line comes after the test's lines.
+  ASSERT_TRUE(WaitUntil([&] {
+    return FindWindowExW(editor, nullptr, L"Static", L"Test OK, 4 Registry Entry(s) scanned");
+  }));
+  const std::vector<std::wstring> built{L"DelRegKey=" + key, L"DelRegValueList=" + key + L",all",
+                                        L"DelRegValue=" + key + L",Alpha"};
+  EXPECT_EQ(ListBoxRows(rows), built);
+  EXPECT_EQ(ListBoxRows(lines),
+            (std::vector<std::wstring>{L"Test: Start test...",
+                                       L"Test: Erasing Registry Key Value: one <OK>",
+                                       L"Test: Erasing Registry Key Value: two <OK>",
+                                       L"Test: Erasing Registry Key Value: Alpha <OK>",
+                                       L"Test: Erasing Registry Key: " + key + L" <OK>"}));
+  EXPECT_EQ(
+      RegGetValueW(HKEY_CURRENT_USER, kSubKey, L"Beta", RRF_RT_REG_SZ, nullptr, nullptr, nullptr),
+      ERROR_SUCCESS);
+  EXPECT_TRUE(Screenshot(editor, Shot(L"registry_item_editor")));
+  ASSERT_TRUE(Click(editor, L"Save"));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(editor); }));
+  const std::string saved = Read(item);
+  EXPECT_NE(saved.find("\r\nType=Reg\r\n"), std::string::npos) << saved;
+  const auto actions = [](const std::string& text) { return text.substr(text.find("DelReg")); };
+
+  // Reopened with "Edit" on its row, chosen by the list's keyboard, and saved unchanged.
+  HWND list = FindWindowExW(settings, nullptr, WC_LISTVIEWW, nullptr);
+  while (list != nullptr && !IsWindowVisible(list))
+    list = FindWindowExW(settings, list, WC_LISTVIEWW, nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return RowCount(list) == 1; }));
+  PostMessageW(list, WM_KEYDOWN, VK_HOME, 0);
+  ASSERT_TRUE(WaitUntil([&] { return Click(settings, L"Edit"); }));
+  editor = WaitForWindow(program.id(), L"Quellorn.RegistryItemEditor");
+  ASSERT_NE(editor, nullptr);
+  EXPECT_EQ(ControlText(box(0)), L"Registry Test");
+  EXPECT_EQ(ListBoxRows(FindWindowExW(editor, nullptr, L"ListBox", nullptr)),
+            (std::vector{built[1], built[2], built[0]}))
+      << "loaded family by family";
+  ASSERT_TRUE(Click(editor, L"Save"));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(editor); }));
+  EXPECT_EQ(actions(Read(item)), actions(saved));
+  RegDeleteTreeW(HKEY_CURRENT_USER, kSubKey);
+  RegDeleteKeyW(HKEY_CURRENT_USER, kSubKey);
+  fs::remove(item);
+}
+
 // A folder window that shares the program's title is no old copy.
 TEST_F(GuiTest, ASecondCopyClosesTheFirstAndNothingElse) {
   WNDCLASSW folderClass{};
@@ -755,5 +874,114 @@ TEST_F(GuiTest, WindowsStayOnScreenAndARightButtonDragEnds) {
   EXPECT_EQ(after.top - before.top, -10);
 }
 
+// The screen's DPI for programs started from here on (Wine reads it as a process starts); the
+// setting before goes back at the end.
+class ScreenDpi {
+ public:
+  explicit ScreenDpi(DWORD dpi) {
+    RegCreateKeyExW(HKEY_CURRENT_USER, kDesktop, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE,
+                    nullptr, &key_, nullptr);
+    DWORD size = sizeof old_;
+    had_ = RegQueryValueExW(key_, kName, nullptr, nullptr, reinterpret_cast<BYTE*>(&old_), &size) ==
+           ERROR_SUCCESS;
+    RegSetValueExW(key_, kName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
+  }
+  ~ScreenDpi() {
+    if (!had_) {
+      RegDeleteValueW(key_, kName);
+    } else {
+      RegSetValueExW(key_, kName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&old_), sizeof old_);
+    }
+    RegCloseKey(key_);
+  }
+  ScreenDpi(const ScreenDpi&) = delete;
+  ScreenDpi& operator=(const ScreenDpi&) = delete;
+
+ private:
+  static constexpr wchar_t kDesktop[] = L"Control Panel\\Desktop";
+  static constexpr wchar_t kName[] = L"LogPixels";
+  HKEY key_ = nullptr;
+  DWORD old_ = 0;
+  bool had_ = false;
+};
+
+SIZE OuterSize(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// The visible buttons and one-line labels of the window whose caption, in the program's text font
+// (Tahoma, 8 points) at the DPI, does not fit them.
+std::vector<std::wstring> CutCaptions(HWND window, int dpi) {
+  struct Search {
+    HDC dc;
+    std::vector<std::wstring> cut;
+  };
+  const HFONT font = CreateFontW(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                 DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
+  Search search{CreateCompatibleDC(nullptr), {}};
+  const HGDIOBJ old = SelectObject(search.dc, font);
+  EnumChildWindows(
+      window,
+      [](HWND control, LPARAM data) -> BOOL {
+        auto& search = *reinterpret_cast<Search*>(data);
+        wchar_t kind[32] = {};
+        GetClassNameW(control, kind, 32);
+        const auto style = static_cast<DWORD>(GetWindowLongPtrW(control, GWL_STYLE));
+        const bool push = (style & BS_TYPEMASK) <= BS_DEFPUSHBUTTON || (style & BS_PUSHLIKE);
+        const bool button = _wcsicmp(kind, WC_BUTTONW) == 0 && push;
+        const bool label = _wcsicmp(kind, WC_STATICW) == 0 && (style & SS_ELLIPSISMASK) == 0;
+        const std::wstring text = TextOf(control);
+        if (!IsWindowVisible(control) || (!button && !label) || text.empty()) return TRUE;
+        RECT client{}, needed{};
+        GetClientRect(control, &client);
+        DrawTextW(search.dc, text.c_str(), -1, &needed,
+                  DT_CALCRECT | DT_SINGLELINE | (label ? DT_NOPREFIX : 0));
+        const int margin = button ? 4 : 0;
+        const bool oneLine = client.bottom < 2 * needed.bottom;
+        if (oneLine && (needed.right + margin > client.right || needed.bottom > client.bottom))
+          search.cut.push_back(text);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  SelectObject(search.dc, old);
+  DeleteDC(search.dc);
+  DeleteObject(font);
+  return search.cut;
+}
+
+TEST_F(GuiTest, At144DpiWindowsGrowByHalfAndTheirCaptionsFit) {
+  SIZE usual{};
+  {
+    RunningProgram program(kFolder);
+    ASSERT_NE(program.main(), nullptr);
+    usual = OuterSize(program.main());
+  }
+  const ScreenDpi dpi(144);
+  RunningProgram program(kFolder);
+  const HWND main = program.main();
+  ASSERT_NE(main, nullptr);
+  const SIZE scaled = OuterSize(main);
+  EXPECT_NEAR(scaled.cx, usual.cx * 3 / 2, 1);
+  EXPECT_NEAR(scaled.cy, usual.cy * 3 / 2, 1);
+  const auto check = [&](HWND window, const wchar_t* shot, const wchar_t* close) {
+    ASSERT_NE(window, nullptr) << shot;
+    EXPECT_TRUE(Screenshot(window, Shot(shot)));
+    EXPECT_EQ(CutCaptions(window, 144), std::vector<std::wstring>{}) << shot;
+    if (close != nullptr) {
+      ASSERT_TRUE(Click(window, close));
+    }
+  };
+  check(main, L"main_144dpi", nullptr);
+  ASSERT_TRUE(Click(main, L"Erase Now"));
+  check(WaitForWindow(program.id(), L"Quellorn.EraseNow", L"Erase Now"), L"confirmation_144dpi",
+        L"Cancel");
+  ASSERT_TRUE(Click(main, L"About"));
+  check(WaitForWindow(program.id(), L"Quellorn.About", L"About"), L"about_144dpi", L"OK");
+  ASSERT_TRUE(Click(main, L"Options"));
+  check(WaitForWindow(program.id(), L"Quellorn.Options", L"Options"), L"options_144dpi", L"Cancel");
+  check(OpenEraserSettings(program), L"settings_144dpi", nullptr);
+}
 }  // namespace
 }  // namespace quellorn::testing

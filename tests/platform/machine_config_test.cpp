@@ -40,7 +40,8 @@ TEST(MachineConfig, ReadsEverySection) {
       "c=system\r\n"
       "[LOCALE]\r\n"
       "shortdate=dd.MM.yyyy\r\nlongtime=HH:mm:ss\r\ndecimal=,\r\n"
-      "[clock]\r\nnow = 2004-02-29 23:59:58\r\n");
+      "[clock]\r\nnow = 2004-02-29 23:59:58\r\n"
+      "[Environment]\r\nTEMP = C:\\Temp\r\n");
   EXPECT_EQ(config.user, "joe smith");
   EXPECT_EQ(config.windowsFolder, "C:\\WIN98");
   EXPECT_EQ(config.version.platformId, 1u);
@@ -55,6 +56,7 @@ TEST(MachineConfig, ReadsEverySection) {
   EXPECT_EQ(config.clock->year, 2004);
   EXPECT_EQ(config.clock->dayOfWeek, 0);  // a Sunday
   EXPECT_EQ(config.clock->second, 58);
+  EXPECT_EQ(config.environment, (std::map<std::string, std::string>{{"temp", "C:\\Temp"}}));
 }
 
 TEST(MachineConfig, ClockNeedsAValidTime) {

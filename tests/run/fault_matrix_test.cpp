@@ -200,10 +200,12 @@ std::vector<int> Numbers(int calls) {
   return numbers;
 }
 
-// Deselects a plugin or custom item of the demo machine, which selects each of them.
+// Deselects a plugin or custom item of the demo machine (the shipped pack's items are off).
 void TurnOff(const fs::path& itemFile) {
   std::string text = ReadHost(itemFile);
-  text.replace(text.find("Selected = 0"), 12, "Selected = 1");  // throws when there is none
+  const std::size_t selected = text.find("Selected = 0");
+  if (selected == std::string::npos) return;
+  text.replace(selected, 12, "Selected = 1");
   std::ofstream(itemFile, std::ios::binary) << text;
 }
 

@@ -52,6 +52,14 @@ std::optional<std::string> FindFixture(std::string_view name) {
   return std::nullopt;
 }
 
+std::vector<std::string> FixtureNames(std::string_view prefix) {
+  std::vector<std::string> names;
+  for (const EmbeddedFile& file : kFiles) {
+    if (file.name.starts_with(prefix)) names.emplace_back(file.name);
+  }
+  return names;
+}
+
 }  // namespace quellorn::testing
 ")
 file(COPY_FILE ${OUTPUT}.new ${OUTPUT} ONLY_IF_DIFFERENT)

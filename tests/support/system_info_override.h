@@ -1,8 +1,10 @@
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 
+#include "platform/name_fold.h"
 #include "platform/system_info.h"
 
 namespace quellorn::testing {
@@ -18,6 +20,7 @@ class SystemInfoOverride : public platform::SystemInfo {
   std::optional<platform::WindowsVersion> version;
   std::optional<platform::LocaleFormats> locale;
   std::optional<platform::LocalTime> now;
+  std::map<std::string, std::string> environment;  // names in any letter case
 
   std::string WindowsFolder() override { return windowsFolder.value_or(real_.WindowsFolder()); }
   std::string UserName() override { return userName.value_or(real_.UserName()); }
@@ -25,6 +28,11 @@ class SystemInfoOverride : public platform::SystemInfo {
   platform::LocaleFormats Locale() override { return locale.value_or(real_.Locale()); }
   platform::LocalTime Now() override { return now.value_or(real_.Now()); }
   std::string ProgramFolder() override { return real_.ProgramFolder(); }
+  std::string Environment(std::string_view name) override {
+    for (const auto& [key, value] : environment)
+      if (platform::SameName(key, name)) return value;
+    return real_.Environment(name);
+  }
 
  private:
   platform::SystemInfo& real_;

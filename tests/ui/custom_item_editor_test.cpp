@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <deque>
-
 #include "support/context_fixture.h"
 #include "ui/file_item_editor.h"
+#include "ui/recording_dialogs.h"
 #include "ui/registry_item_editor.h"
 
 namespace quellorn {
@@ -13,20 +12,6 @@ using ui::EntryList;
 using ui::FileItemEditor;
 using ui::RegistryErase;
 using ui::RegistryItemEditor;
-
-// Records the editor's messages and answers its questions in turn (Yes when none is left).
-struct RecordingDialogs : ui::DialogHost {
-  std::vector<std::string> shown;
-  std::vector<std::string> asked;
-  std::deque<bool> answers;
-  void ShowMessage(const std::string&, const std::string& text) override { shown.push_back(text); }
-  bool Ask(const std::string&, const std::string& text) override {
-    asked.push_back(text);
-    const bool answer = answers.empty() || answers.front();
-    if (!answers.empty()) answers.pop_front();
-    return answer;
-  }
-};
 
 class CustomItemEditorTest : public testing::ContextTest {
  protected:
@@ -43,7 +28,7 @@ class CustomItemEditorTest : public testing::ContextTest {
     }
   }
 
-  RecordingDialogs dialogs;
+  testing::RecordingDialogs<> dialogs;
 };
 
 TEST_F(CustomItemEditorTest, FileEditorBuildsEntriesFromTheBrowser) {
@@ -51,7 +36,7 @@ TEST_F(CustomItemEditorTest, FileEditorBuildsEntriesFromTheBrowser) {
   editor.Load();
   editor.OnAddFile(EntryList::kErase, "pagefile.sys");
   editor.OnAddFile(EntryList::kErase, "");
-  EXPECT_EQ(dialogs.shown, std::vector<std::string>{"Must Select a File"});
+  EXPECT_EQ(dialogs.shown, std::vector<std::string>{"Quellorn|Must Select a File"});
   machine.MakeFolder(machine.root() + "\\Logs");
   OpenMachineRoot(editor.browser);
   editor.browser.OnFolderRow("Logs");
@@ -144,7 +129,7 @@ TEST_F(CustomItemEditorTest, SaveRefusesUnsafeTitlesAndAsksBeforeReplacing) {
     editor.title = title;
     dialogs.shown.clear();
     editor.OnSave();
-    EXPECT_EQ(dialogs.shown, std::vector<std::string>{std::string(message)});
+    EXPECT_EQ(dialogs.shown, std::vector<std::string>{"Quellorn|" + std::string(message)});
     EXPECT_FALSE(editor.closed());
   }
   EXPECT_FALSE(os.files.Exists(ProgramFile("evil.qk")));
@@ -165,7 +150,7 @@ TEST_F(CustomItemEditorTest, SaveRefusesUnsafeTitlesAndAsksBeforeReplacing) {
   editor.title = "Full";
   editor.OnSave();
   EXPECT_FALSE(editor.closed());
-  EXPECT_EQ(dialogs.shown.back(), "Could not save " + Custom("Old.qk"));
+  EXPECT_EQ(dialogs.shown.back(), "Quellorn|Could not save " + Custom("Old.qk"));
 }
 
 // Opening and saving unchanged groups the rows by family, renumbers them and keeps the stored
@@ -221,7 +206,8 @@ TEST_F(CustomItemEditorTest, RegistryRowsClipboardTestAndEditor) {
   editor.OnLaunchEditor();
   ASSERT_EQ(shell.starts.size(), 2u);
   EXPECT_EQ(shell.starts[0].style, platform::ShowStyle::kNormal);
-  EXPECT_EQ(dialogs.shown, std::vector<std::string>{std::string(RegistryItemEditor::kNoEditor)});
+  EXPECT_EQ(dialogs.shown,
+            std::vector<std::string>{"Quellorn|" + std::string(RegistryItemEditor::kNoEditor)});
 }
 
 }  // namespace

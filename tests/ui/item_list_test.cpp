@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
-
 #include "support/context_fixture.h"
+#include "ui/recording_dialogs.h"
 
 namespace quellorn {
 namespace {
@@ -12,26 +11,13 @@ namespace {
 using ui::ItemList;
 using ui::ItemListKind;
 
-// Records what the list shows and answers its questions in turn (OK/Yes when none is left).
-struct RecordingListHost : ui::ItemListHost {
-  std::vector<std::string> shown;  // heading | text
-  std::vector<std::string> asked;  // title | text
-  std::deque<bool> answers;
+// Records the list's messages, questions and the editors it opens.
+struct RecordingListHost : testing::RecordingDialogs<ui::ItemListHost> {
   std::vector<std::string> editors;  // "file|name", "registry|name" or "chooser"
   void EditItem(ui::CustomItemType type, const std::string& fileName) override {
     editors.push_back((type == ui::CustomItemType::kRegistry ? "registry|" : "file|") + fileName);
   }
   void AddItem() override { editors.push_back("chooser"); }
-  void ShowMessage(const std::string& heading, const std::string& text) override {
-    shown.push_back(heading + "|" + text);
-  }
-  bool Ask(const std::string& title, const std::string& text) override {
-    asked.push_back(title + "|" + text);
-    if (answers.empty()) return true;
-    const bool answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
 };
 
 class ItemListTest : public testing::ContextTest {

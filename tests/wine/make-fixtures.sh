@@ -32,7 +32,8 @@ for call in shell files rename listing; do
 done
 
 # Trees that erasers walk: links into a folder beside the tree, which must stay intact.
-for name in folder_tree subfolders matching count_tree keep_folder quiet_tree update_file; do
+for name in folder_tree subfolders matching count_tree keep_folder quiet_tree update_file \
+    folder_pattern; do
   base="$top/linked/$name"
   mkdir -p "$base/outside/sub" "$base/tree/nested"
   printf alpha > "$base/outside/a.txt"

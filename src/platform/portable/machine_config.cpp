@@ -73,6 +73,10 @@ void SetClock(MachineConfig& config, const std::string& key, std::string_view va
   if (key == "now") config.clock = ParseClock(value);
 }
 
+void SetEnvironment(MachineConfig& config, const std::string& key, std::string_view value) {
+  config.environment[key] = value;
+}
+
 using Setter = std::function<void(MachineConfig&, const std::string&, std::string_view)>;
 
 Setter SetterOf(const std::string& section) {
@@ -80,6 +84,7 @@ Setter SetterOf(const std::string& section) {
   if (section == "drives") return SetDrive;
   if (section == "locale") return SetLocale;
   if (section == "clock") return SetClock;
+  if (section == "environment") return SetEnvironment;
   return nullptr;
 }
 

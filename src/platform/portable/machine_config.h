@@ -22,9 +22,12 @@ struct MachineConfig {
   LocaleFormats locale;
   // A fixed clock for tests; the real local time when absent.
   std::optional<LocalTime> clock;
+  // Environment variables (names in lower case, looked up in any).
+  std::map<std::string, std::string> environment;
 };
 
-// Reads the text of machine.ini: sections [machine], [drives], [locale] and [clock]; section
+// Reads the text of machine.ini: sections [machine], [drives], [locale], [clock] and
+// [environment]; section
 // and key names without regard to case; blanks around names and values ignored; ';' starts a
 // comment line.
 MachineConfig ParseMachineConfig(std::string_view text);

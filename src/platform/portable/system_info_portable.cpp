@@ -2,6 +2,8 @@
 
 #include <ctime>
 
+#include "platform/name_fold.h"
+
 namespace quellorn::platform {
 namespace {
 
@@ -16,6 +18,12 @@ std::string FolderText(std::string folder) {
 
 std::string PortableSystemInfo::WindowsFolder() {
   return FolderText(config_.windowsFolder);
+}
+
+std::string PortableSystemInfo::Environment(std::string_view name) {
+  for (const auto& [key, value] : config_.environment)
+    if (SameName(key, name)) return value;
+  return {};
 }
 
 std::string PortableSystemInfo::ProgramFolder() {

@@ -17,6 +17,7 @@ class PortableSystemInfo : public SystemInfo {
   // The [clock] time when machine.ini fixes one, else the host's local time.
   LocalTime Now() override;
   std::string ProgramFolder() override;
+  std::string Environment(std::string_view name) override;
 
  private:
   const MachineConfig& config_;

@@ -78,6 +78,16 @@ LocalTime Win32SystemInfo::Now() {
   return {now.wYear, now.wMonth, now.wDay, now.wDayOfWeek, now.wHour, now.wMinute, now.wSecond};
 }
 
+std::string Win32SystemInfo::Environment(std::string_view name) {
+  std::wstring wideName;
+  if (!win32::ToWide(name, wideName)) return {};
+  const DWORD size = GetEnvironmentVariableW(wideName.c_str(), nullptr, 0);
+  if (size == 0) return {};
+  std::wstring value(size, L'\0');
+  value.resize(GetEnvironmentVariableW(wideName.c_str(), value.data(), size));
+  return win32::ToUtf8(value);
+}
+
 std::string Win32SystemInfo::ProgramFolder() {
   const std::wstring path = ModulePath();
   const std::size_t last = path.find_last_of(L"\\/");

@@ -13,6 +13,7 @@ class Win32SystemInfo final : public SystemInfo {
   LocaleFormats Locale() override;
   LocalTime Now() override;
   std::string ProgramFolder() override;
+  std::string Environment(std::string_view name) override;
 };
 
 }  // namespace quellorn::platform

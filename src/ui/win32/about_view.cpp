@@ -3,6 +3,7 @@
 #include "core/context.h"
 #include "ui/program_documents.h"
 #include "ui/win32/controls.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/picture.h"
 #include "ui/win32/text_size.h"
 #include "ui/win32/view_metrics.h"
@@ -105,7 +106,7 @@ void AboutView::OnCommand(int id, int code) {
 
 void AboutView::PaintContent(HDC dc) {
   DrawPicture(dc, logo_.get(), kContentLeft, kContentTop);
-  DrawEdge(dc, &supportFrame_, EDGE_ETCHED, BF_RECT);
+  DrawEtched(dc, supportFrame_, BF_RECT);
 }
 
 bool AboutView::IsLink(HWND control) const {

@@ -1,23 +1,30 @@
 #include "ui/win32/controls.h"
 
+#include "ui/win32/dpi.h"
+
 namespace quellorn::ui::win32 {
 
 namespace {
 
 HWND Make(const wchar_t* kind, HWND parent, int id, std::string_view text, Box box, DWORD style,
           DWORD exStyle = 0) {
-  const HWND control = CreateWindowExW(
-      exStyle, kind, Wide(text).c_str(), WS_CHILD | WS_VISIBLE | style, box.left, box.top,
-      box.width, box.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-      GetModuleHandleW(nullptr), nullptr);
-  return control;
+  return MakeControl(kind, parent, id, text, box, WS_VISIBLE | style, exStyle);
+}
+
+}  // namespace
+
+HWND MakeControl(const wchar_t* kind, HWND parent, int id, std::string_view text, Box box,
+                 DWORD style, DWORD exStyle) {
+  const Box at = Px(box);
+  return CreateWindowExW(exStyle, kind, Wide(text).c_str(), WS_CHILD | style, at.left, at.top,
+                         at.width, at.height, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                         GetModuleHandleW(nullptr), nullptr);
 }
 
 void UseFont(HWND control, HFONT font) {
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
-
-}  // namespace
 
 HWND MakeButton(HWND parent, int id, std::string_view caption, Box box, HFONT font,
                 bool isDefault) {
@@ -31,6 +38,14 @@ HWND MakeCheckBox(HWND parent, int id, std::string_view caption, Box box, HFONT 
   const HWND check = Make(WC_BUTTONW, parent, id, caption, box, WS_TABSTOP | BS_AUTOCHECKBOX);
   UseFont(check, font);
   return check;
+}
+
+HWND MakeRadioButton(HWND parent, int id, std::string_view caption, Box box, HFONT font,
+                     bool first) {
+  const HWND option = Make(WC_BUTTONW, parent, id, caption, box,
+                           BS_AUTORADIOBUTTON | (first ? WS_GROUP | WS_TABSTOP : 0));
+  UseFont(option, font);
+  return option;
 }
 
 HWND MakeLabel(HWND parent, int id, std::string_view text, Box box, HFONT font, DWORD style) {
@@ -84,12 +99,9 @@ std::string ControlText(HWND control) {
 }
 
 void FillListBox(HWND list, const std::vector<std::string>& rows) {
-  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
   SendMessageW(list, LB_RESETCONTENT, 0, 0);
   for (const std::string& row : rows)
     SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(row).c_str()));
-  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(list, nullptr, TRUE);
 }
 
 std::string ListBoxText(HWND list, int row) {

@@ -16,10 +16,18 @@ struct Box {
   int height = 0;
 };
 
+// A child control of any kind at a box in logical units (see dpi.h); WS_CHILD is added.
+HWND MakeControl(const wchar_t* kind, HWND parent, int id, std::string_view text, Box box,
+                 DWORD style, DWORD exStyle = 0);
+void UseFont(HWND control, HFONT font);
+
 // Child controls in the program's font. Each takes part in Tab order unless it is a label.
 HWND MakeButton(HWND parent, int id, std::string_view caption, Box box, HFONT font,
                 bool isDefault = false);
 HWND MakeCheckBox(HWND parent, int id, std::string_view caption, Box box, HFONT font);
+// An option of a group that begins with the option made with `first`.
+HWND MakeRadioButton(HWND parent, int id, std::string_view caption, Box box, HFONT font,
+                     bool first);
 // A label; with SS_NOTIFY it reports clicks (a link).
 HWND MakeLabel(HWND parent, int id, std::string_view text, Box box, HFONT font,
                DWORD style = SS_LEFT);

@@ -5,6 +5,7 @@
 
 #include "ui/program_documents.h"
 #include "ui/win32/controls.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/text_size.h"
 #include "ui/win32/view_metrics.h"
 
@@ -238,7 +239,7 @@ void FileItemEditorView::OnTitleHelp() {
 }
 
 void FileItemEditorView::PaintContent(HDC dc) {
-  DrawEdge(dc, &frame_, EDGE_ETCHED, BF_RECT);
+  DrawEtched(dc, frame_, BF_RECT);
 }
 
 }  // namespace quellorn::ui::win32

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ui/win32/controls.h"
+#include "ui/win32/dpi.h"
 
 namespace quellorn::ui::win32 {
 
@@ -60,7 +61,7 @@ void ItemListPage::Create(HWND parent, RECT area, HFONT font) {
   LVCOLUMNW lvColumn{};
   lvColumn.mask = LVCF_TEXT | LVCF_WIDTH;
   lvColumn.pszText = column.data();
-  lvColumn.cx = list_.columnWidth() / kTwipsPerPixel;
+  lvColumn.cx = Px(list_.columnWidth() / kTwipsPerPixel);
   ListView_InsertColumn(controls_[kList], 0, &lvColumn);
   controls_[kSelectAll] = MakeCheckBox(parent, id(kSelectAll), "Select all of the above",
                                        {left, listBottom + kGap, listWidth, kRowHeight}, font);

@@ -1,6 +1,7 @@
 #include "ui/win32/keep_list_view.h"
 
 #include "ui/win32/controls.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/text_size.h"
 #include "ui/win32/view_metrics.h"
 
@@ -114,7 +115,7 @@ void KeepListView::OnCommand(int id, int code) {
 }
 
 void KeepListView::PaintContent(HDC dc) {
-  DrawEdge(dc, &frame_, EDGE_ETCHED, BF_RECT);
+  DrawEtched(dc, frame_, BF_RECT);
 }
 
 }  // namespace quellorn::ui::win32

@@ -5,6 +5,7 @@
 #include "run/second_copy.h"
 #include "ui/program_documents.h"
 #include "ui/win32/controls.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/erase_now_view.h"
 #include "ui/win32/options_view.h"
 #include "ui/win32/picture.h"
@@ -51,7 +52,7 @@ void AddColumn(HWND list, int index, const wchar_t* heading, int width) {
   LVCOLUMNW column{};
   column.mask = LVCF_TEXT | LVCF_WIDTH;
   column.pszText = const_cast<wchar_t*>(heading);
-  column.cx = width;
+  column.cx = Px(width);
   ListView_InsertColumn(list, index, &column);
 }
 
@@ -129,7 +130,7 @@ void MainWindowView::BuildLists() {
   // As wide as the list: no horizontal scroll bar, and a long line shows whole in its tip.
   RECT inside;
   GetClientRect(progress_, &inside);
-  AddColumn(progress_, 0, L"", inside.right - GetSystemMetrics(SM_CXVSCROLL));
+  AddColumn(progress_, 0, L"", Logical(inside.right - GetSystemMetrics(SM_CXVSCROLL)));
 }
 
 void MainWindowView::Changed(MainWindowChange change) {
@@ -397,8 +398,7 @@ void MainWindowView::OnCommand(int id, int code) {
 
 void MainWindowView::PaintContent(HDC dc) {
   DrawPicture(dc, logo_.get(), kContentLeft, kContentTop);
-  RECT line{kContentLeft, kStatusTop - 6, kWidth - kContentLeft, kStatusTop - 4};
-  DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
+  DrawEtched(dc, {kContentLeft, kStatusTop - 6, kWidth - kContentLeft, kStatusTop - 4}, BF_TOP);
 }
 
 }  // namespace quellorn::ui::win32

@@ -2,6 +2,7 @@
 
 #include "core/context.h"
 #include "ui/win32/controls.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/text_size.h"
 #include "ui/win32/view_metrics.h"
 
@@ -78,7 +79,7 @@ void NetscapeFolderView::OnCommand(int id, int code) {
 }
 
 void NetscapeFolderView::PaintContent(HDC dc) {
-  DrawEdge(dc, &frame_, EDGE_ETCHED, BF_RECT);
+  DrawEtched(dc, frame_, BF_RECT);
 }
 
 NetscapeFolderChooserView::NetscapeFolderChooserView(const UiFonts& fonts, MessageLoop& loop,
@@ -111,6 +112,7 @@ void NetscapeFolderChooserView::Build() {
   const HFONT font = fonts_.text.get();
   RECT client;
   GetClientRect(hwnd(), &client);
+  client = Logical(client);
   const int width = client.right - 2 * kPad;
   FillDropDownList(MakeDropDownList(hwnd(), kDrive, {kPad, kPad, width, 200}, font),
                    model_.Drives(), model_.drive());

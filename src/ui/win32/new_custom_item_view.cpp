@@ -1,5 +1,6 @@
 #include "ui/win32/new_custom_item_view.h"
 
+#include "ui/program_documents.h"
 #include "ui/win32/controls.h"
 #include "ui/win32/view_metrics.h"
 
@@ -17,8 +18,8 @@ constexpr int kRegistryChoice = 202;
 
 }  // namespace
 
-NewCustomItemView::NewCustomItemView(const SkinArt& art, MessageLoop& loop)
-    : SkinnedWindow(art, SkinStyle::kDialog, kWidth, kHeight), loop_(loop) {}
+NewCustomItemView::NewCustomItemView(const SkinArt& art, MessageLoop& loop, Context& ctx)
+    : SkinnedWindow(art, SkinStyle::kDialog, kWidth, kHeight), loop_(loop), ctx_(ctx) {}
 
 std::optional<CustomItemType> NewCustomItemView::Run(HWND owner) {
   if (!CreateSkinned(L"Quellorn.NewCustomItem", NewCustomItemChooser::kCaption, owner))
@@ -32,6 +33,10 @@ std::optional<CustomItemType> NewCustomItemView::Run(HWND owner) {
   SetDefaultButton(kFileChoice);
   RunModal(loop_, owner, first, [&] { return closed_; });
   return choice_;
+}
+
+void NewCustomItemView::OnTitleHelp() {
+  OpenHelp(ctx_, help_page::kCustomItems);
 }
 
 void NewCustomItemView::OnCommand(int id, int code) {

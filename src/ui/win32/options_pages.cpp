@@ -58,20 +58,16 @@ class PageBuilder {
   }
   void Combo(int id, int left, int width, DWORD style) {
     if (parent_ == nullptr) return;
-    const HWND combo = CreateWindowExW(
-        0, WC_COMBOBOXW, L"", WS_CHILD | WS_TABSTOP | WS_VSCROLL | style, left, top_, width,
-        kComboHeight, parent_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-        GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(combo, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    const HWND combo = MakeControl(WC_COMBOBOXW, parent_, id, "", {left, top_, width, kComboHeight},
+                                   WS_TABSTOP | WS_VSCROLL | style);
+    UseFont(combo, font_);
     controls_.push_back(combo);
   }
   void Edit(int id, int left, int width) {
     if (parent_ == nullptr) return;
-    const HWND edit = CreateWindowExW(
-        WS_EX_CLIENTEDGE, WC_EDITW, L"", WS_CHILD | WS_TABSTOP | ES_AUTOHSCROLL, left, top_, width,
-        kEditHeight, parent_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-        GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    const HWND edit = MakeControl(WC_EDITW, parent_, id, "", {left, top_, width, kEditHeight},
+                                  WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE);
+    UseFont(edit, font_);
     controls_.push_back(edit);
   }
   void Button(int id, std::string_view name, int left) {

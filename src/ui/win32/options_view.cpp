@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/win32/controls.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/view_metrics.h"
 
 namespace quellorn::ui::win32 {
@@ -47,12 +48,10 @@ void OptionsView::Build() {
   int left = kContentLeft;
   for (const OptionsTab tab : kTabs) {
     const int id = options_id::kFirstTab + static_cast<int>(tab);
-    const HWND button = CreateWindowExW(
-        0, WC_BUTTONW, Wide(OptionsWindow::TabCaption(tab)).c_str(),
-        WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTORADIOBUTTON | BS_PUSHLIKE, left, kContentTop,
-        kButtonWidth, kTabHeight, hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-        GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    const HWND button = MakeControl(WC_BUTTONW, hwnd(), id, OptionsWindow::TabCaption(tab),
+                                    {left, kContentTop, kButtonWidth, kTabHeight},
+                                    WS_VISIBLE | WS_TABSTOP | BS_AUTORADIOBUTTON | BS_PUSHLIKE);
+    UseFont(button, font);
     left += kButtonWidth + 2;
   }
   LONG frameBottom = 0;
@@ -169,8 +168,7 @@ void OptionsView::OnListCommand(int id, int code) {
 }
 
 void OptionsView::PaintContent(HDC dc) {
-  RECT frame = pages_[static_cast<int>(model_.tab())].frame;
-  DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+  DrawEtched(dc, pages_[static_cast<int>(model_.tab())].frame, BF_RECT);
 }
 
 }  // namespace quellorn::ui::win32

@@ -4,6 +4,7 @@
 #include <ole2.h>
 #include <olectl.h>
 
+#include "ui/win32/dpi.h"
 #include "ui/win32/owners.h"
 
 namespace quellorn::ui::win32 {
@@ -34,7 +35,16 @@ void DrawPicture(HDC dc, HBITMAP picture, int left, int top) {
   GetObjectW(picture, sizeof info, &info);
   const MemoryDc source(dc);
   const Selection selected(source.get(), picture);
-  BitBlt(dc, left, top, info.bmWidth, info.bmHeight, source.get(), 0, 0, SRCCOPY);
+  const int width = Px(info.bmWidth);
+  const int height = Px(info.bmHeight);
+  if (width == info.bmWidth && height == info.bmHeight) {
+    BitBlt(dc, Px(left), Px(top), width, height, source.get(), 0, 0, SRCCOPY);
+    return;
+  }
+  SetStretchBltMode(dc, HALFTONE);
+  SetBrushOrgEx(dc, 0, 0, nullptr);
+  StretchBlt(dc, Px(left), Px(top), width, height, source.get(), 0, 0, info.bmWidth, info.bmHeight,
+             SRCCOPY);
 }
 
 }  // namespace quellorn::ui::win32

@@ -10,7 +10,8 @@ namespace quellorn::ui::win32 {
 // missing or no picture.
 UniqueBitmap LoadPicture(std::string_view path);
 
-// Draws the bitmap at its size with its top left corner at the point.
+// Draws the bitmap with its top left corner at the point, both in logical units (see dpi.h): at
+// its own size at 96 DPI, scaled smoothly with the screen's DPI otherwise.
 void DrawPicture(HDC dc, HBITMAP picture, int left, int top);
 
 }  // namespace quellorn::ui::win32

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "ui/win32/dpi.h"
 #include "ui/win32/owners.h"
 
 namespace quellorn::ui::win32 {
@@ -20,18 +21,20 @@ constexpr SkinPart kDrawOrder[] = {
     SkinPart::kTitleHelp,        SkinPart::kTitleMinimize,
 };
 
+// A piece's place in pixels.
 RECT ToRect(const SkinRect& rect) {
-  return {rect.left, rect.top, rect.left + rect.width, rect.top + rect.height};
+  return Px(RECT{rect.left, rect.top, rect.left + rect.width, rect.top + rect.height});
 }
 
-void DrawImage(HDC dc, HDC source, HBITMAP image, const SkinRect& at) {
+void DrawImage(HDC dc, HDC source, HBITMAP image, const SkinRect& piece) {
   if (image == nullptr) return;
   BITMAP info{};
   GetObjectW(image, sizeof info, &info);
   const Selection selected(source, image);
+  const RECT at = ToRect(piece);
   SetStretchBltMode(dc, COLORONCOLOR);
-  StretchBlt(dc, at.left, at.top, at.width, at.height, source, 0, 0, info.bmWidth, info.bmHeight,
-             SRCCOPY);
+  StretchBlt(dc, at.left, at.top, at.right - at.left, at.bottom - at.top, source, 0, 0,
+             info.bmWidth, info.bmHeight, SRCCOPY);
 }
 
 }  // namespace
@@ -54,8 +57,8 @@ bool SkinnedWindow::CreateSkinned(const wchar_t* className, std::string_view cap
   if (!Create(spec)) return false;
   if (layout_.rounded()) {
     // The window owns the region from here on.
-    SetWindowRgn(hwnd(),
-                 CreateRoundRectRgn(0, 0, width(), height(), kCornerEllipse, kCornerEllipse), TRUE);
+    const int corner = Px(kCornerEllipse);
+    SetWindowRgn(hwnd(), CreateRoundRectRgn(0, 0, Px(width()), Px(height()), corner, corner), TRUE);
   }
   return true;
 }
@@ -147,21 +150,22 @@ void SkinnedWindow::PaintFrame(HDC dc) {
   }
   const UniqueRegion outline(CreateRectRgn(0, 0, 0, 0));
   if (GetWindowRgn(hwnd(), outline.get()) == ERROR) {
-    SetRectRgn(outline.get(), 0, 0, width(), height());
+    SetRectRgn(outline.get(), 0, 0, Px(width()), Px(height()));
   }
   const UniqueBrush line(CreateSolidBrush(Colour(kOutline)));
   FrameRgn(dc, outline.get(), line.get(), 1, 1);
 }
 
 void SkinnedWindow::Press(UINT message, POINT at) {
+  const POINT logical = Logical(at);
   if (message == WM_LBUTTONDOWN) {
-    pressed_ = layout_.ButtonAt(at.x, at.y);
+    pressed_ = layout_.ButtonAt(logical.x, logical.y);
     if (pressed_) {
       SetCapture(hwnd());
       return;
     }
   }
-  if (!layout_.StartsDrag(at.x, at.y, wholeTitleBarDrags_)) return;
+  if (!layout_.StartsDrag(logical.x, logical.y, wholeTitleBarDrags_)) return;
   if (message == WM_LBUTTONDOWN) {
     // The system moves the window as if its caption had been pressed.
     ReleaseCapture();
@@ -195,7 +199,8 @@ void SkinnedWindow::Release(POINT at) {
   const SkinPart pressed = *pressed_;
   pressed_.reset();
   ReleaseCapture();
-  if (layout_.ButtonAt(at.x, at.y) != pressed) return;
+  const POINT logical = Logical(at);
+  if (layout_.ButtonAt(logical.x, logical.y) != pressed) return;
   switch (pressed) {
     case SkinPart::kTitleClose:
       return OnTitleClose();

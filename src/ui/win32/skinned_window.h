@@ -33,6 +33,7 @@ class SkinnedWindow : public Window {
 
   const SkinArt& art() const { return art_; }
   const UiFonts& fonts() const { return art_.fonts(); }
+  // The outer size in logical units (see dpi.h).
   int width() const { return layout_.width(); }
   int height() const { return layout_.height(); }
 
@@ -51,6 +52,7 @@ class SkinnedWindow : public Window {
  private:
   void Paint();
   void PaintFrame(HDC dc);
+  // Mouse points in the client area's pixels.
   void Press(UINT message, POINT at);
   void Release(POINT at);
   void DragTo(POINT at, WPARAM buttons);
@@ -64,7 +66,7 @@ class SkinnedWindow : public Window {
   bool wholeTitleBarDrags_ = true;
   std::optional<SkinPart> pressed_;
   // A drag of the title bar with the right or middle button: the button-up message that ends it,
-  // the button's flag in mouse messages, and where the pointer holds the window.
+  // the button's flag in mouse messages, and where the pointer holds the window (in pixels).
   struct Drag {
     UINT endMessage;
     WPARAM button;

@@ -6,6 +6,7 @@
 
 namespace quellorn::ui::win32 {
 
+// Sizes in logical units (see dpi.h), measured with the font as the screen shows it.
 // The height text takes in the font when it wraps at the width, at least one line.
 int TextHeight(HFONT font, std::string_view text, int width);
 // The width of one line of text in the font.

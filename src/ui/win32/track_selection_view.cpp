@@ -1,6 +1,7 @@
 #include "ui/win32/track_selection_view.h"
 
 #include "ui/win32/controls.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/file_item_editor_view.h"
 #include "ui/win32/keep_list_view.h"
 #include "ui/win32/netscape_folder_view.h"
@@ -55,12 +56,9 @@ std::string_view TextOf(std::string_view name) {
 // The first tab of a row starts a group, so that each row's buttons check apart from the other's.
 HWND MakeTab(HWND parent, int id, std::string_view caption, Box box, HFONT font, bool first) {
   const DWORD group = first ? WS_GROUP : 0;
-  const HWND button = CreateWindowExW(
-      0, WC_BUTTONW, Wide(caption).c_str(),
-      WS_CHILD | WS_TABSTOP | BS_AUTORADIOBUTTON | BS_PUSHLIKE | group, box.left, box.top,
-      box.width, box.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-      GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  const HWND button = MakeControl(WC_BUTTONW, parent, id, caption, box,
+                                  WS_TABSTOP | BS_AUTORADIOBUTTON | BS_PUSHLIKE | group);
+  UseFont(button, font);
   return button;
 }
 
@@ -114,7 +112,7 @@ void TrackSelectionView::EditItem(CustomItemType type, const std::string& fileNa
 }
 
 void TrackSelectionView::AddItem() {
-  NewCustomItemView chooser(art(), loop_);
+  NewCustomItemView chooser(art(), loop_, ctx_);
   if (const auto type = chooser.Run(hwnd()))
     EditCustomItem(*type, std::string(kNewCustomItem), FileItemEditor::kNewCaption);
 }
@@ -308,16 +306,13 @@ LRESULT TrackSelectionView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam
 }
 
 void TrackSelectionView::PaintContent(HDC dc) {
-  RECT page{kContentLeft, kPageTop, kPageRight, kPageBottom};
-  DrawEdge(dc, &page, EDGE_ETCHED, BF_RECT);
+  DrawEtched(dc, {kContentLeft, kPageTop, kPageRight, kPageBottom}, BF_RECT);
   const TrackTab tab = model_.tab();
   if (tab != TrackTab::kBrowsers && tab != TrackTab::kWindows) return;
   const int top = tab == TrackTab::kWindows ? kWindowsGroupTop : kBrowserGroupTop;
-  RECT group{kGroupLeft, top, kGroupRight, top + kGroupHeight};
-  DrawEdge(dc, &group, EDGE_ETCHED, BF_RECT);
+  DrawEtched(dc, {kGroupLeft, top, kGroupRight, top + kGroupHeight}, BF_RECT);
   const int rule = top + kGroupHeight - 10 - kRow - kGap / 2;
-  RECT line{kGroupLeft + kPad, rule, kGroupRight - kPad, rule + 2};
-  DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
+  DrawEtched(dc, {kGroupLeft + kPad, rule, kGroupRight - kPad, rule + 2}, BF_TOP);
 }
 
 }  // namespace quellorn::ui::win32

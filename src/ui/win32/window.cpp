@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ui/win32/dpi.h"
+
 namespace quellorn::ui::win32 {
 
 namespace {
@@ -36,15 +38,15 @@ POINT Inside(const RECT& rect) {
   return {x, y};
 }
 
-// Centred on the owner, or on the primary screen's work area, and kept inside a work area.
-POINT Place(const WindowSpec& spec) {
+// Centred on the owner, or on the primary screen's work area, and kept inside a work area; the
+// size in pixels.
+POINT Place(SIZE size, HWND owner) {
   RECT around{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &around, 0);
-  if (spec.owner != nullptr && IsWindowVisible(spec.owner) && !IsIconic(spec.owner))
-    GetWindowRect(spec.owner, &around);
-  const LONG x = (around.left + around.right - spec.width) / 2;
-  const LONG y = (around.top + around.bottom - spec.height) / 2;
-  return Inside({x, y, x + spec.width, y + spec.height});
+  if (owner != nullptr && IsWindowVisible(owner) && !IsIconic(owner)) GetWindowRect(owner, &around);
+  const LONG x = (around.left + around.right - size.cx) / 2;
+  const LONG y = (around.top + around.bottom - size.cy) / 2;
+  return Inside({x, y, x + size.cx, y + size.cy});
 }
 
 }  // namespace
@@ -67,10 +69,11 @@ void Window::Destroy() {
 
 bool Window::Create(const WindowSpec& spec) {
   Register(spec, Procedure);
-  const POINT at = Place(spec);
+  const SIZE size{Px(spec.width), Px(spec.height)};
+  const POINT at = Place(size, spec.owner);
   // The procedure takes the object from the creation data before the first message it handles.
-  CreateWindowExW(spec.exStyle, spec.className, spec.title.c_str(), spec.style, at.x, at.y,
-                  spec.width, spec.height, spec.owner, nullptr, GetModuleHandleW(nullptr), this);
+  CreateWindowExW(spec.exStyle, spec.className, spec.title.c_str(), spec.style, at.x, at.y, size.cx,
+                  size.cy, spec.owner, nullptr, GetModuleHandleW(nullptr), this);
   return hwnd_ != nullptr;
 }
 

@@ -5,8 +5,8 @@
 namespace quellorn::ui::win32 {
 
 // What a window is made with: its class (registered on first use), styles, title, outer size
-// and owner. The window opens centred on its owner, or on the screen, and inside the work area
-// of its monitor.
+// in logical units (see dpi.h) and owner. The window opens centred on its owner, or on the screen,
+// and inside the work area of its monitor.
 struct WindowSpec {
   const wchar_t* className = nullptr;
   DWORD style = WS_POPUP;
