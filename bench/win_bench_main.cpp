@@ -80,10 +80,9 @@ int wmain(int argc, wchar_t** argv) {
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i)
     args.push_back(platform::win32::ToUtf8(argv[i]));
-  const auto outBuffer = platform::win32::MakeStdStreamBuffer(platform::win32::StdStream::kOutput);
-  const auto errBuffer = platform::win32::MakeStdStreamBuffer(platform::win32::StdStream::kError);
-  std::ostream out(outBuffer.get());
-  std::ostream err(errBuffer.get());
+  const platform::win32::StdStreamBuffers buffers = platform::win32::MakeStdStreamBuffers();
+  std::ostream out(buffers.output.get());
+  std::ostream err(buffers.error.get());
   if (args.size() == 2 && args[0] == "walk") return RunWalk(argv[2], out);
   if (args.size() == 4 && args[0] == "run") return Run(args[1], args[2], args[3], out, err);
   err << "usage: quellorn-winbench walk FOLDER\n"

@@ -13,13 +13,11 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring arg(argv[i]);
     args.push_back(quellorn::platform::Utf16ToUtf8(std::u16string(arg.begin(), arg.end())));
   }
-  using quellorn::platform::win32::MakeStdStreamBuffer;
-  using quellorn::platform::win32::StdStream;
-  // Whole lines, each with one call, whatever the output is.
-  const auto outBuffer = MakeStdStreamBuffer(StdStream::kOutput);
-  const auto errBuffer = MakeStdStreamBuffer(StdStream::kError);
-  std::ostream out(outBuffer.get());
-  std::ostream err(errBuffer.get());
+  // Whole lines, never one character at a time, whatever the output is.
+  const quellorn::platform::win32::StdStreamBuffers buffers =
+      quellorn::platform::win32::MakeStdStreamBuffers();
+  std::ostream out(buffers.output.get());
+  std::ostream err(buffers.error.get());
   const int status = quellorn::app::RunCli(args, std::cin, out, err);
   out.flush();
   err.flush();

@@ -1,6 +1,11 @@
 #include "platform/win32/console_win32.h"
 
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "platform/win32/win32_base.h"
 
@@ -8,13 +13,97 @@ namespace quellorn::platform::win32 {
 
 namespace {
 
+using Clock = std::chrono::steady_clock;
+constexpr Clock::duration kConsolePause = std::chrono::milliseconds(50);
+
+bool IsConsole(HANDLE handle) {
+  DWORD mode = 0;
+  return handle != nullptr && handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode) != 0;
+}
+
+bool WriteBytes(HANDLE handle, const std::string& text) {
+  DWORD done = 0;
+  return WriteFile(handle, text.data(), static_cast<DWORD>(text.size()), &done, nullptr) != 0;
+}
+
+void WriteToConsole(HANDLE handle, const std::string& text) {
+  std::wstring wide;
+  if (!ToWide(text, wide)) {
+    WriteBytes(handle, text);
+    return;
+  }
+  DWORD done = 0;
+  WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &done, nullptr);
+}
+
+// Writes the text of both streams to their consoles in the order it came. Text that comes
+// within kConsolePause of the last write is queued, and a thread of its own writes the queue
+// when the pause is over, each run of text for one console with one call.
+class ConsoleWriter {
+ public:
+  ConsoleWriter() : thread_([this] { WriteLate(); }) {}
+  ~ConsoleWriter() {
+    {
+      const std::lock_guard lock(mutex_);
+      stop_ = true;
+    }
+    wake_.notify_one();
+    thread_.join();
+    WriteQueued();
+  }
+  ConsoleWriter(const ConsoleWriter&) = delete;
+  ConsoleWriter& operator=(const ConsoleWriter&) = delete;
+
+  void Add(HANDLE handle, const std::string& text) {
+    const std::lock_guard lock(mutex_);
+    if (queue_.empty() || queue_.back().handle != handle) {
+      queue_.push_back({handle, text});
+    } else {
+      queue_.back().text += text;
+    }
+    if (Clock::now() - lastWrite_ >= kConsolePause) {
+      WriteQueued();
+    } else {
+      wake_.notify_one();
+    }
+  }
+
+ private:
+  struct Chunk {
+    HANDLE handle;
+    std::string text;
+  };
+
+  void WriteLate() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+      wake_.wait(lock, [this] { return stop_ || !queue_.empty(); });
+      if (wake_.wait_until(lock, lastWrite_ + kConsolePause, [this] { return stop_; })) return;
+      if (!queue_.empty()) WriteQueued();
+    }
+  }
+
+  // With the lock held, or after the thread has ended.
+  void WriteQueued() {
+    for (const Chunk& chunk : queue_)
+      WriteToConsole(chunk.handle, chunk.text);
+    queue_.clear();
+    lastWrite_ = Clock::now();
+  }
+
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  std::vector<Chunk> queue_;
+  Clock::time_point lastWrite_;
+  bool stop_ = false;
+  std::thread thread_;  // last: it starts once everything it uses is there
+};
+
 class StdHandleBuffer final : public std::streambuf {
  public:
-  explicit StdHandleBuffer(HANDLE handle) : handle_(handle) {
-    DWORD mode = 0;
-    console_ =
-        handle != nullptr && handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode) != 0;
-  }
+  // `console` is null when the handle is no console.
+  StdHandleBuffer(HANDLE handle, std::shared_ptr<ConsoleWriter> console)
+      : handle_(handle), console_(std::move(console)) {}
   ~StdHandleBuffer() override { sync(); }
   StdHandleBuffer(const StdHandleBuffer&) = delete;
   StdHandleBuffer& operator=(const StdHandleBuffer&) = delete;
@@ -30,35 +119,33 @@ class StdHandleBuffer final : public std::streambuf {
   }
   int sync() override {
     if (pending_.empty()) return 0;
-    const bool written = console_ ? WriteToConsole() : WriteBytes();
+    bool written = true;
+    if (console_) {
+      console_->Add(handle_, pending_);
+    } else {
+      written = WriteBytes(handle_, pending_);
+    }
     pending_.clear();
     return written ? 0 : -1;
   }
 
  private:
-  bool WriteToConsole() {
-    std::wstring wide;
-    if (!ToWide(pending_, wide)) return WriteBytes();
-    DWORD done = 0;
-    return WriteConsoleW(handle_, wide.data(), static_cast<DWORD>(wide.size()), &done, nullptr) !=
-           0;
-  }
-  bool WriteBytes() {
-    DWORD done = 0;
-    return WriteFile(handle_, pending_.data(), static_cast<DWORD>(pending_.size()), &done,
-                     nullptr) != 0;
-  }
-
   HANDLE handle_;
-  bool console_ = false;
+  std::shared_ptr<ConsoleWriter> console_;
   std::string pending_;
 };
 
 }  // namespace
 
-std::unique_ptr<std::streambuf> MakeStdStreamBuffer(StdStream stream) {
-  return std::make_unique<StdHandleBuffer>(
-      GetStdHandle(stream == StdStream::kOutput ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE));
+StdStreamBuffers MakeStdStreamBuffers() {
+  const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
+  const HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
+  const bool outputConsole = IsConsole(output);
+  const bool errorConsole = IsConsole(error);
+  std::shared_ptr<ConsoleWriter> console;
+  if (outputConsole || errorConsole) console = std::make_shared<ConsoleWriter>();
+  return {std::make_unique<StdHandleBuffer>(output, outputConsole ? console : nullptr),
+          std::make_unique<StdHandleBuffer>(error, errorConsole ? console : nullptr)};
 }
 
 }  // namespace quellorn::platform::win32
