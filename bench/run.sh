@@ -10,7 +10,7 @@
 # and the cost of keeping the registry: an erase run of a 300-entry Run history on a 3.6 MB
 # registry.reg, which is saved once per item (about 0.2 s; saved per change it took 30-56 s).
 # Then the Windows build under Wine, in the test prefix of build/win64: its test and erase runs
-# over 20,000 files against a bare FindFirstFileEx walk of the same tree, each process timed
+# over 50,000 files against a bare FindFirstFileEx walk of the same tree, each process timed
 # whole after one warm-up, with the output going to NUL, to a pipe and to a console (a pty).
 #   test run  vs  bare walk  target <= 2x for each output
 # Usage: bench/run.sh [WORK_FOLDER]   (default build/bench; needs ~4 GB free)
@@ -93,7 +93,7 @@ echo "            $mib MiB: dd $dd_mbs MiB/s, ours $our_mbs MiB/s:" \
   "$(calc "100 * $our_mbs / $dd_mbs")% of dd (target >= 100%)"
 rm -rf "$work"
 
-echo "Windows build under Wine: generating 20,000 files of 1-8 KiB in 200 folders..."
+echo "Windows build under Wine: generating 50,000 files of 1-8 KiB in 500 folders..."
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 --target quellorn-winbench >/dev/null
 wine_run="$PWD/build/win64/wine-run"
@@ -104,7 +104,7 @@ wine_work="$wine_c/qbench"
 rm -rf "$wine_work"
 mkdir -p "$wine_work/prog"
 cp build/win64/bench/quellorn-winbench.exe "$wine_work/"
-"$bench" generate "$wine_work/tree" 20000 200 1 8
+"$bench" generate "$wine_work/tree" 50000 500 1 8
 exe='C:\qbench\quellorn-winbench.exe'
 walk_args="walk C:\\qbench\\tree"
 run_args() { echo "run $1 C:\\qbench\\$2 C:\\qbench\\prog"; }
