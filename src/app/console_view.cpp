@@ -10,6 +10,7 @@ EraseMode ConsoleView::ConfirmErase() {
 }
 
 void ConsoleView::AddProgressLine(const std::string& line) {
+  if (keepLines_) lines_.push_back(line);
   ClearLive();
   out_ << line << '\n';
   ShowLive(false);

@@ -22,6 +22,9 @@ class ConsoleView : public RunView {
   void Attach(const EraseTotals& totals) { totals_ = &totals; }
   const std::vector<std::string>& tasks() const { return tasks_; }
   const std::string& status() const { return status_; }
+  // Keeps every progress line for a report at the end of the run.
+  void KeepLines() { keepLines_ = true; }
+  const std::vector<std::string>& lines() const { return lines_; }
   // Clears the live line before the program writes its own last lines.
   void Finish() { ClearLive(); }
 
@@ -52,6 +55,8 @@ class ConsoleView : public RunView {
   std::function<EraseMode()> confirm_;
   const EraseTotals* totals_ = nullptr;
   std::vector<std::string> tasks_;
+  bool keepLines_ = false;
+  std::vector<std::string> lines_;
   std::string status_;
   int currentRow_ = 0;
   std::size_t liveWidth_ = 0;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "core/erase_mode.h"
@@ -29,6 +30,9 @@ struct RunState {
   std::int16_t taskCount = 0;  // rows of the task list since it was last built
   // The user's formats, read once when a run starts rather than for every line it shows.
   std::optional<platform::LocaleFormats> locale;
+  // Items a script runs this once instead of the selection (ids as the run plan names them);
+  // nothing here changes what is selected.
+  std::optional<std::set<std::string>> only;
 };
 
 // While a custom item editor tests its item, the primitives list what they would erase in

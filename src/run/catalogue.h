@@ -15,10 +15,11 @@ struct Context;
 // mode, count and report.
 using Eraser = void (*)(Context&);
 
-// One built-in track item: what the task list shows, where its flag is kept, the line a run
-// shows before it, and the eraser(s) the run calls for it.
+// One built-in track item: the id scripts name it by, what the task list shows, where its flag
+// is kept, the line a run shows before it, and the eraser(s) the run calls for it.
 struct CatalogueItem {
   Track track;
+  std::string_view id;  // stable: scripts and the console front end name the item by it
   std::string_view displayName;
   std::string_view groupKey;  // the task list icon
   std::string_view progressLine;

@@ -60,7 +60,9 @@ void RunErase(Context& ctx) {
   WriteLog(ctx, ErasedCounters(ctx));
   WriteLog(ctx, "-----------Task Completed Successfully-----------at " + NowText(ctx));
   DispList(ctx, "Task Completed Successfully-----------at " + NowText(ctx));
-  if (!SaveLastErased(ctx.settingsFile, NowText(ctx))) {
+  // A run of a few named items is not an erase of the selection: the date the window shows and
+  // the schedule counts from stays.
+  if (!ctx.run.only && !SaveLastErased(ctx.settingsFile, NowText(ctx))) {
     const std::string line = "Could not save " + ctx.settingsFile.path() + " <Failed>";
     WriteLog(ctx, line);
     DispList(ctx, line);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <csignal>
 #include <sstream>
 
@@ -147,6 +148,53 @@ TEST_F(CliMachineTest, ProgramFolderMustExistAndShouldHoldSettings) {
   err.str("");
   EXPECT_EQ(Run({"--program-folder", "c:\\empty", "list"}), 0);
   EXPECT_NE(err.str().find("no settings.dat in c:\\empty"), std::string::npos) << err.str();
+}
+
+// An unticked plugin run by name, this once: nothing else runs, and nothing records the choice.
+TEST_F(CliMachineTest, ScriptsListEveryItemByIdAndRunJustTheNamedOnes) {
+  const auto plugin = programFolder / "plugins" / "Acme Logs.qk";
+  folder.Write(plugin,
+               "[Info]\r\nTitle = Acme Logs\r\nSelected = 1\r\nDelFile1=C:\\acme\\*.log\r\n");
+  folder.Write(folder.DriveC() / "acme" / "x.log", "trace");
+  EXPECT_EQ(Run({"list", "--all"}), 0);
+  for (const char* row : {"ie.cache\t-\tIE Cache\n", "ie.cookies\tselected\tIE Cookies\n",
+                          "\nplugin:Acme Logs\t-\tAcme Logs\n"})
+    EXPECT_NE(out.str().find(row), std::string::npos) << row;
+
+  const std::string settings = folder.Read(programFolder / "settings.dat");
+  out.str("");
+  EXPECT_EQ(Run({"erase", "--yes", "--only", "plugin:Acme Logs"}), 0);
+  EXPECT_FALSE(std::filesystem::exists(folder.DriveC() / "acme" / "x.log"));
+  EXPECT_NE(out.str().find("\nErasing Acme Logs .....\n"), std::string::npos) << out.str();
+  EXPECT_EQ(out.str().find("Erasing IE Cookies"), std::string::npos) << out.str();
+  EXPECT_EQ(folder.Read(programFolder / "settings.dat"), settings);
+  EXPECT_NE(folder.Read(plugin).find("Selected = 1"), std::string::npos);
+
+  out.str("");
+  EXPECT_EQ(Run({"test", "--only", "ie.cache,ie.cookie"}), 2);
+  EXPECT_NE(err.str().find("no item has the id ie.cookie"), std::string::npos) << err.str();
+  EXPECT_EQ(out.str(), "");
+}
+
+TEST_F(CliMachineTest, JsonIsOneDocumentOnStdoutWithTheProgressOnStderr) {
+  EXPECT_EQ(Run({"test", "--json"}), 0);
+  const std::string json = out.str();
+  EXPECT_TRUE(json.starts_with(R"({"command":"test","items":["IE Location Bar","IE Cookies",)"))
+      << json;
+  EXPECT_NE(json.find(R"(,"lines":["Test Mode: Test start-)"), std::string::npos) << json;
+  EXPECT_TRUE(json.ends_with(
+      R"("totals":{"registryKeys":0,"files":0,"kilobytes":0},"status":"Test: Scanned Registry Keys: 0  Files: 0   HD Space: 0. MB"})"
+      "\n"))
+      << json;
+  EXPECT_EQ(std::count(json.begin(), json.end(), '\n'), 1);
+  EXPECT_NE(err.str().find("Test Mode: Test start-"), std::string::npos);
+
+  out.str("");
+  EXPECT_EQ(Run({"list", "--all", "--json"}), 0);
+  EXPECT_NE(out.str().find(
+                R"({"id":"windows.recycle-bin","name":"Windows Recycle Bin","selected":false}]})"),
+            std::string::npos)
+      << out.str();
 }
 
 TEST(CliWithoutMachine, NativeBuildNeedsAMachineFolder) {

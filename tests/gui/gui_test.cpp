@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 #include <vector>
 
 #include "program_driver.h"
@@ -981,7 +982,17 @@ TEST_F(GuiTest, At144DpiWindowsGrowByHalfAndTheirCaptionsFit) {
   check(WaitForWindow(program.id(), L"Quellorn.About", L"About"), L"about_144dpi", L"OK");
   ASSERT_TRUE(Click(main, L"Options"));
   check(WaitForWindow(program.id(), L"Quellorn.Options", L"Options"), L"options_144dpi", L"Cancel");
-  check(OpenEraserSettings(program), L"settings_144dpi", nullptr);
+  const HWND settings = OpenEraserSettings(program);
+  check(settings, L"settings_144dpi", nullptr);
+  for (const auto& [choice, className, shot] :
+       {std::tuple{L"Add File And Folder Item", L"Quellorn.FileItemEditor", L"file_item_144dpi"},
+        std::tuple{L"Add Registry Item", L"Quellorn.RegistryItemEditor",
+                   L"registry_item_144dpi"}}) {
+    const HWND editor = OpenNewCustomItemEditor(program, settings, choice, className);
+    check(editor, shot, nullptr);
+    PostMessageW(editor, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(editor); }));
+  }
 }
 }  // namespace
 }  // namespace quellorn::testing

@@ -90,9 +90,12 @@ std::wstring TextOf(HWND window) {
 }
 
 bool Screenshot(HWND window, const std::wstring& path) {
-  // Painting waits for an idle moment; the picture is taken once the window has painted.
+  // Painting waits for an idle moment, and a new window reaches the X screen a moment after it
+  // shows: the picture is taken once the program has painted and the screen has caught up.
   RedrawWindow(window, nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
+  Sleep(200);
   RECT area{};
   if (!GetWindowRect(window, &area)) return false;
   BITMAPINFO info{};

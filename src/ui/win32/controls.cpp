@@ -11,6 +11,16 @@ HWND Make(const wchar_t* kind, HWND parent, int id, std::string_view text, Box b
   return MakeControl(kind, parent, id, text, box, WS_VISIBLE | style, exStyle);
 }
 
+// A row of a list or combo box, asked with the control's own length and text messages.
+std::string RowText(HWND control, int row, UINT lengthMessage, UINT textMessage) {
+  const auto length = SendMessageW(control, lengthMessage, row, 0);
+  if (length < 0) return {};
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  SendMessageW(control, textMessage, row, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(length));
+  return platform::win32::ToUtf8(text);
+}
+
 }  // namespace
 
 HWND MakeControl(const wchar_t* kind, HWND parent, int id, std::string_view text, Box box,
@@ -105,12 +115,7 @@ void FillListBox(HWND list, const std::vector<std::string>& rows) {
 }
 
 std::string ListBoxText(HWND list, int row) {
-  const auto length = SendMessageW(list, LB_GETTEXTLEN, row, 0);
-  if (length < 0) return {};
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<std::size_t>(length));
-  return platform::win32::ToUtf8(text);
+  return RowText(list, row, LB_GETTEXTLEN, LB_GETTEXT);
 }
 
 int ListBoxSelection(HWND list) {
@@ -126,12 +131,7 @@ void FillDropDownList(HWND combo, const std::vector<std::string>& rows, std::str
 }
 
 std::string ComboBoxText(HWND combo, int row) {
-  const auto length = SendMessageW(combo, CB_GETLBTEXTLEN, row, 0);
-  if (length < 0) return {};
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  SendMessageW(combo, CB_GETLBTEXT, row, reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<std::size_t>(length));
-  return platform::win32::ToUtf8(text);
+  return RowText(combo, row, CB_GETLBTEXTLEN, CB_GETLBTEXT);
 }
 
 std::string ComboBoxChoice(HWND combo) {

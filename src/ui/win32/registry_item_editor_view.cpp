@@ -5,6 +5,7 @@
 
 #include "ui/program_documents.h"
 #include "ui/win32/controls.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/text_size.h"
 #include "ui/win32/view_metrics.h"
 
@@ -74,7 +75,7 @@ void FillWideListBox(HWND list, const std::vector<std::string>& rows, HFONT font
   int widest = 0;
   for (const std::string& row : rows)
     widest = std::max(widest, TextWidth(font, row));
-  SendMessageW(list, LB_SETHORIZONTALEXTENT, widest + kGap, 0);
+  SendMessageW(list, LB_SETHORIZONTALEXTENT, Px(widest + kGap), 0);
 }
 
 }  // namespace
