@@ -66,12 +66,12 @@ TEST(StdStreamBuffersTest, APipeGetsEachFlushWholeAndTheRestAtTheEnd) {
   EXPECT_EQ(ReadAvailable(read), "last\n");
 }
 
-// The text of the console's rows from `first` to the cursor's row, one line each.
-std::string ConsoleRows(HANDLE console, SHORT first) {
+// The text of the console's rows above the cursor, one line each.
+std::string ConsoleRows(HANDLE console) {
   CONSOLE_SCREEN_BUFFER_INFO info;
   if (!GetConsoleScreenBufferInfo(console, &info)) return {};
   std::string rows;
-  for (SHORT row = first; row < info.dwCursorPosition.Y; ++row) {
+  for (SHORT row = 0; row < info.dwCursorPosition.Y; ++row) {
     std::wstring text(static_cast<std::size_t>(info.dwSize.X), L' ');
     DWORD done = 0;
     ReadConsoleOutputCharacterW(console, text.data(), static_cast<DWORD>(text.size()), {0, row},
@@ -101,14 +101,14 @@ void ExpectConsoleShowsEveryLine() {
       expected += "line " + std::to_string(i) + "\nerror " + std::to_string(i) + "\n";
     }
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (ConsoleRows(console.get(), 0) != expected && std::chrono::steady_clock::now() < deadline)
+    while (ConsoleRows(console.get()) != expected && std::chrono::steady_clock::now() < deadline)
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    EXPECT_EQ(ConsoleRows(console.get(), 0), expected);
+    EXPECT_EQ(ConsoleRows(console.get()), expected);
     out << "line \xC3\xBC\n" << std::flush;
     err << "last\n";
     expected += "line \xC3\xBC\nlast\n";
   }
-  EXPECT_EQ(ConsoleRows(console.get(), 0), expected);
+  EXPECT_EQ(ConsoleRows(console.get()), expected);
 }
 
 // The test process has no console: the check runs in a copy of it started with a console of
