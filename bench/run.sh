@@ -11,7 +11,8 @@
 # registry.reg, which is saved once per item (about 0.2 s; saved per change it took 30-56 s).
 # Then the Windows build under Wine, in the test prefix of build/win64: its test and erase runs
 # over 50,000 files against a bare FindFirstFileEx walk of the same tree, each process timed
-# whole after one warm-up, with the output going to NUL, to a pipe and to a console (a pty).
+# whole after one warm-up (the shortest of three runs), with the output going to NUL, to a pipe
+# and to a console (a pty).
 #   test run  vs  bare walk  target <= 2x for each output
 # Usage: bench/run.sh [WORK_FOLDER]   (default build/bench; needs ~4 GB free)
 set -euo pipefail
@@ -120,12 +121,17 @@ under_wine() {  # sink, arguments...
         script -qec "$(printf '%q ' "$wine_run" qbench/quellorn-winbench.exe "$@")" /dev/null) ;;
   esac
 }
-timed_wine() {  # sink, arguments...: seconds, after a warm-up
-  local start
+# A Wine process lasts well under a second, so another program's load shows in any one run:
+# the shortest of three runs after the warm-up.
+timed_wine() {  # sink, arguments...: seconds
+  local start times=()
   under_wine "$@" >/dev/null 2>&1
-  start=$(now)
-  under_wine "$@" >/dev/null 2>&1
-  elapsed "$start"
+  for _ in 1 2 3; do
+    start=$(now)
+    under_wine "$@" >/dev/null 2>&1
+    times+=("$(elapsed "$start")")
+  done
+  printf '%s\n' "${times[@]}" | sort -n | head -1
 }
 for sink in nul pipe console; do
   walk_s=$(timed_wine "$sink" $walk_args)
