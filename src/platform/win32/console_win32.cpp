@@ -36,36 +36,34 @@ void WriteToConsole(HANDLE handle, const std::string& text) {
   WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &done, nullptr);
 }
 
-// Writes the text of both streams to their consoles in the order it came. Text that comes
-// within kConsolePause of the last write is queued, and a thread of its own writes the queue
-// when the pause is over, each run of text for one console with one call.
+// Writes the text of both streams to their consoles in the order it came, from a thread of its
+// own, so that the run never waits for a console. Text that comes within kConsolePause of the
+// last write waits until the pause is over; then each run of text for one console goes with
+// one call.
 class ConsoleWriter {
  public:
-  ConsoleWriter() : thread_([this] { WriteLate(); }) {}
+  ConsoleWriter() : thread_([this] { WriteInTurn(); }) {}
   ~ConsoleWriter() {
     {
       const std::lock_guard lock(mutex_);
       stop_ = true;
     }
     wake_.notify_one();
-    thread_.join();
-    WriteQueued();
+    thread_.join();  // it writes what is left before it ends
   }
   ConsoleWriter(const ConsoleWriter&) = delete;
   ConsoleWriter& operator=(const ConsoleWriter&) = delete;
 
   void Add(HANDLE handle, const std::string& text) {
-    const std::lock_guard lock(mutex_);
-    if (queue_.empty() || queue_.back().handle != handle) {
-      queue_.push_back({handle, text});
-    } else {
-      queue_.back().text += text;
+    {
+      const std::lock_guard lock(mutex_);
+      if (queue_.empty() || queue_.back().handle != handle) {
+        queue_.push_back({handle, text});
+      } else {
+        queue_.back().text += text;
+      }
     }
-    if (Clock::now() - lastWrite_ >= kConsolePause) {
-      WriteQueued();
-    } else {
-      wake_.notify_one();
-    }
+    wake_.notify_one();
   }
 
  private:
@@ -74,27 +72,25 @@ class ConsoleWriter {
     std::string text;
   };
 
-  void WriteLate() {
+  void WriteInTurn() {
     std::unique_lock lock(mutex_);
-    for (;;) {
+    for (Clock::time_point lastWrite;;) {
       wake_.wait(lock, [this] { return stop_ || !queue_.empty(); });
-      if (wake_.wait_until(lock, lastWrite_ + kConsolePause, [this] { return stop_; })) return;
-      if (!queue_.empty()) WriteQueued();
+      if (queue_.empty()) return;
+      wake_.wait_until(lock, lastWrite + kConsolePause, [this] { return stop_; });
+      std::vector<Chunk> chunks;
+      chunks.swap(queue_);
+      lock.unlock();
+      for (const Chunk& chunk : chunks)
+        WriteToConsole(chunk.handle, chunk.text);
+      lastWrite = Clock::now();
+      lock.lock();
     }
-  }
-
-  // With the lock held, or after the thread has ended.
-  void WriteQueued() {
-    for (const Chunk& chunk : queue_)
-      WriteToConsole(chunk.handle, chunk.text);
-    queue_.clear();
-    lastWrite_ = Clock::now();
   }
 
   std::mutex mutex_;
   std::condition_variable wake_;
   std::vector<Chunk> queue_;
-  Clock::time_point lastWrite_;
   bool stop_ = false;
   std::thread thread_;  // last: it starts once everything it uses is there
 };
