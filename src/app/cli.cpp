@@ -18,6 +18,7 @@
 #include "run/run_plan.h"
 #include "run/startup.h"
 #include "run/task_list.h"
+#include "run/verify.h"
 
 namespace quellorn::app {
 namespace {
@@ -112,6 +113,7 @@ int RunCommand(const CliOptions& options, platform::BackEnd& backEnd,
   if (options.json) view.KeepLines();
   Context ctx(backEnd.platform(), programFolder);
   ctx.ShowRunsIn(view);
+  ctx.run.verify = options.verify;
   view.Attach(ctx.run.totals);
   StartUp(ctx, "");
   if (!options.only.empty()) {
@@ -142,7 +144,10 @@ int RunCommand(const CliOptions& options, platform::BackEnd& backEnd,
   } else if (!view.status().empty()) {
     out << view.status() << '\n';
   }
-  return SaveChanges(backEnd, err);
+  // Changes that could not be kept say more than what survived.
+  if (const int saved = SaveChanges(backEnd, err); saved != kCliDone) return saved;
+  if (options.verify && UnexpectedSurvivors(ctx.run.ledger.survivors()) > 0) return kCliSurvivors;
+  return kCliDone;
 }
 
 }  // namespace

@@ -74,8 +74,11 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
     } else if (arg == "--machine" || arg == "--program-folder") {
       if (i + 1 == args.size() || args[i + 1].empty()) return fail(arg + " needs a value");
       (arg == "--machine" ? options.machine : options.programFolder) = args[++i];
-    } else if (arg == "--yes" || arg == "--all" || arg == "--json") {
-      (arg == "--yes" ? options.yes : arg == "--all" ? options.all : options.json) = true;
+    } else if (arg == "--yes" || arg == "--verify" || arg == "--all" || arg == "--json") {
+      (arg == "--yes"      ? options.yes
+       : arg == "--verify" ? options.verify
+       : arg == "--all"    ? options.all
+                           : options.json) = true;
     } else if (arg == "--only") {
       const auto ids = TakeValue(args, i, value) ? ItemIds(value) : std::nullopt;
       if (!ids) return fail("--only needs item ids separated by commas");
@@ -91,6 +94,7 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
   if (!command) return fail("no command given");
   const OptionUse uses[] = {
       {"--yes", options.yes, {Command::kErase}},
+      {"--verify", options.verify, {Command::kErase}},
       {"--all", options.all, {Command::kList, Command::kImportWinapp2}},
       {"--json", options.json, {Command::kList, Command::kTest, Command::kErase}},
       {"--only", !options.only.empty(), {Command::kTest, Command::kErase}},

@@ -47,6 +47,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
   const ui::win32::SkinArt art(instance);
   ui::win32::MessageLoop loop;
   Context ctx(os, os.system.ProgramFolder());
+  // Every erase run says what survived it. The check is a test walk of the same items: it lists
+  // folders and opens keys but writes nothing, a small cost beside the erase itself.
+  ctx.run.verify = true;
   ui::win32::MainWindowView main(art, loop, ctx);
   StartUp(ctx, platform::win32::ToUtf8(commandLine));
   CloseRunningCopy(os.desktop, kOldCopyPatience);

@@ -12,7 +12,8 @@ std::string LogPath(const Context& ctx) {
 }
 
 void WriteLog(Context& ctx, std::string_view line) {
-  if (ctx.settings.LoggingOff()) return;
+  // Nothing of an erase run's verification walk either (see DispList).
+  if (ctx.settings.LoggingOff() || ctx.run.ledger.verifying()) return;
   std::string text = ctx.erasing() ? "" : "Test Mode: ";
   text += OneLine(line);
   text += "\r\n";

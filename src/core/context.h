@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 
+#include "core/erase_ledger.h"
 #include "core/erase_mode.h"
 #include "core/ini_file.h"
 #include "core/run_view.h"
@@ -33,6 +34,9 @@ struct RunState {
   // Items a script runs this once instead of the selection (ids as the run plan names them);
   // nothing here changes what is selected.
   std::optional<std::set<std::string>> only;
+  // An erase run walks its items again afterwards, in test mode, and reports what survived.
+  bool verify = false;
+  EraseLedger ledger;
 };
 
 // While a custom item editor tests its item, the primitives list what they would erase in

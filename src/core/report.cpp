@@ -7,7 +7,10 @@
 
 namespace quellorn {
 
+// The verification pass of an erase run walks as a test run would; it reports what survived
+// afterwards, and nothing of the walk itself.
 void DispList(Context& ctx, std::string_view line) {
+  if (ctx.run.ledger.verifying()) return;
   std::string text = ctx.erasing() ? "" : "Test Mode: ";
   text += OneLine(line);
   ctx.view().AddProgressLine(text);
@@ -22,6 +25,7 @@ std::string DisplayedSpace(Context& ctx) {
 }
 
 void DispStatus(Context& ctx) {
+  if (ctx.run.ledger.verifying()) return;
   const std::string keys = std::to_string(ctx.run.totals.registryKeys);
   const std::string files = std::to_string(ctx.run.totals.files);
   if (ctx.erasing()) {

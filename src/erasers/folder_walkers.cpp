@@ -81,8 +81,11 @@ void EraseKeepFolder(Context& ctx, std::string folder, const KeepList& keep) {
       if (IsWalkedFolder(entry)) subfolders.push_back(folder + entry.name + "\\");
       continue;
     }
-    if (IsSpared(keep, entry)) continue;
     const std::string path = folder + entry.name;
+    if (IsSpared(keep, entry)) {
+      if (keep.Keeps(entry.name)) ctx.run.ledger.Kept(path);
+      continue;
+    }
     if (EraseFile(ctx, path)) {
       ReportLine(ctx, "Erasing " + path + " <OK>");
     } else {

@@ -89,7 +89,7 @@ bool TakesEveryName(std::string_view pattern) {
          (pattern.empty() || pattern.find('*') != std::string_view::npos);
 }
 
-bool SecureErase(Context& ctx, std::string_view path) {
+platform::Status SecureErase(Context& ctx, std::string_view path) {
   if (MayOverwrite(ctx, path)) {
     const int passes = ctx.settings.OverwritePasses();
     for (int pass = 0; pass < passes; ++pass)
@@ -97,20 +97,30 @@ bool SecureErase(Context& ctx, std::string_view path) {
     Truncate(ctx, path);
   }
   const std::string temporary = TemporaryEraseName(ctx, path);
-  if (ctx.os.shell.Rename(path, temporary) != platform::kSuccess) return false;
-  if (ctx.os.shell.Delete(temporary) == platform::kSuccess) return true;
+  if (const platform::Status renamed = ctx.os.shell.Rename(path, temporary);
+      renamed != platform::kSuccess) {
+    return renamed;
+  }
+  const platform::Status deleted = ctx.os.shell.Delete(temporary);
+  if (deleted == platform::kSuccess) return deleted;
   // What cannot go, a file or a folder with what is left in it, gets its own name back. The
   // rename never replaces: should another entry have taken the name meanwhile, this one stays
   // under its erase name rather than destroy that one.
   ctx.os.shell.Rename(temporary, path);
-  return false;
+  return deleted;
 }
 
-// Erases a file, or a folder whole, that the protection rules have let pass.
+// Erases a file, or a folder whole, that the protection rules have let pass. The outcome goes
+// to the run's ledger, and what a verification pass would erase again is noted there.
 bool EraseItem(Context& ctx, std::string_view path) {
-  if (!ctx.erasing()) return true;
-  if (!ctx.settings.SecureErasing()) return ctx.os.shell.Delete(path) == platform::kSuccess;
-  return SecureErase(ctx, path);
+  if (!ctx.erasing()) {
+    ctx.run.ledger.Found(path);
+    return true;
+  }
+  const platform::Status status =
+      ctx.settings.SecureErasing() ? SecureErase(ctx, path) : ctx.os.shell.Delete(path);
+  ctx.run.ledger.Erased(path, status);
+  return status == platform::kSuccess;
 }
 
 // EraseItem for a file the walk has just listed: a plain delete goes through the listing,
@@ -120,6 +130,7 @@ bool EraseListedFile(Context& ctx, platform::DirListing& listing, const DirEntry
   if (!ctx.erasing() || ctx.settings.SecureErasing()) return EraseItem(ctx, path);
   const platform::Status status = listing.RemoveFile(entry.name);
   if (status == platform::kNotSupported) return EraseItem(ctx, path);
+  ctx.run.ledger.Erased(path, status);
   return status == platform::kSuccess;
 }
 
@@ -187,7 +198,10 @@ void EraseMatchingIn(Context& ctx, const std::string& folder, std::string_view p
       ctx.view().Yield();
       continue;
     }
-    if (IsExcluded(walk.exclusions, path)) continue;
+    if (IsExcluded(walk.exclusions, path)) {
+      ctx.run.ledger.Kept(path);
+      continue;
+    }
     EraseMatchingFile(ctx, *listing, entry, path);
   }
   // A listing that breaks off leaves the rest of this folder, its subfolders included, alone.

@@ -12,6 +12,7 @@
 #include "core/text_util.h"
 #include "platform/text_encoding.h"
 #include "primitives/protected_places.h"
+#include "primitives/reg_path.h"
 
 namespace quellorn {
 
@@ -130,6 +131,11 @@ platform::Status DeleteTree(platform::Registry& registry, platform::RegHandle ro
   return registry.DeleteKey(root, path);
 }
 
+// How the ledger names a key: its root's name and its path.
+std::string KeyPath(platform::RegHandle root, std::string_view subKey) {
+  return GetRootName(root) + "\\" + std::string(subKey);
+}
+
 }  // namespace
 
 platform::Status SetValueEx(platform::Registry& registry, platform::RegHandle key,
@@ -152,17 +158,36 @@ platform::Status SetValueEx(platform::Registry& registry, platform::RegHandle ke
 
 bool DeleteKey(Context& ctx, platform::RegHandle root, std::string_view subKey) {
   if (RefuseKeyDeletion(ctx, root, subKey)) return false;
-  if (!ctx.erasing()) return true;
+  const std::string path = KeyPath(root, subKey);
+  if (!ctx.erasing()) {
+    RegKey key;
+    if (ctx.run.ledger.verifying() &&
+        RegKey::Open(ctx.os.registry, root, subKey, key) == platform::kSuccess) {
+      ctx.run.ledger.Found(path);
+    }
+    return true;
+  }
   // The program has always reported a deleted key with everything below it, so it deletes
   // the whole tree, where RegDeleteKey alone would refuse a key that has subkeys.
-  return DeleteTree(ctx.os.registry, root, std::string(subKey)) == platform::kSuccess;
+  const platform::Status status = DeleteTree(ctx.os.registry, root, std::string(subKey));
+  ctx.run.ledger.Erased(path, status);
+  return status == platform::kSuccess;
 }
 
 void DeleteValue(Context& ctx, platform::RegHandle root, std::string_view subKey,
                  std::string_view name) {
   RegKey key;
   if (RegKey::Open(ctx.os.registry, root, subKey, key) != platform::kSuccess) return;
-  if (ctx.erasing()) ctx.os.registry.DeleteValue(key.get(), name);
+  const std::string path = KeyPath(root, subKey) + "\\" + std::string(name);
+  if (ctx.erasing()) {
+    ctx.run.ledger.Erased(path, ctx.os.registry.DeleteValue(key.get(), name));
+    return;
+  }
+  RegValue value;
+  if (ctx.run.ledger.verifying() &&
+      ctx.os.registry.QueryValue(key.get(), name, value) == platform::kSuccess) {
+    ctx.run.ledger.Found(path);
+  }
 }
 
 void SetValue(Context& ctx, platform::RegHandle root, std::string_view subKey,

@@ -4,9 +4,27 @@
 #include "core/context.h"
 #include "core/report.h"
 #include "run/run_plan.h"
+#include "run/verify.h"
 
 namespace quellorn {
 namespace {
+
+// Runs each item, keeping the task list and the progress bar in step.
+void RunItems(Context& ctx, const std::vector<PlanItem>& plan) {
+  for (std::size_t index = 0; index < plan.size(); ++index) {
+    const PlanItem& item = plan[index];
+    const int row = static_cast<int>(index) + 1;
+    ctx.view().SetTaskState(row, "Erasing", "working");
+    DispList(ctx, item.progressLine);
+    item.erase(ctx);
+    // An item's registry changes are kept as a whole, so a run cut short loses at most the
+    // item under way. A failed flush is retried after the next item.
+    ctx.os.registry.Flush();
+    ctx.view().SetTaskState(row, "Done", "done");
+    if (item.scrollsTasks) ctx.view().ScrollTasksDown();
+    if (ctx.run.taskCount > 0) ctx.view().SetProgress(ProgressPercent(row, ctx.run.taskCount));
+  }
+}
 
 // Marks the run active for its lifetime, so that a trigger or a click served while the run
 // yields cannot start a second run inside it; the run keeps the log open and the locale read
@@ -56,7 +74,13 @@ void RunErase(Context& ctx) {
   ctx.view().EnableErase(false);
   WriteLog(ctx, "-----------Start to Erase------------------------at " + NowText(ctx));
   DispList(ctx, "Start to Erase------------------------------------at " + NowText(ctx));
-  StartTask(ctx);
+  const std::vector<PlanItem> plan = BuildRunPlan(ctx);
+  // A run a trigger starts (when a browser closes, as Windows shuts down) must end quickly: the
+  // second walk is for runs the user starts.
+  const bool verify = ctx.run.verify && !ctx.run.triggered;
+  if (verify) ctx.run.ledger.Begin(EraseLedger::Pass::kErase);
+  RunItems(ctx, plan);
+  if (verify) VerifyErase(ctx, plan);
   WriteLog(ctx, ErasedCounters(ctx));
   WriteLog(ctx, "-----------Task Completed Successfully-----------at " + NowText(ctx));
   DispList(ctx, "Task Completed Successfully-----------at " + NowText(ctx));
@@ -73,9 +97,9 @@ void RunErase(Context& ctx) {
   DispStatus(ctx);
   ctx.view().EnableTrayExit(true);
   if (!ctx.settings.StealthOn() && ctx.settings.ShowsResultWindow()) {
-    ctx.view().ShowResult("Task Completed",
-                          ResultMessage("Task Completed Successfully!", ErasedCounters(ctx)),
-                          ctx.run.triggered);
+    std::string message = ResultMessage("Task Completed Successfully!", ErasedCounters(ctx));
+    if (verify) message += "\r\n" + VerifySummary(ctx.run.ledger.survivors());
+    ctx.view().ShowResult("Task Completed", message, ctx.run.triggered);
   }
   ctx.view().EnableErase(true);
 }
@@ -129,20 +153,7 @@ void TestNow(Context& ctx) {
 }
 
 void StartTask(Context& ctx) {
-  const std::vector<PlanItem> plan = BuildRunPlan(ctx);
-  for (std::size_t index = 0; index < plan.size(); ++index) {
-    const PlanItem& item = plan[index];
-    const int row = static_cast<int>(index) + 1;
-    ctx.view().SetTaskState(row, "Erasing", "working");
-    DispList(ctx, item.progressLine);
-    item.erase(ctx);
-    // An item's registry changes are kept as a whole, so a run cut short loses at most the
-    // item under way. A failed flush is retried after the next item.
-    ctx.os.registry.Flush();
-    ctx.view().SetTaskState(row, "Done", "done");
-    if (item.scrollsTasks) ctx.view().ScrollTasksDown();
-    if (ctx.run.taskCount > 0) ctx.view().SetProgress(ProgressPercent(row, ctx.run.taskCount));
-  }
+  RunItems(ctx, BuildRunPlan(ctx));
 }
 
 }  // namespace quellorn

@@ -1,6 +1,10 @@
 // The console front end on machine folders (the portable back end).
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <csignal>
@@ -14,6 +18,30 @@
 namespace quellorn::app {
 namespace {
 
+// A host file that nobody may delete, not even the superuser, while it lives: one the user has
+// no right to erase. held() is false where the file system or the test's rights allow no such flag.
+class ImmutableFile {
+ public:
+  explicit ImmutableFile(const std::filesystem::path& path)
+      : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)), held_(Set(FS_IMMUTABLE_FL)) {}
+  ~ImmutableFile() {
+    if (held_) Set(0);
+    ::close(fd_);
+  }
+  bool held() const { return held_; }
+
+ private:
+  bool Set(int flag) {
+    int flags = 0;
+    if (::ioctl(fd_, FS_IOC_GETFLAGS, &flags) != 0) return false;
+    flags = (flags & ~FS_IMMUTABLE_FL) | flag;
+    return ::ioctl(fd_, FS_IOC_SETFLAGS, &flags) == 0;
+  }
+
+  int fd_;
+  bool held_;
+};
+
 class CliMachineTest : public ::testing::Test {
  protected:
   CliMachineTest() {
@@ -23,6 +51,18 @@ class CliMachineTest : public ::testing::Test {
   int Run(std::vector<std::string> args) {
     args.insert(args.begin(), {"--machine", folder.path().string()});
     return RunCli(args, in, out, err);
+  }
+  // The run on a disk where no host file grows past a byte.
+  int RunOnFullDisk(std::vector<std::string> args) {
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit full{1, limit.rlim_max};
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &full);
+    const int status = Run(std::move(args));
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, handler);
+    return status;
   }
   std::string Log() { return folder.Read(programFolder / "syslog.txt"); }
   void WriteRegistry(std::string_view lines) {
@@ -124,18 +164,39 @@ TEST_F(CliMachineTest, ChangesThatCannotBeSavedEndTheRunWithThree) {
       "[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU]"
       "\r\n\"a\"=\"notepad\"\r\n");
   const std::string before = folder.Read(folder.path() / "registry.reg");
-  rlimit limit{};
-  getrlimit(RLIMIT_FSIZE, &limit);
-  const rlimit full{1, limit.rlim_max};  // no host file grows past a byte: a full disk
-  const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-  setrlimit(RLIMIT_FSIZE, &full);
-  const int status = Run({"erase", "--yes"});
-  setrlimit(RLIMIT_FSIZE, &limit);
-  std::signal(SIGXFSZ, handler);
-  EXPECT_EQ(status, 3);
+  EXPECT_EQ(RunOnFullDisk({"erase", "--yes"}), 3);
   EXPECT_NE(out.str().find("Erased Registry Keys: 1 "), std::string::npos) << out.str();
   EXPECT_NE(err.str().find("registry.reg could not be saved"), std::string::npos) << err.str();
   EXPECT_EQ(folder.Read(folder.path() / "registry.reg"), before);
+}
+
+TEST_F(CliMachineTest, EraseVerifyExitsWithFourOnlyWhenSomethingUnexpectedSurvived) {
+  folder.Write(
+      programFolder / "plugins" / "junk.qk",
+      "[Info]\r\nSelected = 0\r\nDelFile1=C:\\junk\\*.*\r\nExFile1=C:\\junk\\keep.log\r\n");
+  const std::filesystem::path junk = folder.DriveC() / "junk";
+  folder.Write(junk / "keep.log", "kept");
+  folder.Write(junk / "stuck.log", "trace");
+  EXPECT_EQ(Run({"erase", "--yes", "--verify"}), 0);
+  EXPECT_NE(out.str().find("Erasing C:\\junk\\stuck.log <OK>\nSurvivor: C:\\junk\\keep.log <kept>\n"
+                           "Verify: 1 survived, 0 unexpected\n"),
+            std::string::npos)
+      << out.str();
+
+  folder.Write(junk / "stuck.log", "trace");
+  const ImmutableFile stuck(junk / "stuck.log");
+  if (!stuck.held()) GTEST_SKIP() << "no file can be made undeletable here";
+  EXPECT_EQ(Run({"erase", "--yes", "--verify"}), 4);
+  for (const std::string& text : {out.str(), Log()})
+    EXPECT_NE(text.find("Survivor: C:\\junk\\stuck.log <access denied>"), std::string::npos)
+        << text;
+  EXPECT_NE(out.str().find("Verify: 2 survived, 1 unexpected (access denied)\n"),
+            std::string::npos);
+  EXPECT_EQ(Run({"erase", "--yes"}), 0) << "only a run that verifies looks";
+  WriteRegistry(
+      "[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU]"
+      "\r\n\"a\"=\"notepad\"\r\n");
+  EXPECT_EQ(RunOnFullDisk({"erase", "--yes", "--verify"}), 3) << "what was not saved comes first";
 }
 
 TEST_F(CliMachineTest, ProgramFolderMustExistAndShouldHoldSettings) {

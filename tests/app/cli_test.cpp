@@ -69,6 +69,17 @@ TEST(CliOptions, RefusesWhatItDoesNotKnow) {
   }
 }
 
+TEST(CliOptions, VerifyBelongsToEraseAlone) {
+  std::string error;
+  const auto options = ParseCliOptions({"erase", "--verify"}, error);
+  ASSERT_TRUE(options) << error;
+  EXPECT_TRUE(options->verify);
+  for (const char* command : {"list", "test"}) {
+    EXPECT_FALSE(ParseCliOptions({"--verify", command}, error));
+    EXPECT_EQ(error, "--verify belongs to erase");
+  }
+}
+
 TEST(Cli, UsageErrorsExitWithTwoAndExplain) {
   std::istringstream in;
   std::ostringstream out;

@@ -24,6 +24,7 @@ class FaultyListing : public platform::DirListing {
     std::string path = folder_;
     if (!path.ends_with('\\')) path += '\\';
     path += name;
+    if (FaultPlan::Holds(plan_.denied, path)) return platform::kAccessDenied;
     if (FaultPlan::Holds(plan_.undeletable, path)) return platform::kSharingViolation;
     if (plan_.FailsCall(CallKind::kDelete)) return platform::kSharingViolation;
     return real_->RemoveFile(name);
@@ -93,6 +94,7 @@ platform::Status FaultyFileSystem::Open(std::string_view path, platform::OpenMod
 }
 
 platform::Status FaultyShell::Delete(std::string_view path) {
+  if (FaultPlan::Holds(plan_.denied, path)) return platform::kAccessDenied;
   for (const std::string& undeletable : plan_.undeletable) {
     if (EqualsIgnoreCase(undeletable, path) || IsBelow(undeletable, path))
       return platform::kSharingViolation;

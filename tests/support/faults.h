@@ -33,10 +33,12 @@ struct CallFault {
 // else goes through unchanged, except that programs and documents the code under test would
 // start are recorded instead.
 struct FaultPlan {
-  std::set<std::string> undeletable;     // Shell::Delete and FileSystem::Delete fail, and
-                                         // Shell::Delete of a folder holding one of them
-  std::set<std::string> unrenamable;     // Shell::Rename and FileSystem::Rename fail
-  std::set<std::string> unopenable;      // FileSystem::Open fails
+  std::set<std::string> undeletable;  // Shell::Delete and FileSystem::Delete fail, and
+                                      // Shell::Delete of a folder holding one of them
+  std::set<std::string> unrenamable;  // Shell::Rename and FileSystem::Rename fail
+  std::set<std::string> denied;       // deletes and renames fail with access denied, as for a file
+                                      // the user may not delete or whose read-only flag stays
+  std::set<std::string> unopenable;   // FileSystem::Open fails
   std::set<std::string> unopenableKeys;  // Registry::OpenKey fails (subkey path)
   std::set<std::string> unreplaceable;   // FileSystem::Replace fails onto these targets
   std::set<std::string> unstartable;     // Shell::Start of these command lines fails
@@ -81,6 +83,7 @@ class FaultyFileSystem : public platform::FileSystem {
     return real_.Copy(from, to);
   }
   platform::Status Rename(std::string_view from, std::string_view to) override {
+    if (FaultPlan::Holds(plan_.denied, from)) return platform::kAccessDenied;
     if (FaultPlan::Holds(plan_.unrenamable, from)) return platform::kSharingViolation;
     if (plan_.FailsCall(CallKind::kRename)) return platform::kSharingViolation;
     return real_.Rename(from, to);
@@ -91,6 +94,7 @@ class FaultyFileSystem : public platform::FileSystem {
     return real_.Replace(from, to);
   }
   platform::Status Delete(std::string_view path) override {
+    if (FaultPlan::Holds(plan_.denied, path)) return platform::kAccessDenied;
     if (FaultPlan::Holds(plan_.undeletable, path)) return platform::kSharingViolation;
     if (plan_.FailsCall(CallKind::kDelete)) return platform::kSharingViolation;
     return real_.Delete(path);
@@ -123,6 +127,7 @@ class FaultyShell : public platform::Shell {
 
   platform::Status Delete(std::string_view path) override;
   platform::Status Rename(std::string_view from, std::string_view to) override {
+    if (FaultPlan::Holds(plan_.denied, from)) return platform::kAccessDenied;
     if (FaultPlan::Holds(plan_.unrenamable, from)) return platform::kSharingViolation;
     if (plan_.FailsCall(CallKind::kRename)) return platform::kSharingViolation;
     return real_.Rename(from, to);
