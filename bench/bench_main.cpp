@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "core/activity_log.h"
 #include "core/context.h"
 #include "core/file_text.h"
 #include "core/ini_file.h"
@@ -66,6 +67,7 @@ int Run(const std::string& mode, const std::filesystem::path& machineFolder,
   ctx.settings.antirecover = mode == "secure" ? 0 : 1;
   ctx.settings.OverWriteTimes = 1;
   const auto start = std::chrono::steady_clock::now();
+  const HeldLog log(ctx);  // as a run holds it
   EraseFolderTree(ctx, folder);
   const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
   std::cout << "files=" << ctx.run.totals.files << " lines=" << view.lines;

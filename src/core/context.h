@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -28,6 +29,8 @@ struct RunState {
   bool triggered = false;  // started by a trigger, not by the user
   bool active = false;
   std::int16_t taskCount = 0;  // rows of the task list since it was last built
+  // The user's formats, read once when a run starts rather than for every line it shows.
+  std::optional<platform::LocaleFormats> locale;
   // Items a script runs this once instead of the selection (ids as the run plan names them);
   // nothing here changes what is selected.
   std::optional<std::set<std::string>> only;
@@ -42,6 +45,13 @@ struct EditorTestState {
   bool active = false;
   std::int16_t count = 0;
   EditorTestList* list = nullptr;
+};
+
+// syslog.txt while a run holds it open (HeldLog, activity_log.h): opened at the first line,
+// closed when the hold ends or the log is cleared.
+struct LogState {
+  bool held = false;
+  std::unique_ptr<platform::File> file;
 };
 
 // Everything the program keeps for the life of the process, passed explicitly to whoever
@@ -74,6 +84,7 @@ struct Context {
   Settings settings;
 
   RunState run;
+  LogState log;
   EditorTestState editorTest;
   // Set while Windows 98 asks whether it may end the session: then no other program may be
   // started.

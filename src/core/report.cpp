@@ -19,7 +19,9 @@ void DispList(Context& ctx, std::string_view line) {
 
 std::string DisplayedSpace(Context& ctx) {
   const float megabytes = ctx.run.totals.releasedKilobytes / 1000.0f;
-  return FormatDecimal2(megabytes, ctx.os.system.Locale().decimal) + " MB";
+  const std::string decimal =
+      ctx.run.locale ? ctx.run.locale->decimal : ctx.os.system.Locale().decimal;
+  return FormatDecimal2(megabytes, decimal) + " MB";
 }
 
 void DispStatus(Context& ctx) {

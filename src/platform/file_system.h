@@ -36,6 +36,11 @@ class DirListing {
   virtual ~DirListing() = default;
   virtual bool Next(DirEntry& entry) = 0;
   virtual Status status() const = 0;
+  // Removes the file or link `name` of this folder through the open listing, as Shell::Delete
+  // removes one (read-only included; a link itself, never what it points to), without finding
+  // the folder again. A folder gives kAccessDenied; kNotSupported asks the caller to delete by
+  // path.
+  virtual Status RemoveFile(std::string_view /*name*/) { return kNotSupported; }
 };
 
 // An open file. Positions and sizes are 64-bit.
@@ -68,6 +73,10 @@ class FileSystem {
 
   // Lists the entries of a folder; nullptr when the folder cannot be listed.
   virtual std::unique_ptr<DirListing> List(std::string_view folder) = 0;
+  // As List, for walks that look at hidden and system only where those decide something: a
+  // back end that keeps them apart from the entry may leave them out (then GetAttributes tells
+  // them). Every other attribute, and the size, is as List reports it.
+  virtual std::unique_ptr<DirListing> ListForWalk(std::string_view folder) { return List(folder); }
 
   // attr::kInvalid when the path does not exist.
   virtual std::uint32_t GetAttributes(std::string_view path) = 0;

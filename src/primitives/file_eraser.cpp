@@ -123,6 +123,17 @@ bool EraseItem(Context& ctx, std::string_view path) {
   return status == platform::kSuccess;
 }
 
+// EraseItem for a file the walk has just listed: a plain delete goes through the listing,
+// which holds the folder already.
+bool EraseListedFile(Context& ctx, platform::DirListing& listing, const DirEntry& entry,
+                     std::string_view path) {
+  if (!ctx.erasing() || ctx.settings.SecureErasing()) return EraseItem(ctx, path);
+  const platform::Status status = listing.RemoveFile(entry.name);
+  if (status == platform::kNotSupported) return EraseItem(ctx, path);
+  ctx.run.ledger.Erased(path, status);
+  return status == platform::kSuccess;
+}
+
 struct Exclusions {
   std::vector<std::string> patterns;
 };
@@ -152,15 +163,16 @@ struct Walk {
 void EraseMatchingIn(Context& ctx, const std::string& folder, std::string_view pattern,
                      bool includeSubfolders, const Walk& walk);
 
-void EraseMatchingFile(Context& ctx, const std::string& path, std::uint64_t size) {
-  const auto kilobytes = static_cast<float>(std::nearbyint(static_cast<double>(size) / 1024));
+void EraseMatchingFile(Context& ctx, platform::DirListing& listing, const DirEntry& entry,
+                       const std::string& path) {
+  const auto kilobytes = static_cast<float>(std::nearbyint(static_cast<double>(entry.size) / 1024));
   const std::string line = "Erasing " + path + " <OK>";
   if (ctx.editorTest.active) {
     if (ctx.editorTest.list != nullptr) ctx.editorTest.list->AddLine(line);
     ++ctx.editorTest.count;
     return;
   }
-  if (!EraseItem(ctx, path)) return;
+  if (!EraseListedFile(ctx, listing, entry, path)) return;
   ctx.run.totals.releasedKilobytes += kilobytes;
   ++ctx.run.totals.files;
   DispList(ctx, line);
@@ -172,7 +184,7 @@ void EraseMatchingFile(Context& ctx, const std::string& path, std::uint64_t size
 void EraseMatchingIn(Context& ctx, const std::string& folder, std::string_view pattern,
                      bool includeSubfolders, const Walk& walk) {
   if (walk.places.RefuseInside(ctx, folder, includeSubfolders || TakesEveryName(pattern))) return;
-  auto listing = ctx.os.files.List(folder);
+  auto listing = ctx.os.files.ListForWalk(folder);
   if (!listing) return;
   std::vector<std::string> subfolders;
   for (DirEntry entry; listing->Next(entry);) {
@@ -190,7 +202,7 @@ void EraseMatchingIn(Context& ctx, const std::string& folder, std::string_view p
       ctx.run.ledger.Kept(path);
       continue;
     }
-    EraseMatchingFile(ctx, path, entry.size);
+    EraseMatchingFile(ctx, *listing, entry, path);
   }
   // A listing that breaks off leaves the rest of this folder, its subfolders included, alone.
   if (listing->status() != platform::kNoMoreItems) return;
@@ -199,9 +211,20 @@ void EraseMatchingIn(Context& ctx, const std::string& folder, std::string_view p
   }
 }
 
+// A read-only file with nothing but the archive bit, and hidden perhaps, loses read-only; the
+// listing need not tell hidden and system, so they are asked for here, where they decide.
+void ClearPlainReadOnly(Context& ctx, const std::string& path) {
+  constexpr std::uint32_t kReadOnlyArchive = 0x21;
+  constexpr std::uint32_t kReadOnlyHiddenArchive = 0x23;
+  const std::uint32_t attributes = ctx.os.files.GetAttributes(path);
+  if (attributes == kReadOnlyArchive || attributes == kReadOnlyHiddenArchive) {
+    ctx.os.files.SetAttributes(path, attr::kNormal);
+  }
+}
+
 void EraseTreeIn(Context& ctx, const std::string& folder, const ProtectedFolders& places) {
   if (places.RefuseInside(ctx, folder, true)) return;
-  auto listing = ctx.os.files.List(folder);
+  auto listing = ctx.os.files.ListForWalk(folder);
   if (!listing) return;
   for (DirEntry entry; listing->Next(entry);) {
     const std::string path = folder + entry.name;
@@ -211,13 +234,8 @@ void EraseTreeIn(Context& ctx, const std::string& folder, const ProtectedFolders
         EraseTreeIn(ctx, path + "\\", places);
       continue;
     }
-    constexpr std::uint32_t kReadOnlyArchive = 0x21;
-    constexpr std::uint32_t kReadOnlyHiddenArchive = 0x23;
-    if (ctx.erasing() &&
-        (entry.attributes == kReadOnlyArchive || entry.attributes == kReadOnlyHiddenArchive)) {
-      ctx.os.files.SetAttributes(path, attr::kNormal);
-    }
-    if (!EraseItem(ctx, path)) continue;
+    if (ctx.erasing() && (entry.attributes & attr::kReadOnly) != 0) ClearPlainReadOnly(ctx, path);
+    if (!EraseListedFile(ctx, *listing, entry, path)) continue;
     ++ctx.run.totals.files;
     ctx.run.totals.releasedKilobytes += static_cast<float>(static_cast<double>(entry.size) / 1024);
     ReportLine(ctx, "Erasing " + path + " <OK>");
@@ -225,7 +243,7 @@ void EraseTreeIn(Context& ctx, const std::string& folder, const ProtectedFolders
 }
 
 void SubfoldersIn(Context& ctx, const std::string& folder, const ProtectedFolders& places) {
-  auto listing = ctx.os.files.List(folder);
+  auto listing = ctx.os.files.ListForWalk(folder);
   if (!listing) return;
   for (DirEntry entry; listing->Next(entry);) {
     if (!IsFolder(entry) || entry.name.starts_with('.')) continue;

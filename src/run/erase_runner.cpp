@@ -27,18 +27,25 @@ void RunItems(Context& ctx, const std::vector<PlanItem>& plan) {
 }
 
 // Marks the run active for its lifetime, so that a trigger or a click served while the run
-// yields cannot start a second run inside it.
+// yields cannot start a second run inside it; the run keeps the log open and the locale read
+// meanwhile.
 class RunGuard {
  public:
-  explicit RunGuard(Context& ctx) : ctx_(ctx), owner_(!ctx.run.active) { ctx.run.active = true; }
+  explicit RunGuard(Context& ctx) : ctx_(ctx), owner_(!ctx.run.active), log_(ctx) {
+    ctx.run.active = true;
+    if (owner_) ctx.run.locale = ctx.os.system.Locale();
+  }
   ~RunGuard() {
-    if (owner_) ctx_.run.active = false;
+    if (!owner_) return;
+    ctx_.run.active = false;
+    ctx_.run.locale.reset();
   }
   bool owner() const { return owner_; }
 
  private:
   Context& ctx_;
   bool owner_;
+  HeldLog log_;
 };
 
 std::string Counters(Context& ctx, std::string_view keys, std::string_view files,

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/file_text.h"
 #include "core/report.h"
 #include "support/context_fixture.h"
 
@@ -63,6 +64,29 @@ TEST_F(ActivityLogTest, LoggingOffOrAnUnwritableLogLeavesTheFileUntouchedAndClea
   WriteLog(ctx, "lost");
   os.files.SetAttributes(log, platform::attr::kNormal);
   EXPECT_EQ(machine.ReadFile(log), "kept\r\n");
+}
+
+// A run holds the log open: each line is still in the file before the next step, lines that
+// another writer appends meanwhile stay, and clearing starts a new file that the run goes on in.
+TEST_F(ActivityLogTest, AHeldLogHasEveryLineInTheFileAtOnceAndCanBeCleared) {
+  machine.WriteFile(log, "before\r\n");
+  {
+    const HeldLog held(ctx);
+    const HeldLog inner(ctx);
+    WriteLog(ctx, "one");
+    EXPECT_EQ(machine.ReadFile(log), "before\r\none\r\n");
+    ASSERT_EQ(AppendToFile(machine.platform().files, log, "other\r\n"), platform::kSuccess);
+    WriteLog(ctx, "two");
+    EXPECT_EQ(machine.ReadFile(log), "before\r\none\r\nother\r\ntwo\r\n");
+    ClearLog(ctx);
+    EXPECT_EQ(machine.ReadFile(log), "");
+    WriteLog(ctx, "three");
+    EXPECT_EQ(machine.ReadFile(log), "three\r\n");
+  }
+  // Released: the file can be replaced, and the next line goes to the new one.
+  machine.WriteFile(log, "new\r\n");
+  WriteLog(ctx, "four");
+  EXPECT_EQ(machine.ReadFile(log), "new\r\nfour\r\n");
 }
 
 // Time stamps use the general date format; counters use the locale's separator.

@@ -110,6 +110,14 @@ TEST_F(FileSystemTest, LinksAreRemovedOrRenamedNeverTheirTargets) {
     EXPECT_EQ(files.Exists(link), status != kSuccess);
     ExpectTargetsIntact(machine);
   }
+  // Through an open listing as well; a link to a folder lists as a folder and stays.
+  std::unique_ptr<DirListing> listing = files.ListForWalk(LinkPath("single"));
+  ASSERT_NE(listing, nullptr);
+  EXPECT_EQ(listing->RemoveFile("listing_dir_link"), kAccessDenied);
+  const Status status = listing->RemoveFile("listing_file_link");
+  EXPECT_EQ(files.Exists(LinkPath("single\\listing_file_link")), status != kSuccess);
+  EXPECT_TRUE(files.Exists(LinkPath("single\\listing_dir_link")));
+  ExpectTargetsIntact(machine);
 }
 
 }  // namespace

@@ -150,6 +150,31 @@ TEST_F(PortableFileSystemTest, DeleteAndRemoveFolderTakeTheLinkNotItsTarget) {
   EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(Host("folder-link"))));
 }
 
+// Deleting through an open listing takes a file (read-only too) or a link itself, never a
+// folder or what a link points to.
+TEST_F(PortableFileSystemTest, RemoveFileThroughAListingTakesTheEntryItself) {
+  MakeLinks();
+  folder_.Write(Host("read-only.txt"), "r");
+  ASSERT_EQ(::chmod(Host("read-only.txt").c_str(), 0444), 0);
+  const struct {
+    const char* name;
+    Status status;
+  } kCases[] = {{"file-link", kSuccess},   {"dangling", kSuccess},
+                {"folder-link", kSuccess}, {"read-only.txt", kSuccess},
+                {"folder", kAccessDenied}, {"missing", kFileNotFound},
+                {"..", kInvalidName},      {"folder/inside.txt", kInvalidName}};
+  std::unique_ptr<DirListing> listing = files().ListForWalk("C:\\");
+  ASSERT_NE(listing, nullptr);
+  for (const auto& c : kCases) {
+    EXPECT_EQ(listing->RemoveFile(c.name), c.status) << c.name;
+    EXPECT_EQ(std::filesystem::exists(std::filesystem::symlink_status(Host(c.name))),
+              c.status != kSuccess && c.status != kFileNotFound)
+        << c.name;
+  }
+  EXPECT_EQ(folder_.Read(Host("target.txt")), "12345");
+  EXPECT_EQ(folder_.Read(Host("folder/inside.txt")), "in");
+}
+
 TEST_F(PortableFileSystemTest, PrefersTheExactNameThenTheSmallest) {
   folder_.Write(Host("abc"), "lower");
   folder_.Write(Host("ABC"), "upper");

@@ -3,23 +3,39 @@
 namespace quellorn::testing {
 namespace {
 
-// A listing that breaks off as a failing FindNextFile would.
-class BrokenListing : public platform::DirListing {
+// A listing that may break off as a failing FindNextFile would, and whose deletions through
+// it fail as the shell's do for the plan's undeletable paths.
+class FaultyListing : public platform::DirListing {
  public:
-  BrokenListing(std::unique_ptr<platform::DirListing> real, int entries)
-      : real_(std::move(real)), left_(entries) {}
+  FaultyListing(std::unique_ptr<platform::DirListing> real, std::string folder, FaultPlan& plan,
+                int entries)
+      : real_(std::move(real)), folder_(std::move(folder)), plan_(plan), left_(entries) {}
 
   bool Next(platform::DirEntry& entry) override {
-    if (left_-- <= 0) return false;
+    broken_ = broken_ || left_ == 0;
+    if (broken_) return false;
+    if (left_ > 0) --left_;
     return real_->Next(entry);
   }
   platform::Status status() const override {
-    return left_ < 0 ? platform::kInvalidHandle : real_->status();
+    return broken_ ? platform::kInvalidHandle : real_->status();
+  }
+  platform::Status RemoveFile(std::string_view name) override {
+    std::string path = folder_;
+    if (!path.ends_with('\\')) path += '\\';
+    path += name;
+    if (FaultPlan::Holds(plan_.denied, path)) return platform::kAccessDenied;
+    if (FaultPlan::Holds(plan_.undeletable, path)) return platform::kSharingViolation;
+    if (plan_.FailsCall(CallKind::kDelete)) return platform::kSharingViolation;
+    return real_->RemoveFile(name);
   }
 
  private:
   std::unique_ptr<platform::DirListing> real_;
-  int left_;
+  std::string folder_;
+  FaultPlan& plan_;
+  int left_;  // entries before the listing breaks off; -1: it never does
+  bool broken_ = false;
 };
 
 // A file whose reads, writes and flushes are counted and may fail; on a full disk it opens,
@@ -88,12 +104,20 @@ platform::Status FaultyShell::Delete(std::string_view path) {
 }
 
 std::unique_ptr<platform::DirListing> FaultyFileSystem::List(std::string_view folder) {
+  return Wrap(folder, real_.List(folder));
+}
+
+std::unique_ptr<platform::DirListing> FaultyFileSystem::ListForWalk(std::string_view folder) {
+  return Wrap(folder, real_.ListForWalk(folder));
+}
+
+std::unique_ptr<platform::DirListing> FaultyFileSystem::Wrap(
+    std::string_view folder, std::unique_ptr<platform::DirListing> listing) {
   if (plan_.FailsCall(CallKind::kList)) return nullptr;
-  auto listing = real_.List(folder);
-  if (!listing || plan_.brokenListing.empty() || !EqualsIgnoreCase(folder, plan_.brokenListing)) {
-    return listing;
-  }
-  return std::make_unique<BrokenListing>(std::move(listing), plan_.listingBreaksAfter);
+  if (!listing) return listing;
+  const bool breaks = !plan_.brokenListing.empty() && EqualsIgnoreCase(folder, plan_.brokenListing);
+  return std::make_unique<FaultyListing>(std::move(listing), std::string(folder), plan_,
+                                         breaks ? plan_.listingBreaksAfter : -1);
 }
 
 }  // namespace quellorn::testing

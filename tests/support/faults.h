@@ -69,6 +69,7 @@ class FaultyFileSystem : public platform::FileSystem {
   FaultyFileSystem(platform::FileSystem& real, FaultPlan& plan) : real_(real), plan_(plan) {}
 
   std::unique_ptr<platform::DirListing> List(std::string_view folder) override;
+  std::unique_ptr<platform::DirListing> ListForWalk(std::string_view folder) override;
   std::uint32_t GetAttributes(std::string_view path) override { return real_.GetAttributes(path); }
   platform::Status SetAttributes(std::string_view path, std::uint32_t attributes) override {
     return real_.SetAttributes(path, attributes);
@@ -105,6 +106,9 @@ class FaultyFileSystem : public platform::FileSystem {
   }
 
  private:
+  std::unique_ptr<platform::DirListing> Wrap(std::string_view folder,
+                                             std::unique_ptr<platform::DirListing> listing);
+
   platform::FileSystem& real_;
   FaultPlan& plan_;
 };

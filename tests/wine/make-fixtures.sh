@@ -25,7 +25,7 @@ ln -s ../../targets/dir "$top/tree/nested/inner_link"
 
 # Links handed to the back end's calls directly.
 mkdir -p "$top/single"
-for call in shell files rename; do
+for call in shell files rename listing; do
   ln -s ../targets/dir "$top/single/${call}_dir_link"
   ln -s ../targets/empty "$top/single/${call}_empty_link"
   ln -s ../targets/file.txt "$top/single/${call}_file_link"

@@ -49,19 +49,19 @@ Status WriteXattr(const std::filesystem::path& path, std::uint32_t bits) {
   return kSuccess;
 }
 
-std::uint32_t ModeBits(const struct stat& info) {
+}  // namespace
+
+std::uint32_t ModeAttributes(const struct stat& info) {
   std::uint32_t bits = S_ISDIR(info.st_mode) ? attr::kDirectory : attr::kArchive;
   if ((info.st_mode & kWriteBits) == 0) bits |= attr::kReadOnly;
   return bits;
 }
 
-}  // namespace
-
 std::uint32_t DosAttributes(const std::filesystem::path& path, const struct stat& info) {
-  if (!S_ISLNK(info.st_mode)) return ModeBits(info) | XattrBits(path);
+  if (!S_ISLNK(info.st_mode)) return ModeAttributes(info) | XattrBits(path);
   struct stat target;
   if (::stat(path.c_str(), &target) != 0) return attr::kReparsePoint | attr::kArchive;
-  return attr::kReparsePoint | ModeBits(target) | XattrBits(path);
+  return attr::kReparsePoint | ModeAttributes(target) | XattrBits(path);
 }
 
 Status SetDosAttributes(const std::filesystem::path& path, std::uint32_t attributes) {

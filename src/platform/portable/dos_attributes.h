@@ -19,6 +19,10 @@ namespace quellorn::platform {
 // read-only, hidden and system.
 std::uint32_t DosAttributes(const std::filesystem::path& path, const struct stat& info);
 
+// Directory, read-only and archive of a file or folder whose lstat() gave `info`, without its
+// extended attribute: what a walk needs of most entries.
+std::uint32_t ModeAttributes(const struct stat& info);
+
 // Changes read-only, hidden and system of a file or folder (not a link); other bits are
 // ignored, and so is read-only on a folder, as Wine ignores it.
 Status SetDosAttributes(const std::filesystem::path& path, std::uint32_t attributes);

@@ -130,6 +130,12 @@ std::unique_ptr<DirListing> PortableFileSystem::List(std::string_view folder) {
   return HostListing::Open(host.path);
 }
 
+std::unique_ptr<DirListing> PortableFileSystem::ListForWalk(std::string_view folder) {
+  HostPath host = resolver_.Resolve(folder);
+  if (host.status != kSuccess) return nullptr;
+  return HostListing::Open(host.path, false);
+}
+
 std::uint32_t PortableFileSystem::GetAttributes(std::string_view path) {
   HostPath host = resolver_.Resolve(path);
   struct stat info;

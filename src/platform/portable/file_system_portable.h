@@ -14,6 +14,7 @@ class PortableFileSystem : public FileSystem {
   explicit PortableFileSystem(const PathResolver& resolver) : resolver_(resolver) {}
 
   std::unique_ptr<DirListing> List(std::string_view folder) override;
+  std::unique_ptr<DirListing> ListForWalk(std::string_view folder) override;
   std::uint32_t GetAttributes(std::string_view path) override;
   Status SetAttributes(std::string_view path, std::uint32_t attributes) override;
   Status LinkCount(std::string_view path, std::uint32_t& count) override;

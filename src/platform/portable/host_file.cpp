@@ -63,10 +63,11 @@ Status HostFile::Flush() {
   return kSuccess;
 }
 
-std::unique_ptr<HostListing> HostListing::Open(const std::filesystem::path& folder) {
+std::unique_ptr<HostListing> HostListing::Open(const std::filesystem::path& folder,
+                                               bool hiddenAndSystem) {
   DIR* dir = ::opendir(folder.c_str());
   if (!dir) return nullptr;
-  return std::unique_ptr<HostListing>(new HostListing(folder, dir));
+  return std::unique_ptr<HostListing>(new HostListing(folder, dir, hiddenAndSystem));
 }
 
 bool HostListing::Next(DirEntry& entry) {
@@ -85,14 +86,22 @@ bool HostListing::Next(DirEntry& entry) {
     }
     // Pipes, sockets and devices are no files Windows would list: opening one may wait forever.
     if (!S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode) && !S_ISLNK(info.st_mode)) continue;
-    const std::filesystem::path path = folder_ / name;
     entry.name = name;
-    entry.attributes = DosAttributes(path, info);
+    entry.attributes = hiddenAndSystem_ || S_ISLNK(info.st_mode)
+                           ? DosAttributes(folder_ / name, info)
+                           : ModeAttributes(info);
     entry.size = S_ISREG(info.st_mode) ? static_cast<std::uint64_t>(info.st_size) : 0;
     return true;
   }
   status_ = errno == 0 ? kNoMoreItems : StatusFromErrno(errno);
   return false;
+}
+
+Status HostListing::RemoveFile(std::string_view name) {
+  if (name.empty() || name == "." || name == ".." || !IsWindowsName(name)) return kInvalidName;
+  // unlinkat removes a link itself and refuses a folder, relative to the folder still open.
+  if (::unlinkat(::dirfd(dir_.get()), std::string(name).c_str(), 0) == 0) return kSuccess;
+  return errno == EISDIR ? kAccessDenied : StatusFromErrno(errno);
 }
 
 }  // namespace quellorn::platform

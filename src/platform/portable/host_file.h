@@ -30,18 +30,22 @@ class HostFile : public File {
 // reported, never entered. Only files, folders and links whose names Windows allows are listed.
 class HostListing : public DirListing {
  public:
-  // nullptr when the folder cannot be opened.
-  static std::unique_ptr<HostListing> Open(const std::filesystem::path& folder);
+  // nullptr when the folder cannot be opened. Without `hiddenAndSystem` the extended attribute
+  // of files and folders is not read (links still report all of their target's).
+  static std::unique_ptr<HostListing> Open(const std::filesystem::path& folder,
+                                           bool hiddenAndSystem = true);
 
   bool Next(DirEntry& entry) override;
   Status status() const override { return status_; }
+  Status RemoveFile(std::string_view name) override;
 
  private:
-  HostListing(std::filesystem::path folder, DIR* dir)
-      : folder_(std::move(folder)), dir_(dir, ::closedir) {}
+  HostListing(std::filesystem::path folder, DIR* dir, bool hiddenAndSystem)
+      : folder_(std::move(folder)), dir_(dir, ::closedir), hiddenAndSystem_(hiddenAndSystem) {}
 
   std::filesystem::path folder_;
   std::unique_ptr<DIR, int (*)(DIR*)> dir_;
+  bool hiddenAndSystem_;
   Status status_ = kSuccess;
 };
 

@@ -1,5 +1,7 @@
 #include "platform/win32/file_system_win32.h"
 
+#include <optional>
+
 #include "platform/win32/file_win32.h"
 #include "platform/win32/find_win32.h"
 #include "platform/win32/link_safe_win32.h"
@@ -17,7 +19,8 @@ class Win32DirListing final : public DirListing {
   Status Open(std::string_view folder) {
     std::wstring wide;
     if (!ToFilePath(folder, wide)) return kInvalidParameter;
-    return scan_.Open(wide);
+    folder_ = std::wstring(win32::TrimTrailingSeparators(wide));
+    return scan_.Open(folder_);
   }
 
   bool Next(DirEntry& entry) override {
@@ -33,7 +36,20 @@ class Win32DirListing final : public DirListing {
     return scan_.status() == kSuccess ? kNoMoreItems : scan_.status();
   }
 
+  // The entry is opened as itself, checked to be no link's target and marked for deletion on
+  // that one handle; the folder's final path, to which the check compares, is found once.
+  Status RemoveFile(std::string_view name) override {
+    std::wstring wide;
+    if (!win32::ToWide(name, wide) || wide.empty() || wide.find_first_of(L"\\/") != wide.npos)
+      return kInvalidName;
+    if (!folderFinal_) folderFinal_ = win32::FolderFinalPath(folder_);
+    return win32::RemoveEntry(folder_, *folderFinal_, wide, win32::EntryKind::kFile,
+                              /*clearReadOnly=*/true);
+  }
+
  private:
+  std::wstring folder_;
+  std::optional<std::wstring> folderFinal_;
   win32::FolderScan scan_;
 };
 
@@ -53,7 +69,8 @@ OpenRequest RequestFor(OpenMode mode) {
     case OpenMode::kCreateAlways:
       return {GENERIC_WRITE, CREATE_ALWAYS};
     case OpenMode::kAppend:
-      return {GENERIC_WRITE, OPEN_ALWAYS};
+      // Without FILE_WRITE_DATA every write lands at the end, wherever others have put it.
+      return {FILE_APPEND_DATA | FILE_READ_ATTRIBUTES | SYNCHRONIZE, OPEN_ALWAYS};
   }
   return {GENERIC_READ, OPEN_EXISTING};
 }
@@ -69,15 +86,11 @@ bool IsReadOnlyFile(const std::wstring& path) {
 
 Status OpenFile(const std::wstring& path, OpenMode mode, std::unique_ptr<File>& file) {
   const OpenRequest request = RequestFor(mode);
-  if ((request.access & GENERIC_WRITE) != 0 && IsReadOnlyFile(path)) return kAccessDenied;
+  if (mode != OpenMode::kRead && IsReadOnlyFile(path)) return kAccessDenied;
   win32::UniqueHandle handle(CreateFileW(
       path.c_str(), request.access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
       request.disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!handle) return win32::LastStatus();
-  if (mode == OpenMode::kAppend) {
-    LARGE_INTEGER none{};
-    if (!SetFilePointerEx(handle.get(), none, nullptr, FILE_END)) return win32::LastStatus();
-  }
   file = std::make_unique<win32::Win32File>(std::move(handle));
   return kSuccess;
 }

@@ -29,7 +29,9 @@ bool IsFolder(const std::wstring& path) {
 
 Status FolderScan::Open(std::wstring_view folder) {
   const std::wstring path(TrimTrailingSeparators(folder));
-  find_.reset(FindFirstFileW(JoinPath(path, L"*").c_str(), &data_));
+  // The short names are never asked for, and a large fetch brings many entries a request.
+  find_.reset(FindFirstFileExW(JoinPath(path, L"*").c_str(), FindExInfoBasic, &data_,
+                               FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
   pending_ = static_cast<bool>(find_);
   status_ = pending_ ? kSuccess : LastStatus();
   if (status_ == kFileNotFound && IsFolder(path)) status_ = kSuccess;
