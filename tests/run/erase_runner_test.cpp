@@ -60,6 +60,13 @@ TEST_F(EraseRunnerTest, EraseRunWithNothingSelectedLogsAWholeBlock) {
   EXPECT_TRUE(view.trayExitEnabled);
   EXPECT_FALSE(view.progressBarVisible);
   EXPECT_EQ(view.eraseCaption, "&Erase Now");
+  // Warning=1 skips the confirmation, whatever it would have answered.
+  ctx.settingsFile.SaveSetting("General", "Warning", "1");
+  view.confirmAnswer = EraseMode::kNone;
+  EraseNow(ctx);
+  EXPECT_EQ(view.confirmations, 2);
+  EXPECT_EQ(ctx.run.mode, EraseMode::kErase);
+  EXPECT_EQ(Log(), block + block + block);
 }
 
 TEST_F(EraseRunnerTest, ResultWindowFollowsStealthAndSettingAndClosesItselfAfterATrigger) {
@@ -87,16 +94,6 @@ TEST_F(EraseRunnerTest, ResultWindowFollowsStealthAndSettingAndClosesItselfAfter
   EraseNow(ctx);
   EXPECT_EQ(view.results.size(), 2u);
   EXPECT_TRUE(view.eraseEnabled);
-}
-
-TEST_F(EraseRunnerTest, WarningOneSkipsTheConfirmation) {
-  ctx.settingsFile.SaveSetting("General", "Warning", "1");
-  view.confirmAnswer = EraseMode::kNone;
-  Addtask(ctx);
-  EraseNow(ctx);
-  EXPECT_EQ(view.confirmations, 0);
-  EXPECT_EQ(ctx.run.mode, EraseMode::kErase);
-  EXPECT_NE(Log().find("Start to Erase"), std::string::npos);
 }
 
 TEST_F(EraseRunnerTest, AFailedSaveOfTheSettingsIsReportedAndLosesNothing) {
