@@ -19,10 +19,18 @@ TEST(CliOptions, AcceptsTheDocumentedCommandLine) {
   EXPECT_TRUE(options->yes);
   EXPECT_EQ(options->machine, "m");
   EXPECT_EQ(options->programFolder, "C:\\Q");
+  EXPECT_FALSE(options->verify);
   options = ParseCliOptions({"list"}, error);
   ASSERT_TRUE(options);
   EXPECT_EQ(options->command, CliOptions::Command::kList);
   EXPECT_FALSE(options->machine);
+  options = ParseCliOptions({"erase", "--verify"}, error);
+  ASSERT_TRUE(options) << error;
+  EXPECT_TRUE(options->verify);
+  for (const char* command : {"list", "test"}) {
+    EXPECT_FALSE(ParseCliOptions({"--verify", command}, error));
+    EXPECT_EQ(error, "--verify belongs to erase");
+  }
 }
 
 TEST(CliOptions, ScriptsNameItemsAndAskForJson) {
@@ -66,17 +74,6 @@ TEST(CliOptions, RefusesWhatItDoesNotKnow) {
     std::string error;
     EXPECT_FALSE(ParseCliOptions(args, error));
     EXPECT_FALSE(error.empty());
-  }
-}
-
-TEST(CliOptions, VerifyBelongsToEraseAlone) {
-  std::string error;
-  const auto options = ParseCliOptions({"erase", "--verify"}, error);
-  ASSERT_TRUE(options) << error;
-  EXPECT_TRUE(options->verify);
-  for (const char* command : {"list", "test"}) {
-    EXPECT_FALSE(ParseCliOptions({"--verify", command}, error));
-    EXPECT_EQ(error, "--verify belongs to erase");
   }
 }
 

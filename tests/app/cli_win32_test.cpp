@@ -34,25 +34,6 @@ TEST(CliWin32, RunsOnTheRealSystemWithTheProgramFolderGiven) {
             std::string::npos);
   EXPECT_NE(machine.ReadFile(programFolder + "\\syslog.txt").find("Test Mode: Test Start"),
             std::string::npos);
-
-  std::ostringstream machineErr;
-  EXPECT_EQ(RunCli({"--machine", "C:\\m", "list"}, in, out, machineErr), 2);
-  EXPECT_NE(machineErr.str().find("usage:"), std::string::npos);
-}
-
-TEST(CliWin32, ProgramFolderMustExistAndShouldHoldSettings) {
-  testing::TestMachine machine;
-  machine.MakeFolder(machine.root() + "\\Empty");
-  std::istringstream in;
-  std::ostringstream out;
-  std::ostringstream err;
-  const std::string missing = machine.root() + "\\Quelorn";
-  EXPECT_EQ(RunCli({"--program-folder", missing, "erase", "--yes"}, in, out, err), 2);
-  EXPECT_NE(err.str().find("program folder not found: " + missing), std::string::npos) << err.str();
-  EXPECT_EQ(out.str(), "");
-  std::ostringstream listErr;
-  EXPECT_EQ(RunCli({"--program-folder", machine.root() + "\\empty", "list"}, in, out, listErr), 0);
-  EXPECT_NE(listErr.str().find("no settings.dat in "), std::string::npos) << listErr.str();
 }
 
 }  // namespace

@@ -5,10 +5,8 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <map>
 
 #include "support/machine_folder.h"
 
@@ -21,23 +19,6 @@ class PortableShellTest : public ::testing::Test {
  protected:
   Shell& shell() { return machine_->platform().shell; }
   std::filesystem::path Host(const std::string& name) const { return folder_.DriveC() / name; }
-
-  // Everything below a folder, links as links: type, mode, content or link target.
-  std::map<std::string, std::string> Snapshot(const std::filesystem::path& root) const {
-    std::map<std::string, std::string> entries;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
-      struct stat info;
-      ::lstat(entry.path().c_str(), &info);
-      std::string description = std::to_string(info.st_mode) + " ";
-      if (S_ISLNK(info.st_mode)) {
-        description += std::filesystem::read_symlink(entry.path()).string();
-      } else if (S_ISREG(info.st_mode)) {
-        description += folder_.Read(entry.path());
-      }
-      entries[std::filesystem::relative(entry.path(), root).string()] = description;
-    }
-    return entries;
-  }
 
   // A folder beside drive C with files, a read-only file and a read-only subfolder.
   std::filesystem::path MakeOutside() const {
@@ -57,7 +38,7 @@ class PortableShellTest : public ::testing::Test {
 // A folder with links in it, and a link itself.
 TEST_F(PortableShellTest, DeleteRemovesLinksAndNeverWhatTheyPointTo) {
   std::filesystem::path outside = MakeOutside();
-  std::map<std::string, std::string> before = Snapshot(outside);
+  const auto before = testing::HostTree(outside);
   folder_.Write(Host("tree/own.txt"), "own");
   std::filesystem::create_directory_symlink(outside, Host("tree/folder-link"));
   std::filesystem::create_directory_symlink(outside / "sub", Host("tree/deeper-link"));
@@ -71,7 +52,7 @@ TEST_F(PortableShellTest, DeleteRemovesLinksAndNeverWhatTheyPointTo) {
   EXPECT_EQ(shell().Delete("C:\\LINK"), kSuccess);
   for (const char* gone : {"tree", "link"})
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(Host(gone)))) << gone;
-  EXPECT_EQ(Snapshot(outside), before);
+  EXPECT_EQ(testing::HostTree(outside), before);
 }
 
 TEST_F(PortableShellTest, DeleteTakesReadOnlyFoldersWithTheirContent) {
@@ -86,7 +67,7 @@ TEST_F(PortableShellTest, EmptyRecycleBinEmptiesTheRecyclerOfEveryDrive) {
   folder_.Write(folder_.path() / "machine.ini", "[drives]\nd=data\ne=no recycler\n");
   machine_ = folder_.Open();
   std::filesystem::path outside = MakeOutside();
-  std::map<std::string, std::string> before = Snapshot(outside);
+  const auto before = testing::HostTree(outside);
   folder_.Write(Host("RECYCLER/S-1-5-21/Dc1.txt"), "deleted");
   folder_.Write(Host("RECYCLER/INFO2"), "info");
   std::filesystem::create_directory_symlink(outside, Host("RECYCLER/link"));
@@ -99,7 +80,7 @@ TEST_F(PortableShellTest, EmptyRecycleBinEmptiesTheRecyclerOfEveryDrive) {
   EXPECT_TRUE(std::filesystem::is_empty(folder_.path() / "data" / "recycler"));
   EXPECT_EQ(folder_.Read(folder_.path() / "no recycler" / "keep.txt"), "keep");
   EXPECT_EQ(folder_.Read(Host("Keep.txt")), "keep");
-  EXPECT_EQ(Snapshot(outside), before);
+  EXPECT_EQ(testing::HostTree(outside), before);
 }
 
 TEST_F(PortableShellTest, StartAndOpenAreWrittenToTheShellLog) {

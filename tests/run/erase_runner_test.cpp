@@ -4,23 +4,19 @@
 
 #include "core/track.h"
 #include "run/task_list.h"
-#include "support/context_fixture.h"
+#include "support/profile_fixture.h"
 
 namespace quellorn {
 namespace {
 
-class EraseRunnerTest : public testing::ContextTest {
+class EraseRunnerTest : public testing::ProfileTest {
  protected:
   EraseRunnerTest() {
     // The runs here must reach nothing outside the test's own folder, also on a real system:
     // the Windows folder and the cookie folder are the test's, and the items chosen below
     // look only where nothing is set up.
-    system.windowsFolder = machine.root() + "\\WINDOWS";
-    machine.MakeFolder(machine.root() + "\\Cookies");
-    machine.LoadReg(
-        "Windows Registry Editor Version 5.00\r\n\r\n"
-        "[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell "
-        "Folders]\r\n\"Cookies\"=\"$ROOT\\\\Cookies\"\r\n");
+    machine.MakeFolder(At("Cookies"));
+    ShellFolders({{"Cookies", "Cookies"}});
     // Nothing selected unless a test selects it: every flag off.
     ctx.settings.trackFlags.fill(1);
     ctx.settings.stealth = 1;
@@ -31,7 +27,6 @@ class EraseRunnerTest : public testing::ContextTest {
       ctx.settings.flag(track) = 0;
     Addtask(ctx);
   }
-  std::string Log() { return machine.ReadFile(ProgramFile("syslog.txt")); }
   std::string Setting(const char* key) { return ctx.settingsFile.GetSetting("General", key); }
 };
 
@@ -60,6 +55,13 @@ TEST_F(EraseRunnerTest, EraseRunWithNothingSelectedLogsAWholeBlock) {
   EXPECT_TRUE(view.trayExitEnabled);
   EXPECT_FALSE(view.progressBarVisible);
   EXPECT_EQ(view.eraseCaption, "&Erase Now");
+  // Warning=1 skips the confirmation, whatever it would have answered.
+  ctx.settingsFile.SaveSetting("General", "Warning", "1");
+  view.confirmAnswer = EraseMode::kNone;
+  EraseNow(ctx);
+  EXPECT_EQ(view.confirmations, 2);
+  EXPECT_EQ(ctx.run.mode, EraseMode::kErase);
+  EXPECT_EQ(Log(), block + block + block);
 }
 
 TEST_F(EraseRunnerTest, ResultWindowFollowsStealthAndSettingAndClosesItselfAfterATrigger) {
@@ -87,16 +89,6 @@ TEST_F(EraseRunnerTest, ResultWindowFollowsStealthAndSettingAndClosesItselfAfter
   EraseNow(ctx);
   EXPECT_EQ(view.results.size(), 2u);
   EXPECT_TRUE(view.eraseEnabled);
-}
-
-TEST_F(EraseRunnerTest, WarningOneSkipsTheConfirmation) {
-  ctx.settingsFile.SaveSetting("General", "Warning", "1");
-  view.confirmAnswer = EraseMode::kNone;
-  Addtask(ctx);
-  EraseNow(ctx);
-  EXPECT_EQ(view.confirmations, 0);
-  EXPECT_EQ(ctx.run.mode, EraseMode::kErase);
-  EXPECT_NE(Log().find("Start to Erase"), std::string::npos);
 }
 
 TEST_F(EraseRunnerTest, AFailedSaveOfTheSettingsIsReportedAndLosesNothing) {

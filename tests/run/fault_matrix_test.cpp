@@ -21,7 +21,6 @@
 #include <fstream>
 #include <map>
 #include <set>
-#include <sstream>
 
 #include "core/context.h"
 #include "core/windows_info.h"
@@ -83,13 +82,6 @@ std::vector<Item> Items() {
   return items;
 }
 
-std::string ReadHost(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream content;
-  content << in.rdbuf();
-  return content.str();
-}
-
 void AddRegistry(const std::string& bytes, Snapshot& shot) {
   for (const platform::RegFileKey& key : platform::ParseRegFile(bytes).keys) {
     const std::string path =
@@ -103,20 +95,13 @@ void AddRegistry(const std::string& bytes, Snapshot& shot) {
   }
 }
 
+// The machine folder, its registry as keys and values.
 Snapshot Shoot(const fs::path& root) {
-  Snapshot shot;
-  for (auto it = fs::recursive_directory_iterator(root); it != fs::recursive_directory_iterator();
-       ++it) {
-    const std::string name = it->path().lexically_relative(root).generic_string();
-    const std::string mode = std::to_string(static_cast<int>(it->symlink_status().permissions()));
-    if (it->is_symlink())
-      shot[name] = "link " + fs::read_symlink(it->path()).string();
-    else if (it->is_directory())
-      shot[name] = "folder " + mode;
-    else if (name == "registry.reg")
-      AddRegistry(ReadHost(it->path()), shot);
-    else
-      shot[name] = mode + " " + ReadHost(it->path());
+  Snapshot shot = testing::HostTree(root);
+  if (const auto registry = shot.find("registry.reg"); registry != shot.end()) {
+    const std::string bytes = testing::ReadHostFile(root / "registry.reg");
+    shot.erase(registry);
+    AddRegistry(bytes, shot);
   }
   return shot;
 }
@@ -202,7 +187,7 @@ std::vector<int> Numbers(int calls) {
 
 // Deselects a plugin or custom item of the demo machine (the shipped pack's items are off).
 void TurnOff(const fs::path& itemFile) {
-  std::string text = ReadHost(itemFile);
+  std::string text = testing::ReadHostFile(itemFile);
   const std::size_t selected = text.find("Selected = 0");
   if (selected == std::string::npos) return;
   text.replace(selected, 12, "Selected = 1");

@@ -6,8 +6,8 @@
 #include "core/track.h"
 #include "run/erase_runner.h"
 #include "run/task_list.h"
-#include "support/context_fixture.h"
 #include "support/file_lock.h"
+#include "support/profile_fixture.h"
 
 namespace quellorn {
 namespace {
@@ -48,16 +48,12 @@ const Case kCases[] = {
 // An erase run that verifies itself over the cookie folder, whose keep list keeps kept.txt, and
 // a plugin item taking junk\*.* but keep.log, and the value Typed; with and without secure
 // erasing.
-class VerifyTest : public testing::ContextTest,
+class VerifyTest : public testing::ProfileTest,
                    public ::testing::WithParamInterface<std::tuple<Case, bool>> {
  protected:
   VerifyTest() {
-    system.windowsFolder = At("WINDOWS");
-    machine.LoadReg(
-        "Windows Registry Editor Version 5.00\r\n\r\n"
-        "[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell "
-        "Folders]\r\n\"Cookies\"=\"$ROOT\\\\Cookies\"\r\n\r\n"
-        "[HKEY_CURRENT_USER\\Software\\QuellornVerifyTest]\r\n\"Typed\"=\"secret\"\r\n");
+    ShellFolders({{"Cookies", "Cookies"}});
+    Reg("[HKEY_CURRENT_USER\\Software\\QuellornVerifyTest]\r\n\"Typed\"=\"secret\"\r\n");
     machine.WriteFile(ProgramFile("Cookies.txt"), "kept.txt\r\n");
     machine.WriteFile(ProgramFile("plugins\\junk.qk"),
                       "[Info]\r\nSelected = 0\r\nDelFile1=" + At("junk\\*.*") +
@@ -70,8 +66,6 @@ class VerifyTest : public testing::ContextTest,
     ctx.run.verify = true;
     Addtask(ctx);
   }
-
-  std::string At(std::string_view path) const { return machine.root() + "\\" + std::string(path); }
 
   static std::vector<std::string> Report(const std::vector<std::string>& lines) {
     std::vector<std::string> report;

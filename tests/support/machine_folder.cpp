@@ -43,4 +43,26 @@ std::unique_ptr<platform::PortableMachine> MachineFolder::Open() const {
   return std::make_unique<platform::PortableMachine>(path_);
 }
 
+std::string ReadHostFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream content;
+  content << in.rdbuf();
+  return content.str();
+}
+
+std::map<std::string, std::string> HostTree(const std::filesystem::path& root) {
+  std::map<std::string, std::string> tree;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+    const std::string mode = std::to_string(static_cast<int>(entry.symlink_status().permissions()));
+    std::string& described = tree[entry.path().lexically_relative(root).generic_string()];
+    if (entry.is_symlink())
+      described = "link " + std::filesystem::read_symlink(entry.path()).string();
+    else if (entry.is_directory())
+      described = "folder " + mode;
+    else
+      described = mode + " " + ReadHostFile(entry.path());
+  }
+  return tree;
+}
+
 }  // namespace quellorn::testing

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -33,5 +34,11 @@ class MachineFolder {
  private:
   std::filesystem::path path_;
 };
+
+// Everything below a host folder by relative path, links as links: "link TARGET",
+// "folder MODE" or "MODE CONTENT".
+std::map<std::string, std::string> HostTree(const std::filesystem::path& root);
+// A host file's bytes; empty when it cannot be read.
+std::string ReadHostFile(const std::filesystem::path& path);
 
 }  // namespace quellorn::testing
