@@ -1,7 +1,5 @@
 #include "core/erase_ledger.h"
 
-#include <algorithm>
-
 namespace quellorn {
 namespace {
 
@@ -27,6 +25,7 @@ void EraseLedger::Begin(Pass pass) {
   if (pass == Pass::kErase) {
     outcomes_.clear();
     survivors_.clear();
+    reported_.clear();
   }
   pass_ = pass;
 }
@@ -47,10 +46,7 @@ void EraseLedger::Kept(std::string_view path) {
 
 void EraseLedger::Add(std::string_view path, SurvivorReason reason) {
   // Two items may reach the same path; it survived once.
-  if (std::none_of(survivors_.begin(), survivors_.end(),
-                   [path](const Survivor& survivor) { return survivor.path == path; })) {
-    survivors_.push_back({std::string(path), reason});
-  }
+  if (reported_.insert(std::string(path)).second) survivors_.push_back({std::string(path), reason});
 }
 
 }  // namespace quellorn

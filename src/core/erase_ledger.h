@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,6 +53,7 @@ class EraseLedger {
   Pass pass_ = Pass::kNone;
   std::map<std::string, platform::Status, std::less<>> outcomes_;
   std::vector<Survivor> survivors_;
+  std::set<std::string, std::less<>> reported_;  // the paths of survivors_, looked up per path
 };
 
 }  // namespace quellorn
