@@ -175,6 +175,32 @@ TEST_F(PortableFileSystemTest, RemoveFileThroughAListingTakesTheEntryItself) {
   EXPECT_EQ(folder_.Read(Host("folder/inside.txt")), "in");
 }
 
+// A removed file's blocks are freed on other threads: its name goes at once, and no descriptor
+// outlives the machine, however many removals wait at a time.
+TEST_F(PortableFileSystemTest, RemovedFilesLoseTheirNamesAtOnceAndLeaveNoDescriptor) {
+  const auto openDescriptors = [] {
+    const std::filesystem::directory_iterator fds("/proc/self/fd");
+    return std::distance(begin(fds), end(fds));
+  };
+  constexpr int kFiles = 600;
+  for (int n = 0; n < kFiles; ++n)
+    folder_.Write(Host("many/" + std::to_string(n)), "data");
+  const auto before = openDescriptors();
+  {
+    std::unique_ptr<DirListing> listing = files().ListForWalk("C:\\many");
+    ASSERT_NE(listing, nullptr);
+    int removed = 0;
+    for (DirEntry entry; listing->Next(entry); ++removed) {
+      ASSERT_EQ(listing->RemoveFile(entry.name), kSuccess) << entry.name;
+      ASSERT_FALSE(std::filesystem::exists(Host("many/" + entry.name))) << entry.name;
+    }
+    EXPECT_EQ(removed, kFiles);
+  }
+  machine_.reset();
+  EXPECT_EQ(openDescriptors(), before);
+  EXPECT_TRUE(std::filesystem::is_empty(Host("many")));
+}
+
 TEST_F(PortableFileSystemTest, PrefersTheExactNameThenTheSmallest) {
   folder_.Write(Host("abc"), "lower");
   folder_.Write(Host("ABC"), "upper");

@@ -133,7 +133,7 @@ std::unique_ptr<DirListing> PortableFileSystem::List(std::string_view folder) {
 std::unique_ptr<DirListing> PortableFileSystem::ListForWalk(std::string_view folder) {
   HostPath host = resolver_.Resolve(folder);
   if (host.status != kSuccess) return nullptr;
-  return HostListing::Open(host.path, false);
+  return HostListing::Open(host.path, false, &closer_);
 }
 
 std::uint32_t PortableFileSystem::GetAttributes(std::string_view path) {

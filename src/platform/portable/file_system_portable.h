@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/file_system.h"
+#include "platform/portable/deferred_close.h"
 #include "platform/portable/path_resolver.h"
 
 namespace quellorn::platform {
@@ -28,6 +29,7 @@ class PortableFileSystem : public FileSystem {
 
  private:
   const PathResolver& resolver_;
+  DeferredClose closer_;  // for the files that walks remove
 };
 
 }  // namespace quellorn::platform

@@ -13,6 +13,12 @@
 
 namespace quellorn::platform {
 
+namespace {
+
+constexpr int kHoldFlags = O_PATH | O_NOFOLLOW | O_CLOEXEC;
+
+}  // namespace
+
 Status HostFile::Read(void* buffer, std::size_t size, std::size_t& done) {
   done = 0;
   auto* bytes = static_cast<char*>(buffer);
@@ -64,10 +70,10 @@ Status HostFile::Flush() {
 }
 
 std::unique_ptr<HostListing> HostListing::Open(const std::filesystem::path& folder,
-                                               bool hiddenAndSystem) {
+                                               bool hiddenAndSystem, DeferredClose* closer) {
   DIR* dir = ::opendir(folder.c_str());
   if (!dir) return nullptr;
-  return std::unique_ptr<HostListing>(new HostListing(folder, dir, hiddenAndSystem));
+  return std::unique_ptr<HostListing>(new HostListing(folder, dir, hiddenAndSystem, closer));
 }
 
 bool HostListing::Next(DirEntry& entry) {
@@ -99,9 +105,17 @@ bool HostListing::Next(DirEntry& entry) {
 
 Status HostListing::RemoveFile(std::string_view name) {
   if (name.empty() || name == "." || name == ".." || !IsWindowsName(name)) return kInvalidName;
+  const std::string file(name);
+  const int folder = ::dirfd(dir_.get());
+  // A descriptor that only names the file (a link itself) keeps its blocks until the closer
+  // takes it, so the run need not wait for them to be freed.
+  UniqueFd held;
+  if (closer_ != nullptr) held = UniqueFd(::openat(folder, file.c_str(), kHoldFlags));
   // unlinkat removes a link itself and refuses a folder, relative to the folder still open.
-  if (::unlinkat(::dirfd(dir_.get()), std::string(name).c_str(), 0) == 0) return kSuccess;
-  return errno == EISDIR ? kAccessDenied : StatusFromErrno(errno);
+  if (::unlinkat(folder, file.c_str(), 0) != 0)
+    return errno == EISDIR ? kAccessDenied : StatusFromErrno(errno);
+  if (held) closer_->Add(std::move(held));
+  return kSuccess;
 }
 
 }  // namespace quellorn::platform

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "platform/file_system.h"
+#include "platform/portable/deferred_close.h"
 #include "platform/portable/host_fd.h"
 
 namespace quellorn::platform {
@@ -31,21 +32,28 @@ class HostFile : public File {
 class HostListing : public DirListing {
  public:
   // nullptr when the folder cannot be opened. Without `hiddenAndSystem` the extended attribute
-  // of files and folders is not read (links still report all of their target's).
+  // of files and folders is not read (links still report all of their target's). With
+  // `closer`, RemoveFile leaves the freeing of a removed file's blocks to it.
   static std::unique_ptr<HostListing> Open(const std::filesystem::path& folder,
-                                           bool hiddenAndSystem = true);
+                                           bool hiddenAndSystem = true,
+                                           DeferredClose* closer = nullptr);
 
   bool Next(DirEntry& entry) override;
   Status status() const override { return status_; }
   Status RemoveFile(std::string_view name) override;
 
  private:
-  HostListing(std::filesystem::path folder, DIR* dir, bool hiddenAndSystem)
-      : folder_(std::move(folder)), dir_(dir, ::closedir), hiddenAndSystem_(hiddenAndSystem) {}
+  HostListing(std::filesystem::path folder, DIR* dir, bool hiddenAndSystem,
+              DeferredClose* closer)
+      : folder_(std::move(folder)),
+        dir_(dir, ::closedir),
+        hiddenAndSystem_(hiddenAndSystem),
+        closer_(closer) {}
 
   std::filesystem::path folder_;
   std::unique_ptr<DIR, int (*)(DIR*)> dir_;
   bool hiddenAndSystem_;
+  DeferredClose* closer_;
   Status status_ = kSuccess;
 };
 
