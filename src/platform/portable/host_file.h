@@ -43,8 +43,7 @@ class HostListing : public DirListing {
   Status RemoveFile(std::string_view name) override;
 
  private:
-  HostListing(std::filesystem::path folder, DIR* dir, bool hiddenAndSystem,
-              DeferredClose* closer)
+  HostListing(std::filesystem::path folder, DIR* dir, bool hiddenAndSystem, DeferredClose* closer)
       : folder_(std::move(folder)),
         dir_(dir, ::closedir),
         hiddenAndSystem_(hiddenAndSystem),
