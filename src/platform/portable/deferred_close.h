@@ -16,6 +16,7 @@ namespace quellorn::platform {
 // that discards freed blocks waits for the device. Handing that close to these threads lets a
 // run go on to the next file, and several closes wait for the device side by side. The
 // threads start with the first descriptor; everything handed over is closed before this goes.
+// Descriptors wait for a batch to gather; Flush sends off what is there.
 class DeferredClose {
  public:
   DeferredClose() = default;
@@ -26,6 +27,8 @@ class DeferredClose {
   // Waits while many descriptors are still to be closed, so that a run never holds more than a
   // few hundred.
   void Add(UniqueFd fd);
+  // Has what waits closed without waiting for more.
+  void Flush();
 
  private:
   void CloseInTurn();
@@ -34,6 +37,7 @@ class DeferredClose {
   std::condition_variable work_;
   std::condition_variable room_;
   std::deque<UniqueFd> queue_;
+  bool flush_ = false;
   bool stop_ = false;
   std::vector<std::thread> threads_;
 };

@@ -76,6 +76,10 @@ std::unique_ptr<HostListing> HostListing::Open(const std::filesystem::path& fold
   return std::unique_ptr<HostListing>(new HostListing(folder, dir, hiddenAndSystem, closer));
 }
 
+HostListing::~HostListing() {
+  if (closer_ != nullptr) closer_->Flush();
+}
+
 bool HostListing::Next(DirEntry& entry) {
   for (;;) {
     errno = 0;

@@ -38,6 +38,11 @@ class HostListing : public DirListing {
                                            bool hiddenAndSystem = true,
                                            DeferredClose* closer = nullptr);
 
+  // The files this listing removed have their blocks freed without waiting for more.
+  ~HostListing() override;
+  HostListing(const HostListing&) = delete;
+  HostListing& operator=(const HostListing&) = delete;
+
   bool Next(DirEntry& entry) override;
   Status status() const override { return status_; }
   Status RemoveFile(std::string_view name) override;
