@@ -11,7 +11,7 @@
 # registry.reg, which is saved once per item (about 0.2 s; saved per change it took 30-56 s).
 # Then the Windows build under Wine, in the test prefix of build/win64: its test and erase runs
 # over 50,000 files against a bare FindFirstFileEx walk of the same tree, each process timed
-# whole after one warm-up (the shortest of three runs), with the output going to NUL, to a pipe
+# whole after one warm-up (the shortest of five runs), with the output going to NUL, to a pipe
 # and to a console (a pty).
 #   test run  vs  bare walk  target <= 2x for each output
 # Usage: bench/run.sh [WORK_FOLDER]   (default build/bench; needs ~4 GB free)
@@ -122,11 +122,11 @@ under_wine() {  # sink, arguments...
   esac
 }
 # A Wine process lasts well under a second, so another program's load shows in any one run:
-# the shortest of three runs after the warm-up.
+# the shortest of five runs after the warm-up.
 timed_wine() {  # sink, arguments...: seconds
   local start times=()
   under_wine "$@" >/dev/null 2>&1
-  for _ in 1 2 3; do
+  for _ in 1 2 3 4 5; do
     start=$(now)
     under_wine "$@" >/dev/null 2>&1
     times+=("$(elapsed "$start")")
