@@ -1,6 +1,7 @@
 #include "platform/portable/deferred_close.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace quellorn::platform {
 
